@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The font record kept in a font entry: character set, colour ($BBGGRR, system colours with
+// high byte 80 hex kept as they are), pitch (0 default, 1 variable, 2 fixed), size in points,
+// style bits (1 bold, 2 italic, 4 underline, 8 strike-out) and the face name.
+struct FontRecord {
+    enum Style : quint8 { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+
+    quint8 charset = 1;
+    quint32 colour = 0;
+    quint8 pitch = 0;
+    quint16 size = 8;
+    quint8 style = 0;
+    QString face = QStringLiteral("ARIAL");
+
+    bool operator==(const FontRecord&) const = default;
+};
+
+// A small keyed store of typed values in one file, addressed by section and entry name
+// (compared without regard to letter case, Cyrillic included). The file is a plain
+// sequence of entries, each an 80-byte header (magic 274, two 36-byte name fields, data
+// length) followed by its data; header and data are enciphered separately with the text key.
+// A write removes the old entry and appends the new one at the end. Every write or delete
+// replaces the file atomically, so a write that is cut off leaves the old or the new store.
+class TDataFile {
+public:
+    // Opens the store, creating an empty file when none exists. Throws OxelError naming the
+    // file when it can be neither opened nor created.
+    explicit TDataFile(const QString& fileName);
+    virtual ~TDataFile();
+    TDataFile(const TDataFile&) = delete;
+    TDataFile& operator=(const TDataFile&) = delete;
+
+    const QString& FileName() const { return fileName_; }
+
+    // Every lookup throws OxelError("Invalid file format.") when it reaches a header whose
+    // magic is not 274. The entry name "$test" matches the first entry of the section.
+    bool EntryExists(const QString& section, const QString& name);
+    // Reads the entry's data into the buffer (which must hold all of it); the byte count
+    // read, or -1 when the entry is absent.
+    int ReadData(const QString& section, const QString& name, char* buffer, int bufferSize);
+    // The entry's data replaces the stream's content; its length, or -1 (stream untouched).
+    int ReadStream(const QString& section, const QString& name, QByteArray& stream);
+    QString ReadString(const QString& section, const QString& name, const QString& defaultValue);
+    qint32 ReadInteger(const QString& section, const QString& name, qint32 defaultValue);
+    bool ReadBool(const QString& section, const QString& name, bool defaultValue);
+    // Fills the font from the stored record; unchanged when absent or shorter than 10 bytes.
+    void ReadFont(const QString& section, const QString& name, FontRecord& font);
+
+    // Names longer than 35 characters are refused with OxelError.
+    int WriteData(const QString& section, const QString& name, int count, const char* data);
+    void WriteString(const QString& section, const QString& name, const QString& value);
+    void WriteInteger(const QString& section, const QString& name, qint32 value);
+    void WriteBool(const QString& section, const QString& name, bool value);
+    void WriteFont(const QString& section, const QString& name, const FontRecord& font);
+    void DeleteEntry(const QString& section, const QString& name);
+
+    // The cipher is its own inverse: Encode calls Decode.
+    virtual void Encode(char* buffer, int count);
+    virtual void Decode(char* buffer, int count);
+
+    static constexpr const char* Key = "Qwzr7TnbpXahkM2VdeLFyuo4s";
+    static constexpr quint32 Magic = 274;
+    static constexpr int HeaderSize = 80;
+    static constexpr int NameFieldSize = 36;
+
+    static QByteArray EncodeFont(const FontRecord& font);
+    // False when the data is shorter than 10 bytes.
+    static bool DecodeFont(const QByteArray& data, FontRecord& font);
+
+private:
+    QString fileName_;
+};

@@ -1,0 +1,171 @@
+#include "Texts.h"
+
+#include <array>
+
+namespace {
+
+struct Pair {
+    Tx id;
+    const char* en;
+    const char* ru;
+};
+
+// Fixed texts repeat the Russian text in the English element.
+#define FIXED(id, text) {Tx::id, text, text}
+
+constexpr Pair table[] = {
+    {Tx::Series, "", "серии"},
+    {Tx::Start, "", "Старт"},
+    {Tx::Stop, "", "Стоп"},
+    {Tx::Check, "", "Проверка"},
+    {Tx::Help, "", "Помощь"},
+    {Tx::Restart, "", "Рестарт"},
+    {Tx::TakePoints, "", "забрать очки"},
+    {Tx::Mode, "", "Режим"},
+    {Tx::ModeLetters, "", "[буквы]"},
+    {Tx::ModeDigits, "", "[цифры]"},
+    {Tx::ModeField, "", "[поле]"},
+    {Tx::ModeRow, "", "[ряд]"},
+    {Tx::ModeCircle, "", "[круг]"},
+    {Tx::ModeJoker, "", "[джокер]"},
+    {Tx::Information, "", "информация"},
+    {Tx::Clicker, "", "кликер"},
+    {Tx::Stage, "", "этап"},
+    {Tx::Delay, "", "задержка"},
+    {Tx::Life, "", "жизнь"},
+    {Tx::Reaction, "", "реакция"},
+    {Tx::AvgReaction, "", "ср. реакция"},
+    {Tx::ProductName, "Oxelium", "Oxelium"},
+    FIXED(SingleRuns, "Одиночные"),
+    FIXED(SeriesRuns, "Серии"),
+    {Tx::Launching, "", "запуск..."},
+
+    {Tx::MenuFile, "", "&Файл"},
+    {Tx::MenuUser, "", "Пользователь"},
+    {Tx::MenuStats, "", "Статистика серий"},
+    {Tx::MenuMinimize, "", "Свернуть"},
+    {Tx::MenuExit, "", "Выход"},
+    {Tx::MenuOptions, "", "&Опции"},
+    {Tx::MenuSettings, "", "Разные настройки..."},
+    {Tx::MenuNumbersNet, "", "Числовая сетка"},
+    {Tx::MenuGipno, "", "Заголовки-внушения"},
+    {Tx::MenuLightClick, "", "Подсветка нажатий"},
+    FIXED(MenuControlPanel, "Контрольная панель"),
+    FIXED(MenuRight, "Справа"),
+    FIXED(MenuLeft, "Слева"),
+    {Tx::MenuFullScreen, "", "Полный Экран"},
+    {Tx::MenuHelp, "", "&Справка"},
+    {Tx::MenuContents, "", "Содержание"},
+    {Tx::MenuNew, "", "Что нового"},
+    {Tx::MenuAbout, "", "О программе..."},
+    FIXED(MenuLadder, "Ступени развития"),
+
+    {Tx::TitleShulte, "", "Шульте"},
+    {Tx::TitleRBShulte, "", "Шульте к/ч"},
+    {Tx::TitleTargets, "", "Мишени"},
+    {Tx::TitleDwords, "", "Пары слов"},
+    {Tx::TitleMnemo, "", "Мнемоника слов"},
+    {Tx::TitleNumbers, "", "Мнемоника чисел"},
+    {Tx::TitleMath, "", "Считалка"},
+    {Tx::TitleProbe, "", "Корректурка"},
+
+    {Tx::FilesMissing, "", "Не найдены файлы! Переустановите программу."},
+    {Tx::ClockSetBack, "", "Изменено системное время!!! Чит?"},
+    {Tx::NoName, "", "без имени"},
+    FIXED(AlreadyRunning, "Oxelium уже запущенО!"),
+    FIXED(RunInterrupted, "УПРАЖНЕНИЕ ПРЕРВАНО"),
+    FIXED(WordListTooShort, "В списке слов слишком мало слов для этого упражнения."),
+
+    {Tx::TargetsWord, "", "мишеней"},
+    {Tx::OneHit, "", "1 попадание"},
+    {Tx::BeginGame, "", "начать"},
+    {Tx::RunOut, " :(", "закончились :("},
+    {Tx::HitWord, "", "ПОПАДАНИЕ"},
+    {Tx::MissWord, "", "ОШИБКА"},
+    {Tx::NoPressWord, "", "НЕНАЖАТИЕ"},
+
+    {Tx::BestResults, "", "ЛУЧШИЕ РЕЗУЛЬТАТЫ"},
+    {Tx::NumberSign, "", "№"},
+    {Tx::NameHead, "", "Имя"},
+    {Tx::ResultHead, "", "Результат"},
+    {Tx::DateHead, "", "Дата"},
+
+    {Tx::NewUser, "", "Новый пользователь"},
+    {Tx::DeleteUser, "", "Удалить пользователя"},
+    {Tx::NoUserChosen, "", "Пользователь не выбран!"},
+    {Tx::WrongPassword, "", "Неверный пароль!"},
+    {Tx::UserExists, "", "Такой пользователь уже есть!"},
+    {Tx::BadUserName, "", "Недопустимые символы в имени. Пользователь не создан."},
+    {Tx::UserFileDeleted, "", "Файл пользователя удалён."},
+    {Tx::ConfirmDeleteUser, "", "Вы уверены что хотите удалить пользователя"},
+    {Tx::EnterName, "", "Введите имя:"},
+    {Tx::EnterPassword, "", "Введите пароль:"},
+    {Tx::ChooseUser, "", "Выбор пользователя:"},
+    {Tx::PasswordLabel, "", "Пароль"},
+    {Tx::QuitProgram, "", "Выход из программы"},
+    {Tx::Yes, "", "Да"},
+    {Tx::NewButton, "", "Новый"},
+    {Tx::DeleteButton, "", "Удалить"},
+    FIXED(LevelWord, " - ступень "),
+
+    {Tx::Of, "", "из"},
+    {Tx::Cancel, "", "Отмена"},
+
+    FIXED(Ladder, "Ступени развития"),
+    FIXED(LadderExercise, "Упражнение"),
+    FIXED(LadderProgress, "Прогресс"),
+    FIXED(LessonCurrent, "текущее"),
+    FIXED(LessonLocked, "недоступно"),
+    FIXED(LessonPassed, "пройдено"),
+    FIXED(LadderStepAnnounce, "УПРАЖНЕНИЕ "),
+    FIXED(LadderStepWord, " / этап "),
+    FIXED(LadderFailed, "УПРАЖНЕНИЕ НЕВЫПОЛНЕНО, ПОПЫТАЕМСЯ ЕЩЁ РАЗ?"),
+    FIXED(LadderPassed, "УПРАЖНЕНИЕ ПРОЙДЕНО"),
+
+    {Tx::ProgressChart, "", "график прогресса"},
+    {Tx::Beginning, "", "начало"},
+    {Tx::Average, "", "среднее"},
+    {Tx::AverageValue, "", "Среднее значение"},
+    {Tx::TotalTime, "", "Общее время"},
+    {Tx::TotalPoints, "", "Всего очков"},
+    {Tx::Close, "", "Закрыть"},
+
+    {Tx::Font, "", "Шрифт"},
+    {Tx::BgColour, "", "Цвет фона"},
+    {Tx::GridColour, "", "Цвет сетки"},
+    {Tx::PointColour, "", "Цвет точки"},
+    {Tx::RestoreDefaults, "", "восстановить значения"},
+    {Tx::TargetColours, "", "Цвета мишеней"},
+    {Tx::Font1ColourFixed, "", "внимание, цвет шрифта 1 не меняется"},
+
+    {Tx::AboutCaption, "", "О программе..."},
+    FIXED(VersionLine, "version 1.8"),
+    FIXED(Copyright, "Тренажёр памяти и внимания"),
+};
+
+#undef FIXED
+
+constexpr bool tableIsComplete() {
+    if (std::size(table) != static_cast<std::size_t>(Tx::Count_))
+        return false;
+    for (std::size_t i = 0; i < std::size(table); ++i)
+        if (static_cast<std::size_t>(table[i].id) != i)
+            return false;
+    return true;
+}
+static_assert(tableIsComplete(), "the text table must hold one pair per Tx, in enum order");
+
+int language = 2;
+
+} // namespace
+
+int Language() { return language; }
+
+void SetLanguage(int value) { language = value == 1 ? 1 : 2; }
+
+QString T(Tx id, int lang) {
+    const Pair& p = table[static_cast<int>(id)];
+    return QString::fromUtf8(lang == 1 ? p.en : p.ru);
+}
+
+QString T(Tx id) { return T(id, language); }

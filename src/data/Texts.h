@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+// The interface-text table: every text the windows show, as pairs of an English and a
+// Russian element. The element shown is chosen by the language byte (1 English, 2 Russian).
+// Texts that stay the same in every language carry the Russian text in both elements.
+enum class Tx {
+    // main window and run cycle
+    Series, Start, Stop, Check, Help, Restart, TakePoints, Mode,
+    ModeLetters, ModeDigits, ModeField, ModeRow, ModeCircle, ModeJoker,
+    Information, Clicker, Stage, Delay, Life, Reaction, AvgReaction,
+    ProductName, SingleRuns, SeriesRuns, Launching,
+    // menus
+    MenuFile, MenuUser, MenuStats, MenuMinimize, MenuExit, MenuOptions, MenuSettings,
+    MenuNumbersNet, MenuGipno, MenuLightClick, MenuControlPanel, MenuRight, MenuLeft,
+    MenuFullScreen, MenuHelp, MenuContents, MenuNew, MenuAbout, MenuLadder,
+    // exercise titles, in list order
+    TitleShulte, TitleRBShulte, TitleTargets, TitleDwords, TitleMnemo, TitleNumbers,
+    TitleMath, TitleProbe,
+    // messages of the main window
+    FilesMissing, ClockSetBack, NoName, AlreadyRunning, RunInterrupted,
+    WordListTooShort,
+    // targets
+    TargetsWord, OneHit, BeginGame, RunOut, HitWord, MissWord, NoPressWord,
+    // best-results table
+    BestResults, NumberSign, NameHead, ResultHead, DateHead,
+    // sign-in
+    NewUser, DeleteUser, NoUserChosen, WrongPassword, UserExists, BadUserName,
+    UserFileDeleted, ConfirmDeleteUser, EnterName, EnterPassword, ChooseUser, PasswordLabel,
+    QuitProgram, Yes, NewButton, DeleteButton, LevelWord,
+    // series countdown
+    Of, Cancel,
+    // training ladder
+    Ladder, LadderExercise, LadderProgress, LessonCurrent, LessonLocked, LessonPassed,
+    LadderStepAnnounce, LadderStepWord, LadderFailed, LadderPassed,
+    // statistics window
+    ProgressChart, Beginning, Average, AverageValue, TotalTime, TotalPoints, Close,
+    // settings window and number editor
+    Font, BgColour, GridColour, PointColour, RestoreDefaults, TargetColours,
+    Font1ColourFixed,
+    // about box and splash
+    AboutCaption, VersionLine, Copyright,
+    Count_
+};
+
+// The version text shown beside the product name; not a language pair.
+inline constexpr const char* VersionText = "(v1.8)";
+
+// The interface language byte: 1 English, 2 Russian. The program always runs in Russian.
+int Language();
+void SetLanguage(int language);
+
+// The text of the pair for the current language.
+QString T(Tx id);
+// The text of the pair for the given language.
+QString T(Tx id, int language);
