@@ -141,6 +141,15 @@ constexpr Pair table[] = {
     {Tx::AboutCaption, "", "О программе..."},
     FIXED(VersionLine, "version 1.8"),
     FIXED(Copyright, "Тренажёр памяти и внимания"),
+
+    FIXED(InvalidFileFormat, "Invalid file format."),
+    FIXED(CannotOpenFile, "Cannot open file \"%1\". %2"),
+    FIXED(CannotCreateFile, "Cannot create file \"%1\". %2"),
+    FIXED(CannotWriteFile, "Cannot write file \"%1\". %2"),
+    {Tx::DataNameTooLong, "The name \"%1\" is longer than 35 characters.",
+     "Имя \"%1\" длиннее 35 знаков."},
+    {Tx::DataNameNotStorable, "The name \"%1\" holds characters that cannot be stored.",
+     "Имя \"%1\" содержит знаки, которые нельзя сохранить."},
 };
 
 #undef FIXED

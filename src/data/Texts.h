@@ -41,6 +41,9 @@ enum class Tx {
     Font1ColourFixed,
     // about box and splash
     AboutCaption, VersionLine, Copyright,
+    // errors of the file layer
+    InvalidFileFormat, CannotOpenFile, CannotCreateFile, CannotWriteFile, DataNameTooLong,
+    DataNameNotStorable,
     Count_
 };
 
