@@ -1,0 +1,87 @@
+#include "Text1251.h"
+
+#include "Errors.h"
+#include "Texts.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr const char* CodePage = "windows-1251";
+
+} // namespace
+
+QByteArray EncodeText(const QString& text) {
+    QStringEncoder encoder(CodePage);
+    return encoder.encode(text);
+}
+
+QString DecodeText(const QByteArray& bytes) {
+    QStringDecoder decoder(CodePage);
+    return decoder.decode(bytes);
+}
+
+QStringList ReadLines(const QByteArray& bytes) {
+    const qsizetype zero = bytes.indexOf('\0');
+    const QString text = DecodeText(zero < 0 ? bytes : bytes.left(zero));
+
+    QStringList lines;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n') {
+            ++i;
+            continue;
+        }
+        lines.append(text.mid(start, i - start));
+        ++i;
+        if (c == u'\r' && i < text.size() && text.at(i) == u'\n')
+            ++i;
+        start = i;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QByteArray WriteLines(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += QStringLiteral("\r\n");
+    }
+    return EncodeText(text);
+}
+
+QByteArray LoadFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw OxelError(T(Tx::CannotOpenFile).arg(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw OxelError(T(Tx::CannotOpenFile).arg(path, file.errorString()));
+    return bytes;
+}
+
+QStringList LoadLinesFile(const QString& path) { return ReadLines(LoadFileBytes(path)); }
+
+void SaveFileBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw OxelError(T(Tx::CannotCreateFile).arg(path, file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw OxelError(T(Tx::CannotWriteFile).arg(path, reason));
+    }
+    if (!file.commit())
+        throw OxelError(T(Tx::CannotWriteFile).arg(path, file.errorString()));
+}
+
+void SaveLinesFile(const QString& path, const QStringList& lines) {
+    SaveFileBytes(path, WriteLines(lines));
+}
