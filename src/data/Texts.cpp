@@ -150,6 +150,9 @@ constexpr Pair table[] = {
      "Имя \"%1\" длиннее 35 знаков."},
     {Tx::DataNameNotStorable, "The name \"%1\" holds characters that cannot be stored.",
      "Имя \"%1\" содержит знаки, которые нельзя сохранить."},
+
+    FIXED(NotAFloat, "'%1' is not a valid floating point value"),
+    FIXED(NotAnInteger, "'%1' is not a valid integer value"),
 };
 
 #undef FIXED

@@ -44,6 +44,8 @@ enum class Tx {
     // errors of the file layer
     InvalidFileFormat, CannotOpenFile, CannotCreateFile, CannotWriteFile, DataNameTooLong,
     DataNameNotStorable,
+    // conversion errors of result texts
+    NotAFloat, NotAnInteger,
     Count_
 };
 
