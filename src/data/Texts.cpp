@@ -76,6 +76,12 @@ constexpr Pair table[] = {
     FIXED(RunInterrupted, "УПРАЖНЕНИЕ ПРЕРВАНО"),
     FIXED(WordListTooShort, "В списке слов слишком мало слов для этого упражнения."),
 
+    {Tx::HelpCaption, "Oxelium Help", "Справка Oxelium"},
+    {Tx::HelpBack, "Back", "Назад"},
+    {Tx::HelpForward, "Forward", "Вперёд"},
+    {Tx::HelpContents, "Contents", "Содержание"},
+    {Tx::HelpFileMissing, "Help file not found:\n%1", "Не найден файл справки:\n%1"},
+
     {Tx::TargetsWord, "", "мишеней"},
     {Tx::OneHit, "", "1 попадание"},
     {Tx::BeginGame, "", "начать"},

@@ -21,6 +21,8 @@ enum class Tx {
     // messages of the main window
     FilesMissing, ClockSetBack, NoName, AlreadyRunning, RunInterrupted,
     WordListTooShort,
+    // help window
+    HelpCaption, HelpBack, HelpForward, HelpContents, HelpFileMissing,
     // targets
     TargetsWord, OneHit, BeginGame, RunOut, HitWord, MissWord, NoPressWord,
     // best-results table
