@@ -39,10 +39,11 @@ public:
     // Every lookup throws OxelError("Invalid file format.") when it reaches a header whose
     // magic is not 274. The entry name "$test" matches the first entry of the section.
     bool EntryExists(const QString& section, const QString& name);
-    // Reads the entry's data into the buffer (which must hold all of it); the byte count
-    // read, or -1 when the entry is absent.
+    // Reads the entry's data into the buffer, at most bufferSize bytes; the byte count read
+    // (less than the length for a truncated file), or -1 when the entry is absent.
     int ReadData(const QString& section, const QString& name, char* buffer, int bufferSize);
-    // The entry's data replaces the stream's content; its length, or -1 (stream untouched).
+    // The entry's data replaces the stream's content; its length (the bytes present for a
+    // truncated file), or -1 (stream untouched).
     int ReadStream(const QString& section, const QString& name, QByteArray& stream);
     QString ReadString(const QString& section, const QString& name, const QString& defaultValue);
     qint32 ReadInteger(const QString& section, const QString& name, qint32 defaultValue);
@@ -50,7 +51,8 @@ public:
     // Fills the font from the stored record; unchanged when absent or shorter than 10 bytes.
     void ReadFont(const QString& section, const QString& name, FontRecord& font);
 
-    // Names longer than 35 characters are refused with OxelError.
+    // Names longer than 35 characters, or with characters Windows-1251 cannot hold, are
+    // refused with OxelError; so is a write to a store with a damaged header.
     int WriteData(const QString& section, const QString& name, int count, const char* data);
     void WriteString(const QString& section, const QString& name, const QString& value);
     void WriteInteger(const QString& section, const QString& name, qint32 value);
@@ -72,5 +74,13 @@ public:
     static bool DecodeFont(const QByteArray& data, FontRecord& font);
 
 private:
+    struct Entry;
+    QByteArray Load() const;
+    void Save(const QByteArray& store) const;
+    // Deciphers the header at pos into entry; false when fewer than 80 bytes are left.
+    bool ReadHeader(const QByteArray& store, qsizetype pos, Entry& entry);
+    bool FindEntry(const QByteArray& store, const QString& section, const QString& name,
+                   Entry& found);
+
     QString fileName_;
 };

@@ -23,9 +23,13 @@ QByteArray Transform(const QByteArray& input, quint16 key, bool enciphering) {
 
 } // namespace
 
-QByteArray EncryptBytes(const QByteArray& plain, quint16 key) { return Transform(plain, key, true); }
+QByteArray EncryptBytes(const QByteArray& plain, quint16 key) {
+    return Transform(plain, key, true);
+}
 
-QByteArray DecryptBytes(const QByteArray& stored, quint16 key) { return Transform(stored, key, false); }
+QByteArray DecryptBytes(const QByteArray& stored, quint16 key) {
+    return Transform(stored, key, false);
+}
 
 void EncryptFile(const QString& source, const QString& destination, quint16 key) {
     SaveFileBytes(destination, EncryptBytes(LoadFileBytes(source), key));

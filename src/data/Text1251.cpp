@@ -67,7 +67,9 @@ QByteArray LoadFileBytes(const QString& path) {
     return bytes;
 }
 
-QStringList LoadLinesFile(const QString& path) { return ReadLines(LoadFileBytes(path)); }
+QStringList LoadLinesFile(const QString& path) {
+    return ReadLines(LoadFileBytes(path));
+}
 
 void SaveFileBytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
