@@ -1,0 +1,84 @@
+#include "NumberFormat.h"
+
+#include "Errors.h"
+#include "Texts.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QRegularExpression& FloatPattern() {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
+    return pattern;
+}
+
+const QRegularExpression& IntegerPattern() {
+    static const QRegularExpression pattern(QStringLiteral(R"(^[+-]?\d+$)"));
+    return pattern;
+}
+
+} // namespace
+
+QString FormatGeneral(double value) {
+    if (value == 0.0)
+        return QStringLiteral("0"); // also for -0.0
+    return QString::number(value, 'g', 15);
+}
+
+QString FormatTenths(qint64 milliseconds) {
+    const bool negative = milliseconds < 0;
+    const qint64 magnitude = negative ? -milliseconds : milliseconds;
+    const qint64 tenths = (magnitude + 50) / 100;
+    const QString text = QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+    return negative && tenths != 0 ? QLatin1Char('-') + text : text;
+}
+
+QString FormatOneDecimal(double value) {
+    const double rounded = std::round(value * 10.0) / 10.0; // std::round: halves away from 0
+    return QString::number(rounded == 0.0 ? 0.0 : rounded, 'f', 1);
+}
+
+double ParseResult(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (FloatPattern().match(trimmed).hasMatch()) {
+        bool ok = false;
+        const double value = trimmed.toDouble(&ok);
+        if (ok && std::isfinite(value))
+            return value;
+    }
+    throw OxelError(T(Tx::NotAFloat).arg(text));
+}
+
+std::optional<qint32> TryParseInteger(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (!IntegerPattern().match(trimmed).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qlonglong value = trimmed.toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<qint32>::min() ||
+        value > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return static_cast<qint32>(value);
+}
+
+qint32 ParseInteger(const QString& text) {
+    if (const auto value = TryParseInteger(text))
+        return *value;
+    throw OxelError(T(Tx::NotAnInteger).arg(text));
+}
+
+QString FormatDate(const QDate& date) { return date.toString(QStringLiteral("dd.MM.yyyy")); }
+
+QString FormatTime(const QTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
+
+QString FormatDateTime(const QDateTime& moment) {
+    const QString date = FormatDate(moment.date());
+    if (moment.time().msecsSinceStartOfDay() == 0)
+        return date;
+    return date + QLatin1Char(' ') + FormatTime(moment.time());
+}
+
+QDateTime LocalMoment(qint64 epochMs) { return QDateTime::fromMSecsSinceEpoch(epochMs); }
