@@ -110,6 +110,8 @@ constexpr Pair table[] = {
     {Tx::PasswordLabel, "", "Пароль"},
     {Tx::QuitProgram, "", "Выход из программы"},
     {Tx::Yes, "", "Да"},
+    {Tx::No, "", "Нет"},
+    FIXED(Ok, "OK"),
     {Tx::NewButton, "", "Новый"},
     {Tx::DeleteButton, "", "Удалить"},
     FIXED(LevelWord, " - ступень "),

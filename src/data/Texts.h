@@ -30,7 +30,7 @@ enum class Tx {
     // sign-in
     NewUser, DeleteUser, NoUserChosen, WrongPassword, UserExists, BadUserName,
     UserFileDeleted, ConfirmDeleteUser, EnterName, EnterPassword, ChooseUser, PasswordLabel,
-    QuitProgram, Yes, NewButton, DeleteButton, LevelWord,
+    QuitProgram, Yes, No, Ok, NewButton, DeleteButton, LevelWord,
     // series countdown
     Of, Cancel,
     // training ladder
