@@ -1,0 +1,338 @@
+#include "OxelPanel.h"
+
+#include "board/PressRules.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <utility>
+
+TOxelPanel::TOxelPanel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+    geometry_.SetPaintRect(0, 0, width(), height());
+}
+
+TOxelPanel::~TOxelPanel() = default;
+
+// --- appearance
+
+void TOxelPanel::SetFontBig(const BoardFont& font) {
+    fontBig_ = font;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetFontSmall(const BoardFont& font) {
+    fontSmall_ = font;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetGridWidth(int width) {
+    gridWidth_ = qMax(1, width);
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetBgColor(TColor color) {
+    bgColor_ = color;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetGridColor(TColor color) {
+    gridColor_ = color;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetRBColorR(TColor color) {
+    rbColorR_ = color;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetRBColorB(TColor color) {
+    rbColorB_ = color;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetLightColorYES(TColor color) {
+    lightColorYes_ = color;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetLightColorNO(TColor color) {
+    lightColorNo_ = color;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetGP(bool on) {
+    gp_ = on;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetGPColor(TColor color) {
+    gpColor_ = color;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetSeries(bool on) {
+    series_ = on;
+    AppearanceChanged();
+}
+
+void TOxelPanel::SetBlockClick(bool block) {
+    blockClick_ = block;
+    setCursor(block ? Qt::ArrowCursor : Qt::PointingHandCursor);
+}
+
+// --- size and contents
+
+void TOxelPanel::SetColCount(int count) {
+    if (geometry_.SetColCount(count))
+        ContentChanged();
+}
+
+void TOxelPanel::SetRowCount(int count) {
+    if (geometry_.SetRowCount(count))
+        ContentChanged();
+}
+
+void TOxelPanel::SetLinesList(const QStringList& lines) {
+    cells_.SetLinesList(lines);
+    ContentChanged();
+}
+
+void TOxelPanel::SetLine(int i, const QString& text) {
+    cells_.SetText(i, text);
+    SetCellLook(i, std::nullopt);
+}
+
+void TOxelPanel::FillNumbers() {
+    cells_.FillNumbers(geometry_.CellCount());
+    ContentChanged();
+}
+
+void TOxelPanel::FillRedBlack() {
+    cells_.FillRedBlack(geometry_.CellCount());
+    ContentChanged();
+}
+
+void TOxelPanel::SetSingleText(const QString& text) {
+    cells_.SetSingleText(text);
+    ContentChanged();
+}
+
+void TOxelPanel::ShuffleCells() {
+    cells_.ShuffleCells();
+    ContentChanged();
+}
+
+void TOxelPanel::ShuffleColumn(int col) {
+    cells_.ShuffleColumn(col, ColCount(), RowCount());
+    ContentChanged();
+}
+
+void TOxelPanel::ResetMarks() {
+    cells_.ResetMarks();
+    ContentChanged();
+}
+
+void TOxelPanel::HideCell(int i) { SetMarkAndRedraw(i, 10); }
+void TOxelPanel::ShowCell(int i) { SetMarkAndRedraw(i, 1); }
+void TOxelPanel::MarkWrong(int i) { SetMarkAndRedraw(i, 30); }
+void TOxelPanel::MarkRight(int i) { SetMarkAndRedraw(i, 40); }
+
+void TOxelPanel::Repaint() {
+    overrides_.fill(std::nullopt);
+    update();
+}
+
+void TOxelPanel::ContentChanged() {
+    // A press still held refers to a cell of the old contents: its release does nothing.
+    pressedCell_ = -1;
+    Repaint();
+}
+
+void TOxelPanel::SetMarkAndRedraw(int i, quint8 mark) {
+    cells_.SetMark(i, mark);
+    SetCellLook(i, std::nullopt);
+}
+
+void TOxelPanel::SetCellLook(int i, std::optional<CellLook> look) {
+    if (i < 0 || i >= BoardGeometry::MaxCells)
+        return;
+    overrides_[i] = look;
+    update(CellRect(i));
+}
+
+std::optional<CellLook> TOxelPanel::LookOf(int i) const {
+    if (i < 0 || i >= BoardGeometry::MaxCells)
+        return std::nullopt;
+    if (overrides_[i])
+        return overrides_[i];
+    return CellLook::ForMark(cells_.Mark(i), series_);
+}
+
+// --- painting
+
+void TOxelPanel::FitFontBig() {
+    // Shrink while "W" is as high as a row minus 2, then while it is as wide as a column
+    // minus 2; size 1 is the floor, for cells too small for any size.
+    int size = fontBig_.Size();
+    auto metrics = [this, &size] {
+        QFont f = fontBig_.Font();
+        f.setPointSize(size);
+        return QFontMetrics(f, this);
+    };
+    while (size > 1 && metrics().height() >= RowHeight(0) - 2)
+        --size;
+    while (size > 1 && metrics().horizontalAdvance(QLatin1Char('W')) >= ColWidth(0) - 2)
+        --size;
+    if (size != fontBig_.Size())
+        fontBig_.SetSize(size);
+}
+
+void TOxelPanel::paintEvent(QPaintEvent* event) {
+    geometry_.SetPaintRect(0, 0, width(), height());
+    FitFontBig();
+
+    QPainter canvas(this);
+    // The whole control as one rectangle, so the outer border is in the grid colour.
+    canvas.setPen(QPen(ColorToQColor(gridColor_), gridWidth_));
+    canvas.setBrush(ColorToQColor(bgColor_));
+    canvas.drawRect(QRect(0, 0, width() - 1, height() - 1));
+
+    const QRect dirty = event->rect();
+    for (int col = 0; col < ColCount(); ++col) {
+        for (int row = 0; row < RowCount(); ++row) {
+            const int index = col + row * ColCount();
+            if (!geometry_.CellRect(col, row).intersects(dirty))
+                continue;
+            if (const auto look = LookOf(index))
+                DrawCellLook(index, canvas, *look);
+        }
+    }
+    if (gp_)
+        DrawCentreMark(canvas);
+}
+
+void TOxelPanel::DrawCellLook(int index, QPainter& canvas, const CellLook& look) {
+    TColor background = bgColor_;
+    switch (look.background) {
+    case CellLook::Background::Bg: background = bgColor_; break;
+    case CellLook::Background::Grid: background = gridColor_; break;
+    case CellLook::Background::Yes: background = lightColorYes_; break;
+    case CellLook::Background::No: background = lightColorNo_; break;
+    }
+    BoardFont font = look.font == CellLook::FontKind::Small ? fontSmall_ : fontBig_;
+    switch (look.ink) {
+    case CellLook::Ink::Own: break;
+    case CellLook::Ink::Black: font.SetColor(clBlack); break;
+    case CellLook::Ink::Red: font.SetColor(clRed); break;
+    case CellLook::Ink::BgInk: font.SetColor(bgColor_); break;
+    case CellLook::Ink::RBRed: font.SetColor(rbColorR_); break;
+    case CellLook::Ink::RBBlack: font.SetColor(rbColorB_); break;
+    }
+    DrawCell(index % ColCount(), index / ColCount(), canvas, background, font);
+}
+
+void TOxelPanel::DrawCell(int col, int row, QPainter& canvas, TColor background,
+                          const BoardFont& font) {
+    const QRect cell = geometry_.CellRect(col, row);
+    canvas.setPen(QPen(ColorToQColor(gridColor_), gridWidth_));
+    canvas.setBrush(ColorToQColor(background));
+    canvas.drawRect(cell.adjusted(0, 0, -1, -1));
+
+    // A band of the height of "W", moved to the vertical middle of the cell.
+    canvas.setFont(font.Font());
+    const int h = QFontMetrics(font.Font(), canvas.device()).height();
+    const int top = (cell.top() + cell.bottom() + 1 - h) / 2;
+    const QRect band(cell.left(), top, cell.width(), h);
+    canvas.setPen(ColorToQColor(font.Color()));
+    canvas.drawText(band, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine |
+                              Qt::TextExpandTabs,
+                    cells_.Text(col + row * ColCount()));
+}
+
+void TOxelPanel::DrawCentreMark(QPainter& canvas) {
+    const int c = ColCount() / 2;
+    const int r = RowCount() / 2;
+    const int x0 = PaintRectX1();
+    const int y0 = PaintRectY1();
+    const QColor colour = ColorToQColor(gpColor_);
+    if (RowCount() % 2 != 0) {
+        // A frame two pixels wide inside the centre cell, one pixel clear of its border.
+        const QRect outer(QPoint(x0 + ColLeft(c) + 2, y0 + RowTop(r) + 2),
+                          QPoint(x0 + ColLeft(c + 1) - 2, y0 + RowTop(r + 1) - 2));
+        canvas.fillRect(QRect(outer.left(), outer.top(), outer.width(), 2), colour);
+        canvas.fillRect(QRect(outer.left(), outer.bottom() - 1, outer.width(), 2), colour);
+        canvas.fillRect(QRect(outer.left(), outer.top(), 2, outer.height()), colour);
+        canvas.fillRect(QRect(outer.right() - 1, outer.top(), 2, outer.height()), colour);
+    } else {
+        // A dot with a black outline on the central grid crossing.
+        const QPointF centre(x0 + ColLeft(c), y0 + RowTop(r));
+        canvas.save();
+        canvas.setRenderHint(QPainter::Antialiasing);
+        canvas.setPen(QPen(Qt::black, 1));
+        canvas.setBrush(colour);
+        canvas.drawEllipse(centre, 7.0, 7.0);
+        canvas.restore();
+    }
+    canvas.setPen(QPen(ColorToQColor(gridColor_), gridWidth_));
+    canvas.setBrush(Qt::NoBrush);
+}
+
+// --- events
+
+void TOxelPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    geometry_.SetPaintRect(0, 0, width(), height());
+    Repaint();
+}
+
+void TOxelPanel::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const int cell = CellAt(pos.x(), pos.y());
+    if (!PressRules::PressAccepted(event->button(), blockClick_, cell, cells_.Mark(cell)))
+        return;
+    if (cell >= LinesList().size()) {
+        cellText_.clear();
+        cellInfo_ = -1;
+        cellNumber_ = -1;
+    } else {
+        cellText_ = cells_.Text(cell);
+        cellInfo_ = cells_.Mark(cell);
+        cellNumber_ = cell;
+    }
+    pressedCell_ = cell;
+    if (OnVerifyText)
+        OnVerifyText();
+    // The owner may have refilled the board while judging; then there is nothing to show.
+    if (pressedCell_ == cell)
+        SetCellLook(cell, PressRules::HeldLook(lightClick_, correctFlag_));
+}
+
+void TOxelPanel::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (OnMouseUp)
+        OnMouseUp(event->button(), pos.x(), pos.y());
+    if (event->button() == Qt::RightButton || event->button() == Qt::MiddleButton)
+        return;
+    // Only the release of a judged press acts, and only once.
+    const int pressed = std::exchange(pressedCell_, -1);
+    if (pressed < 0)
+        return;
+    const int markUnder = cells_.Mark(CellAt(pos.x(), pos.y()));
+    if (!PressRules::ReleaseAccepted(event->button(), blockClick_, markUnder))
+        return;
+    const auto outcome = PressRules::ReleaseOutcome(cells_.Mark(pressed), correctFlag_, smallerFont_);
+    SetCellLook(pressed, outcome.look);
+    if (outcome.found)
+        cells_.SetMark(pressed, 0);
+}
+
+void TOxelPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (OnMouseMove) {
+        const QPoint pos = event->position().toPoint();
+        OnMouseMove(pos.x(), pos.y());
+    }
+}
