@@ -1,0 +1,72 @@
+#include "Dictionaries.h"
+
+#include "Text1251.h"
+
+#include <QDir>
+
+namespace {
+
+QString ByLanguage(int language, const char* english, const char* russian) {
+    return QLatin1String(language == 1 ? english : russian);
+}
+
+} // namespace
+
+Dictionaries::Dictionaries(QString programDir) : programDir_(std::move(programDir)) {}
+
+QString Dictionaries::WordListName(int language) {
+    return ByLanguage(language, "dic/eng.dic", "dic/rus.dic");
+}
+
+QString Dictionaries::NumberListName(int language) {
+    return ByLanguage(language, "dic/enum.dic", "dic/rnum.dic");
+}
+
+QString Dictionaries::HeadingListName(int language) {
+    return ByLanguage(language, "dic/egipno.dic", "dic/rgipno.dic");
+}
+
+QString Dictionaries::Path(const QString& relative) const {
+    return QDir(programDir_).filePath(relative);
+}
+
+QString Dictionaries::WordListPath(int language) const { return Path(WordListName(language)); }
+
+QString Dictionaries::NumberListPath(int language) const {
+    return Path(NumberListName(language));
+}
+
+QString Dictionaries::HeadingListPath(int language) const {
+    return Path(HeadingListName(language));
+}
+
+QString Dictionaries::ConsonantWordListPath() const { return Path(WordListName(2)); }
+
+QStringList Dictionaries::LoadWordList(int language) const {
+    return LoadLinesFile(WordListPath(language));
+}
+
+QStringList Dictionaries::LoadNumberList(int language) const {
+    return LoadLinesFile(NumberListPath(language));
+}
+
+QStringList Dictionaries::LoadHeadingList(int language) const {
+    return LoadLinesFile(HeadingListPath(language));
+}
+
+Dictionaries::GipnoText Dictionaries::LoadGipnoText(int language) const {
+    GipnoText text;
+    const QStringList headings = LoadHeadingList(language);
+    for (int k = 0; k < HeadingCount && k < headings.size(); ++k)
+        text.headings[k] = headings[k];
+    text.numbers = LoadNumberList(language);
+    return text;
+}
+
+void Dictionaries::SaveNumberList(const QStringList& lines, int language) const {
+    SaveLinesFile(NumberListPath(language), lines);
+}
+
+void Dictionaries::SaveHeadingList(const QStringList& lines, int language) const {
+    SaveLinesFile(HeadingListPath(language), lines);
+}

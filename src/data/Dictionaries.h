@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Texts.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The plain-text lists under dic/: the word list, the number list (a memory word for each
+// of 00..99) and the heading list (one heading per exercise), one of each per interface
+// language (1 English, 2 Russian).
+class Dictionaries {
+public:
+    explicit Dictionaries(QString programDir);
+
+    static constexpr int HeadingCount = 8;
+
+    // The eight headings by exercise index and the number list, as the main window keeps them.
+    struct GipnoText {
+        std::array<QString, HeadingCount> headings;
+        QStringList numbers;
+    };
+
+    // Paths relative to the program folder ("dic/rus.dic").
+    static QString WordListName(int language);
+    static QString NumberListName(int language);
+    static QString HeadingListName(int language);
+
+    QString WordListPath(int language = Language()) const;
+    QString NumberListPath(int language = Language()) const;
+    QString HeadingListPath(int language = Language()) const;
+    // The consonant search reads the Russian word list in every language.
+    QString ConsonantWordListPath() const;
+
+    // Loading a missing or unreadable list throws OxelError naming the file.
+    QStringList LoadWordList(int language = Language()) const;
+    QStringList LoadNumberList(int language = Language()) const;
+    QStringList LoadHeadingList(int language = Language()) const;
+    // Headings padded with empty ones to eight (further lines ignored), then the number list.
+    GipnoText LoadGipnoText(int language = Language()) const;
+
+    // Saving replaces the whole file at once, every line followed by CR LF.
+    void SaveNumberList(const QStringList& lines, int language = Language()) const;
+    void SaveHeadingList(const QStringList& lines, int language = Language()) const;
+
+private:
+    QString Path(const QString& relative) const;
+
+    QString programDir_;
+};
