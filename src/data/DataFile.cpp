@@ -104,14 +104,13 @@ bool TDataFile::ReadHeader(const QByteArray& store, qsizetype pos, Entry& entry)
 }
 
 // Scans from the start; a partial header or a length past the end of the file ends the
-// search, except that an entry found there is still found with the bytes present.
+// search (the next header would start past the end), but an entry found there is still
+// found with the bytes present.
 bool TDataFile::FindEntry(const QByteArray& store, const QString& section, const QString& name,
                           Entry& found) {
     for (qsizetype pos = 0; ReadHeader(store, pos, found); pos = found.end()) {
         if (Matches(found.section, found.name, section, name))
             return true;
-        if (found.truncated())
-            return false;
     }
     return false;
 }
@@ -184,32 +183,33 @@ void TDataFile::ReadFont(const QString& section, const QString& name, FontRecord
         DecodeFont(data, font);
 }
 
-// The new content is built in memory and replaces the file in one piece. A damaged tail
-// (a partial header, or an entry whose data runs past the end) is dropped, so the
-// appended entry stays reachable; a header with a wrong magic anywhere refuses the write.
+// The whole entries of the store except those the write replaces: every copy of the
+// (section, name) pair, so a damaged file holding it twice cannot hide the new value
+// ("$test" replaces only the first entry of the section). The scan stops at a damaged tail
+// (a partial header, or an entry whose data runs past the end): it is dropped so that the
+// appended entry stays reachable. A header with a wrong magic refuses the write.
+QByteArray TDataFile::KeptEntries(const QByteArray& store, const QString& section,
+                                  const QString& name) {
+    QByteArray kept;
+    bool replaced = false;
+    Entry entry;
+    for (qsizetype pos = 0; ReadHeader(store, pos, entry) && !entry.truncated();
+         pos = entry.end()) {
+        if (Matches(entry.section, entry.name, section, name) && !(replaced && name == TestName))
+            replaced = true;
+        else
+            kept.append(store.constData() + entry.header, HeaderSize + entry.length);
+    }
+    return kept;
+}
+
+// The new content is built in memory and replaces the file in one piece.
 int TDataFile::WriteData(const QString& section, const QString& name, int count, const char* data) {
     const QByteArray sectionBytes = StorableName(section);
     const QByteArray nameBytes = StorableName(name);
     if (count < 0 || !data)
         count = 0;
-
-    QByteArray store = Load();
-    qsizetype end = 0;
-    Entry entry;
-    Entry old;
-    bool hasOld = false;
-    for (qsizetype pos = 0; ReadHeader(store, pos, entry); pos = entry.end()) {
-        if (entry.truncated())
-            break;
-        if (!hasOld && Matches(entry.section, entry.name, section, name)) {
-            old = entry;
-            hasOld = true;
-        }
-        end = entry.end();
-    }
-    store.truncate(end);
-    if (hasOld)
-        store.remove(old.header, HeaderSize + old.length);
+    QByteArray store = KeptEntries(Load(), section, name);
 
     char header[HeaderSize] = {};
     qToLittleEndian<quint32>(Magic, header);
@@ -217,9 +217,9 @@ int TDataFile::WriteData(const QString& section, const QString& name, int count,
     PutName(header + NameOffset, nameBytes);
     qToLittleEndian<quint32>(static_cast<quint32>(count), header + LengthOffset);
     Encode(header, HeaderSize);
-
     QByteArray copy(data, count);
     Encode(copy.data(), count);
+
     store.append(header, HeaderSize);
     store.append(copy);
     Save(store);

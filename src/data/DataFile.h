@@ -81,6 +81,7 @@ private:
     bool ReadHeader(const QByteArray& store, qsizetype pos, Entry& entry);
     bool FindEntry(const QByteArray& store, const QString& section, const QString& name,
                    Entry& found);
+    QByteArray KeptEntries(const QByteArray& store, const QString& section, const QString& name);
 
     QString fileName_;
 };

@@ -14,9 +14,9 @@ QByteArray Transform(const QByteArray& input, quint16 key, bool enciphering) {
         const auto out = static_cast<quint8>(in ^ (k >> 8));
         output[i] = static_cast<char>(out);
         const quint8 stored = enciphering ? out : in;
-        // Unsigned 32-bit products: 16-bit operands would be promoted to int and overflow.
-        const quint32 sum = static_cast<quint16>(k + stored);
-        k = static_cast<quint16>(sum * quint32{CipherMultiplier} + CipherIncrement);
+        // Modulo 65536 throughout; in 32-bit unsigned arithmetic, since 16-bit operands would
+        // be promoted to int and the product could overflow it.
+        k = static_cast<quint16>((quint32{k} + stored) * CipherMultiplier + CipherIncrement);
     }
     return output;
 }
