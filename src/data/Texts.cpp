@@ -161,6 +161,8 @@ constexpr Pair table[] = {
 
     FIXED(NotAFloat, "'%1' is not a valid floating point value"),
     FIXED(NotAnInteger, "'%1' is not a valid integer value"),
+
+    FIXED(LessonMissingText, "ошибка"),
 };
 
 #undef FIXED

@@ -48,6 +48,8 @@ enum class Tx {
     DataNameNotStorable,
     // conversion errors of result texts
     NotAFloat, NotAnInteger,
+    // ladder file: name and description of a lesson that has none
+    LessonMissingText,
     Count_
 };
 
