@@ -1,0 +1,415 @@
+#include "RtfReader.h"
+
+#include "data/Text1251.h"
+
+#include <QHash>
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace {
+
+enum class Keyword {
+    Par, Line, Tab, Pard, Plain, Bold, Italic, Underline, UnderlineNone, FontSize, Colour,
+    AlignLeft, AlignCenter, AlignRight, AlignJustify, Unicode, UnicodeSkip, ColourTable,
+    Red, Green, Blue, Binary, Symbol, SkipDestination,
+};
+
+struct KeywordEntry {
+    Keyword keyword;
+    char32_t symbol; // the character a Symbol keyword stands for
+};
+
+const QHash<QByteArray, KeywordEntry>& Keywords() {
+    static const QHash<QByteArray, KeywordEntry> table = [] {
+        QHash<QByteArray, KeywordEntry> t;
+        auto add = [&t](const char* name, Keyword k, char32_t symbol = 0) {
+            t.insert(QByteArray(name), KeywordEntry{k, symbol});
+        };
+        add("par", Keyword::Par);
+        add("page", Keyword::Par);
+        add("sect", Keyword::Par);
+        add("row", Keyword::Par);
+        add("line", Keyword::Line);
+        add("tab", Keyword::Tab);
+        add("cell", Keyword::Tab);
+        add("pard", Keyword::Pard);
+        add("plain", Keyword::Plain);
+        add("b", Keyword::Bold);
+        add("i", Keyword::Italic);
+        for (const char* name : {"ul", "uld", "uldb", "ulw", "ulth", "uldash"})
+            add(name, Keyword::Underline);
+        add("ulnone", Keyword::UnderlineNone);
+        add("fs", Keyword::FontSize);
+        add("cf", Keyword::Colour);
+        add("ql", Keyword::AlignLeft);
+        add("qc", Keyword::AlignCenter);
+        add("qr", Keyword::AlignRight);
+        add("qj", Keyword::AlignJustify);
+        add("u", Keyword::Unicode);
+        add("uc", Keyword::UnicodeSkip);
+        add("colortbl", Keyword::ColourTable);
+        add("red", Keyword::Red);
+        add("green", Keyword::Green);
+        add("blue", Keyword::Blue);
+        add("bin", Keyword::Binary);
+        add("emdash", Keyword::Symbol, 0x2014);
+        add("endash", Keyword::Symbol, 0x2013);
+        add("bullet", Keyword::Symbol, 0x2022);
+        add("lquote", Keyword::Symbol, 0x2018);
+        add("rquote", Keyword::Symbol, 0x2019);
+        add("ldblquote", Keyword::Symbol, 0x201C);
+        add("rdblquote", Keyword::Symbol, 0x201D);
+        add("emspace", Keyword::Symbol, 0x2003);
+        add("enspace", Keyword::Symbol, 0x2002);
+        for (const char* name :
+             {"fonttbl", "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf",
+              "footer", "footerl", "footerr", "footerf", "footnote", "fldinst", "object",
+              "listtable", "listoverridetable", "revtbl", "rsidtbl", "generator", "themedata",
+              "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "filetbl",
+              "bkmkstart", "bkmkend", "nonshppict", "shpinst", "annotation", "atnid"})
+            add(name, Keyword::SkipDestination);
+        return t;
+    }();
+    return table;
+}
+
+// The 1251 code page as a table, built once from the program's own decoder.
+char32_t DecodeByte(unsigned char byte) {
+    static const std::array<char16_t, 128> upper = [] {
+        std::array<char16_t, 128> t{};
+        for (int b = 0; b < 128; ++b) {
+            const QString s = DecodeText(QByteArray(1, static_cast<char>(0x80 + b)));
+            t[b] = s.size() == 1 ? s.at(0).unicode() : char16_t(0xFFFD);
+        }
+        return t;
+    }();
+    return byte < 0x80 ? char32_t(byte) : char32_t(upper[byte - 0x80]);
+}
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+int HexValue(char c) {
+    if (IsDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+constexpr int MaxWordLength = 32;
+constexpr int MaxColours = 1024;
+constexpr int MaxUnicodeSkip = 64;
+constexpr int DefaultHalfPoints = 24;
+constexpr int MinHalfPoints = 8;
+constexpr int MaxHalfPoints = 144;
+
+} // namespace
+
+RtfReader::RtfReader(const QByteArray& rtf) : in_(rtf) { parse(); }
+
+void RtfReader::parse() {
+    while (pos_ < in_.size()) {
+        const char c = in_.at(pos_++);
+        switch (c) {
+        case '{': openGroup(); break;
+        case '}': closeGroup(); break;
+        case '\\': readControl(); break;
+        case '\r':
+        case '\n':
+        case '\0': break;
+        default: text(DecodeByte(static_cast<unsigned char>(c)));
+        }
+    }
+    finish();
+}
+
+void RtfReader::openGroup() {
+    fallbackLeft_ = 0;
+    if (overflow_ > 0 || stack_.size() >= MaxDepth) {
+        if (overflow_ == 0)
+            capState_ = state_;
+        ++overflow_;
+        return;
+    }
+    stack_.push_back(state_);
+}
+
+void RtfReader::closeGroup() {
+    fallbackLeft_ = 0;
+    if (overflow_ > 0) {
+        if (--overflow_ == 0)
+            state_ = *capState_;
+        return;
+    }
+    if (stack_.empty())
+        return; // a stray closing brace
+    state_ = stack_.back();
+    stack_.pop_back();
+}
+
+void RtfReader::readControl() {
+    if (pos_ >= in_.size())
+        return; // a lone backslash at the very end
+    const char c = in_.at(pos_);
+    if (IsLetter(c)) {
+        readControlWord();
+        return;
+    }
+    ++pos_;
+    switch (c) {
+    case '\\':
+    case '{':
+    case '}': text(char32_t(c)); break;
+    case '\'': readHexEscape(); break;
+    case '~': text(0x00A0); break;
+    case '_': text(0x2011); break;
+    case '\r':
+    case '\n':
+        if (!consumeFallback() && state_.destination == Destination::Text)
+            endParagraph(state_.align);
+        break;
+    case '*':
+        if (!consumeFallback())
+            state_.destination = Destination::Skip;
+        break;
+    default: consumeFallback(); // \- \| \: and unknown symbols stand for nothing here
+    }
+}
+
+void RtfReader::readControlWord() {
+    const qsizetype start = pos_;
+    while (pos_ < in_.size() && IsLetter(in_.at(pos_)))
+        ++pos_;
+    const QByteArray word = in_.mid(start, std::min<qsizetype>(pos_ - start, MaxWordLength));
+
+    bool negative = false;
+    if (pos_ + 1 < in_.size() && in_.at(pos_) == '-' && IsDigit(in_.at(pos_ + 1))) {
+        negative = true;
+        ++pos_;
+    }
+    bool hasParam = false;
+    qint64 value = 0;
+    while (pos_ < in_.size() && IsDigit(in_.at(pos_))) {
+        hasParam = true;
+        value = std::min<qint64>(value * 10 + (in_.at(pos_) - '0'), INT_MAX);
+        ++pos_;
+    }
+    if (pos_ < in_.size() && in_.at(pos_) == ' ')
+        ++pos_;
+    controlWord(word, hasParam, static_cast<int>(negative ? -value : value));
+}
+
+void RtfReader::readHexEscape() {
+    int value = 0;
+    int digits = 0;
+    while (digits < 2 && pos_ < in_.size() && HexValue(in_.at(pos_)) >= 0) {
+        value = value * 16 + HexValue(in_.at(pos_));
+        ++pos_;
+        ++digits;
+    }
+    if (digits < 2) {
+        consumeFallback(); // a truncated escape stands for nothing
+        return;
+    }
+    text(DecodeByte(static_cast<unsigned char>(value)));
+}
+
+void RtfReader::controlWord(const QByteArray& word, bool hasParam, int param) {
+    const auto found = Keywords().constFind(word);
+    if (found == Keywords().constEnd()) {
+        consumeFallback();
+        return;
+    }
+    const Keyword keyword = found->keyword;
+    if (keyword == Keyword::Binary) {
+        // Binary data of the given length follows; it is never text.
+        if (hasParam && param > 0)
+            pos_ += std::min<qsizetype>(param, in_.size() - pos_);
+        return;
+    }
+    if (keyword == Keyword::Unicode) {
+        if (hasParam)
+            unicodeChar(param);
+        return;
+    }
+    if (consumeFallback() || state_.destination == Destination::Skip)
+        return;
+    if (state_.destination == Destination::ColourTable) {
+        const int component = std::clamp(param, 0, 255);
+        switch (keyword) {
+        case Keyword::Red: red_ = component; entryHasColour_ = true; break;
+        case Keyword::Green: green_ = component; entryHasColour_ = true; break;
+        case Keyword::Blue: blue_ = component; entryHasColour_ = true; break;
+        default: break;
+        }
+        return;
+    }
+    const bool on = !hasParam || param != 0;
+    CharFormat& format = state_.format;
+    switch (keyword) {
+    case Keyword::Par: endParagraph(state_.align); break;
+    case Keyword::Line: lineBreak(); break;
+    case Keyword::Tab: text(U'\t'); break;
+    case Keyword::Pard: state_.align = Align::Left; break;
+    case Keyword::Plain: format = CharFormat{}; break;
+    case Keyword::Bold: format.bold = on; break;
+    case Keyword::Italic: format.italic = on; break;
+    case Keyword::Underline: format.underline = on; break;
+    case Keyword::UnderlineNone: format.underline = false; break;
+    case Keyword::FontSize:
+        format.halfPoints = hasParam && param > 0
+                                ? std::clamp(param, MinHalfPoints, MaxHalfPoints)
+                                : DefaultHalfPoints;
+        break;
+    case Keyword::Colour: format.colour = std::max(param, 0); break;
+    case Keyword::AlignLeft: state_.align = Align::Left; break;
+    case Keyword::AlignCenter: state_.align = Align::Center; break;
+    case Keyword::AlignRight: state_.align = Align::Right; break;
+    case Keyword::AlignJustify: state_.align = Align::Justify; break;
+    case Keyword::UnicodeSkip:
+        state_.unicodeSkip = hasParam ? std::clamp(param, 0, MaxUnicodeSkip) : 1;
+        break;
+    case Keyword::ColourTable:
+        state_.destination = Destination::ColourTable;
+        colours_.clear();
+        red_ = green_ = blue_ = 0;
+        entryHasColour_ = false;
+        break;
+    case Keyword::Symbol: text(found->symbol); break;
+    case Keyword::SkipDestination: state_.destination = Destination::Skip; break;
+    default: break; // colour components outside the colour table mean nothing
+    }
+}
+
+void RtfReader::unicodeChar(int param) {
+    // \u takes a signed 16-bit value; characters past U+7FFF are written negative.
+    const int code = param < 0 ? param + 65536 : param;
+    const bool high = code >= 0xD800 && code <= 0xDBFF;
+    const bool low = code >= 0xDC00 && code <= 0xDFFF;
+    if (high) {
+        highSurrogate_ = static_cast<char16_t>(code);
+    } else if (low) {
+        const char16_t pending = highSurrogate_;
+        text(pending ? QChar::surrogateToUcs4(pending, static_cast<char16_t>(code)) : char32_t(0xFFFD));
+    } else if (code > 0 && code <= 0x10FFFF) {
+        text(static_cast<char32_t>(code));
+    } else if (code != 0) {
+        text(0xFFFD);
+    }
+    // The fallback characters that follow stand for the same character: skip them.
+    fallbackLeft_ = state_.unicodeSkip;
+}
+
+bool RtfReader::consumeFallback() {
+    if (fallbackLeft_ <= 0)
+        return false;
+    --fallbackLeft_;
+    return true;
+}
+
+void RtfReader::text(char32_t c) {
+    if (consumeFallback() || state_.destination == Destination::Skip)
+        return;
+    highSurrogate_ = 0;
+    if (state_.destination == Destination::ColourTable) {
+        if (c == U';') {
+            if (colours_.size() < MaxColours)
+                colours_.push_back(entryHasColour_
+                                       ? std::optional<quint32>(quint32(red_) << 16 |
+                                                                quint32(green_) << 8 | quint32(blue_))
+                                       : std::nullopt);
+            red_ = green_ = blue_ = 0;
+            entryHasColour_ = false;
+        }
+        return;
+    }
+    if (c < 0x20 && c != U'\t')
+        return;
+    if (run_.isEmpty()) {
+        runFormat_ = state_.format;
+    } else if (!(state_.format == runFormat_)) {
+        flushRun();
+        runFormat_ = state_.format;
+    }
+    const auto chars = QChar::fromUcs4(c);
+    run_ += QStringView(chars);
+    plain_ += QStringView(chars);
+    paragraphOpen_ = true;
+    contentAlign_ = state_.align;
+}
+
+void RtfReader::flushRun() {
+    if (run_.isEmpty())
+        return;
+    const QString escaped = run_.toHtmlEscaped();
+    const QString style = spanStyle(runFormat_);
+    if (style.isEmpty())
+        paragraph_ += escaped;
+    else
+        paragraph_ += QStringLiteral("<span style=\"%1\">%2</span>").arg(style, escaped);
+    run_.clear();
+}
+
+void RtfReader::lineBreak() {
+    flushRun();
+    paragraph_ += QStringLiteral("<br />");
+    plain_ += u'\n';
+    paragraphOpen_ = true;
+    contentAlign_ = state_.align;
+}
+
+void RtfReader::endParagraph(Align paragraphAlign) {
+    flushRun();
+    QString align;
+    switch (paragraphAlign) {
+    case Align::Left: break;
+    case Align::Center: align = QStringLiteral(" align=\"center\""); break;
+    case Align::Right: align = QStringLiteral(" align=\"right\""); break;
+    case Align::Justify: align = QStringLiteral(" align=\"justify\""); break;
+    }
+    QString content = paragraph_;
+    if (content.isEmpty()) {
+        // An empty paragraph is a blank line of the current size.
+        const QString style = state_.format.halfPoints == DefaultHalfPoints
+                                  ? QString()
+                                  : QStringLiteral(" style=\"font-size:%1pt\"")
+                                        .arg(state_.format.halfPoints / 2.0);
+        content = QStringLiteral("<span%1>&nbsp;</span>").arg(style);
+    }
+    body_ += QStringLiteral("<p style=\"margin:0px; white-space:pre-wrap\"%1>%2</p>\n")
+                 .arg(align, content);
+    paragraph_.clear();
+    plain_ += u'\n';
+    paragraphOpen_ = false;
+}
+
+void RtfReader::finish() {
+    flushRun();
+    // An unterminated last paragraph keeps the alignment its text was written with, even
+    // when the closing brace of the document has reset the state.
+    if (paragraphOpen_)
+        endParagraph(contentAlign_);
+    html_ = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\" /></head>\n"
+                           "<body style=\"font-family:'Arial'; font-size:12pt\">\n") +
+            body_ + QStringLiteral("</body></html>\n");
+    body_.clear();
+}
+
+QString RtfReader::spanStyle(const CharFormat& format) const {
+    QStringList parts;
+    if (format.bold)
+        parts << QStringLiteral("font-weight:bold");
+    if (format.italic)
+        parts << QStringLiteral("font-style:italic");
+    if (format.underline)
+        parts << QStringLiteral("text-decoration:underline");
+    if (format.halfPoints != DefaultHalfPoints)
+        parts << QStringLiteral("font-size:%1pt").arg(format.halfPoints / 2.0);
+    if (format.colour >= 0 && format.colour < static_cast<int>(colours_.size()) &&
+        colours_[format.colour])
+        parts << QStringLiteral("color:#%1").arg(*colours_[format.colour], 6, 16, QLatin1Char('0'));
+    return parts.join(QStringLiteral("; "));
+}
