@@ -1,0 +1,43 @@
+#include "PromptDialog.h"
+
+#include "data/Texts.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PromptDialog::PromptDialog(const QString& caption, const QString& label, int maxLength,
+                           QWidget* parent)
+    : QDialog(parent), label_(new QLabel(label, this)), edit_(new QLineEdit(this)) {
+    setWindowTitle(caption);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    edit_->setEchoMode(QLineEdit::Normal);
+    if (maxLength > 0)
+        edit_->setMaxLength(maxLength);
+    edit_->setMinimumWidth(260);
+    label_->setBuddy(edit_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(T(Tx::Ok));
+    buttons->button(QDialogButtonBox::Cancel)->setText(T(Tx::Cancel));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    layout->addWidget(edit_);
+    layout->addSpacing(4);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    edit_->setFocus();
+}
+
+QString PromptDialog::Text() const { return edit_->text(); }
+
+QString PromptDialog::Ask(const QString& caption, const QString& label, int maxLength,
+                          QWidget* parent) {
+    PromptDialog dialog(caption, label, maxLength, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.Text() : QString();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "data/Dialogs.h"
+
+// The program's real message boxes, Yes/No questions and one-line prompts, shown modally
+// over the active window with the application title as caption and Russian button texts.
+class WidgetDialogs : public Dialogs {
+public:
+    // caption: the title of message boxes and questions; empty takes the application's
+    // display name.
+    explicit WidgetDialogs(QString caption = {});
+
+    void Message(const QString& text, Kind kind) override;
+    bool Confirm(const QString& text) override;
+    QString Prompt(const QString& caption, const QString& label, int maxLength) override;
+
+    QString Caption() const;
+
+private:
+    QString caption_;
+};
