@@ -1,8 +1,13 @@
 // The files delivered beside the program: word, number and heading lists and the ladder.
 // They are read from the source tree (never written) through the program's own readers.
 
+#include "data/ExerciseInfo.h"
+#include "data/LessonsIni.h"
 #include "data/Text1251.h"
+#include "data/Texts.h"
 
+#include <QMap>
+#include <QPair>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
@@ -13,7 +18,9 @@ QString Delivered(const QString& relative) {
     return QStringLiteral(OXEL_PROGRAMFILES_DIR "/") + relative;
 }
 
-QStringList LoadDelivered(const QString& relative) { return LoadLinesFile(Delivered(relative)); }
+QStringList LoadDelivered(const QString& relative) {
+    return LoadLinesFile(Delivered(relative));
+}
 
 // Consonant code of the number search: digit -> its two consonants.
 const QString ConsonantPairs[10] = {
@@ -91,7 +98,9 @@ QString SoundCode(const QString& word) {
     return code;
 }
 
-QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString TwoDigits(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -110,6 +119,8 @@ private slots:
     void englishNumberListFollowsTheSoundCode();
     void headingListsHoldEightHeadings_data();
     void headingListsHoldEightHeadings();
+    void ladderHasTenStartableLessonsOverAllExercises();
+    void ladderLimitsNeverLoosenForTheSameRun();
 };
 
 void TestProgramFiles::soundCodeReadsDigraphsDoubleAndSilentLetters() {
@@ -230,6 +241,46 @@ void TestProgramFiles::headingListsHoldEightHeadings() {
     QCOMPARE(headings.size(), 8);
     for (const QString& h : headings)
         QVERIFY(!h.trimmed().isEmpty());
+}
+
+void TestProgramFiles::ladderHasTenStartableLessonsOverAllExercises() {
+    const QList<Lesson> lessons = LessonsIni::Load(Delivered(QStringLiteral("lessons.ini")));
+    QCOMPARE(lessons.size(), 10);
+    QSet<int> trained;
+    for (const Lesson& lesson : lessons) {
+        const QByteArray which = "lesson " + QByteArray::number(lesson.number);
+        QVERIFY2(lesson.Startable(), which);
+        QVERIFY2(lesson.steps.size() >= 2 && lesson.steps.size() <= 6, which);
+        QVERIFY2(!lesson.name.isEmpty() && lesson.name != T(Tx::LessonMissingText), which);
+        QVERIFY2(lesson.name.size() <= 24, which + " has a name too long for the list");
+        QVERIFY2(!lesson.opis.isEmpty() && lesson.opis != T(Tx::LessonMissingText), which);
+        for (const LadderStep& step : lesson.steps) {
+            QVERIFY2(step.limit > 0, which);
+            QVERIFY2(!step.text.isEmpty(), which);
+            trained.insert(step.exercisePosition);
+        }
+    }
+    QCOMPARE(trained.size(), ExerciseCount);
+}
+
+void TestProgramFiles::ladderLimitsNeverLoosenForTheSameRun() {
+    const QList<Lesson> lessons = LessonsIni::Load(Delivered(QStringLiteral("lessons.ini")));
+    QVERIFY(!lessons.isEmpty());
+    QMap<QPair<int, int>, int> lastLimit; // (exercise position, mode) -> limit so far
+    for (const Lesson& lesson : lessons) {
+        for (const LadderStep& step : lesson.steps) {
+            const QPair<int, int> run(step.exercisePosition, step.mode);
+            const bool score =
+                ExerciseAtListPosition(step.exercisePosition).result == ResultKind::Score;
+            if (lastLimit.contains(run)) {
+                const int before = lastLimit.value(run);
+                QVERIFY2(
+                    score ? step.limit >= before : step.limit <= before,
+                    qPrintable(QStringLiteral("lesson %1: %2").arg(lesson.number).arg(step.text)));
+            }
+            lastLimit.insert(run, step.limit);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProgramFiles)
