@@ -262,7 +262,7 @@ void TOxelPanel::DrawCentreMark(QPainter& canvas) {
     if (RowCount() % 2 != 0) {
         // A frame two pixels wide inside the centre cell, one pixel clear of its border.
         const QRect outer(QPoint(x0 + ColLeft(c) + 2, y0 + RowTop(r) + 2),
-                          QPoint(x0 + ColLeft(c + 1) - 2, y0 + RowTop(r + 1) - 2));
+                          QPoint(x0 + ColLeft(c + 1) - 3, y0 + RowTop(r + 1) - 3));
         canvas.fillRect(QRect(outer.left(), outer.top(), outer.width(), 2), colour);
         canvas.fillRect(QRect(outer.left(), outer.bottom() - 1, outer.width(), 2), colour);
         canvas.fillRect(QRect(outer.left(), outer.top(), 2, outer.height()), colour);
