@@ -1,0 +1,70 @@
+#include "ControlPage.h"
+
+#include "data/ExerciseInfo.h"
+#include "exercises/ExerciseLogic.h"
+
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ButtonHeight = 66;
+
+QToolButton* MakeButton(QWidget* page, const QString& name) {
+    auto* button = new QToolButton(page);
+    button->setObjectName(name);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setIconSize(QSize(32, 32));
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    button->setFixedHeight(ButtonHeight);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QLabel* MakePenaltyDisplay(QWidget* page, const QString& name) {
+    auto* display = new QLabel(QStringLiteral("0"), page);
+    display->setObjectName(name);
+    display->setFixedSize(90, 22);
+    display->setAlignment(Qt::AlignCenter);
+    display->setStyleSheet(QStringLiteral(
+        "QLabel { background: black; color: red; font-family: Arial; font-weight: bold;"
+        " font-size: 13px; }"));
+    return display;
+}
+
+} // namespace
+
+ControlPage ControlPage::Build(const ExerciseInfo& info, ExerciseLogic* exercise) {
+    const QString prefix = QLatin1String(info.prefix);
+    ControlPage p;
+    p.info = &info;
+    p.ExerciseMode = info.firstMode();
+    p.page = new QWidget;
+    p.page->setObjectName(prefix + QStringLiteral("ControlP"));
+
+    auto* layout = new QVBoxLayout(p.page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    p.StartSB = MakeButton(p.page, prefix + QStringLiteral("StartSB"));
+    p.HelpSB = MakeButton(p.page, prefix + QStringLiteral("HelpSB"));
+    p.SwitchSB = MakeButton(p.page, prefix + QStringLiteral("SwitchSB"));
+    p.StartSB->setMouseTracking(true);
+    for (QToolButton* b : {p.StartSB, p.HelpSB, p.SwitchSB})
+        layout->addWidget(b);
+
+    p.extras = new QVBoxLayout;
+    p.extras->setSpacing(2);
+    layout->addLayout(p.extras);
+    layout->addStretch(1);
+    if (info.penalty) {
+        p.ShtrafTimerP = MakePenaltyDisplay(p.page, prefix + QStringLiteral("ShtrafTimerP"));
+        layout->addWidget(p.ShtrafTimerP, 0, Qt::AlignHCenter);
+    }
+
+    if (exercise)
+        exercise->AddPageControls(p.page, p.extras);
+    else
+        p.StartSB->setEnabled(false);
+    return p;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class ExerciseLogic;
+class QLabel;
+class QToolButton;
+class QVBoxLayout;
+class QWidget;
+struct ExerciseInfo;
+
+// One page of the control notebook: the exercise's start, help and mode buttons (named by
+// its prefix: `ShulteStartSB`, `ShulteHelpSB`, `ShulteSwitchSB`), its penalty display when
+// it charges penalties, and the place for its own controls. The start button's phase
+// (`RunPhase`) and the mode button's mode (`ExerciseMode`) are kept here.
+struct ControlPage {
+    const ExerciseInfo* info = nullptr;
+    QWidget* page = nullptr;
+    QToolButton* StartSB = nullptr;
+    QToolButton* HelpSB = nullptr;
+    QToolButton* SwitchSB = nullptr;
+    QLabel* ShtrafTimerP = nullptr;
+    QVBoxLayout* extras = nullptr;
+
+    // 1 idle; 0 running; 2 memorising, 3 answering.
+    int RunPhase = 1;
+    int ExerciseMode = 0;
+
+    // Builds the page of the exercise into a new widget; the exercise, when present, adds
+    // its own controls; without one the start button stays disabled.
+    static ControlPage Build(const ExerciseInfo& info, ExerciseLogic* exercise);
+};

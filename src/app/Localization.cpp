@@ -1,0 +1,54 @@
+#include "Localization.h"
+
+#include "MainMenu.h"
+#include "MainWidgets.h"
+#include "data/Texts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMainWindow>
+#include <QMenu>
+#include <QToolButton>
+
+QString WindowCaption(const QString& userName) {
+    return T(Tx::ProductName) + QLatin1Char(' ') + QLatin1String(VersionText) +
+           QStringLiteral(" [") + userName + QLatin1Char(']');
+}
+
+void Localization(QMainWindow* window, MainWidgets& w, MainMenu& m, const ExerciseSet& exercises,
+                  const QString& currentUser) {
+    w.LessonChB->setText(T(Tx::Series));
+
+    for (ControlPage& page : w.pages) {
+        page.StartSB->setText(T(Tx::Start));
+        page.HelpSB->setText(T(Tx::Help));
+        page.SwitchSB->setText(page.info->modeCaption(page.ExerciseMode));
+        if (ExerciseLogic* exercise = exercises[page.info->index].get())
+            exercise->Localize();
+    }
+
+    window->setWindowTitle(WindowCaption(currentUser));
+
+    m.FileN->setTitle(T(Tx::MenuFile));
+    m.UserN->setText(T(Tx::MenuUser));
+    m.StatsN->setText(T(Tx::MenuStats));
+    m.MinimizeN->setText(T(Tx::MenuMinimize));
+    m.ExitN->setText(T(Tx::MenuExit));
+    m.OptionN->setTitle(T(Tx::MenuOptions));
+    m.SettingsN->setText(T(Tx::MenuSettings));
+    m.NumbersNetN->setText(T(Tx::MenuNumbersNet));
+    m.GipnoN->setText(T(Tx::MenuGipno));
+    m.LightClickN->setText(T(Tx::MenuLightClick));
+    m.FullScreenN->setText(T(Tx::MenuFullScreen));
+    m.HelpN->setTitle(T(Tx::MenuHelp));
+    m.ContentN->setText(T(Tx::MenuContents));
+    m.NewN->setText(T(Tx::MenuNew));
+    m.AboutN->setText(T(Tx::MenuAbout));
+
+    const QSignalBlocker quiet(w.TabSwitchCB);
+    w.TabSwitchCB->clear();
+    for (int position = 0; position < ExerciseCount; ++position)
+        w.TabSwitchCB->addItem(T(ExerciseAtListPosition(position).title));
+    w.TabSwitchCB->setCurrentIndex(0);
+}

@@ -1,0 +1,308 @@
+#include "Main.h"
+
+#include "About.h"
+#include "CaptionPanel.h"
+#include "Glyphs.h"
+#include "HelpViewer.h"
+#include "Localization.h"
+#include "StartButtonPreview.h"
+#include "WindowGeometry.h"
+#include "board/OxelPanel.h"
+#include "data/Clock.h"
+#include "data/DataFile.h"
+#include "data/Dialogs.h"
+#include "data/Dictionaries.h"
+#include "data/Errors.h"
+#include "data/Random.h"
+#include "data/RecordTables.h"
+#include "data/Sound.h"
+#include "data/Texts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace {
+
+QString WithSeparator(const QString& dir) {
+    const QString clean = QDir::cleanPath(QDir(dir).absolutePath());
+    return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
+}
+
+QSize ScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QString& programDir, QWidget* parent)
+    : QMainWindow(parent), programDir_(WithSeparator(programDir)), help_(w_, programDir_) {
+    cycle_ = std::make_unique<RunCycle>(
+        RunCycle::Context{w_, menu_, looks_, help_, programDir_, [this] { return CurrentUser; }});
+    preview_ = std::make_unique<StartButtonPreview>(*cycle_);
+    FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    cycle_->TimerOff();
+    QFile::remove(programDir_ + QStringLiteral("tmp"));
+}
+
+void TMainForm::FormCreate() {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowIcon(Glyphs::ProgramIcon());
+    w_ = MainWidgets::Build(this, cycle_->Exercises());
+    menu_ = MainMenu::Build(this);
+    ConnectEvents();
+
+    CheckDataFiles();
+    QFile::remove(programDir_ + QStringLiteral("tmp"));
+    ProgramRandom().Seed(static_cast<quint32>(ProgramClock().NowMs()));
+    try {
+        settingsFile_ = std::make_unique<TDataFile>(programDir_ + QStringLiteral("oxel.ini"));
+    } catch (const OxelError& e) {
+        ShowFileError(e.text());
+    }
+    ReadSettings();
+
+    QPalette tips = QToolTip::palette();
+    tips.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFB, 0xF0));
+    QToolTip::setPalette(tips);
+
+    if (!looks_.RightCP)
+        CPLeftNClick();
+    ApplyGeometry(looks_.FullScreen);
+    SetLanguage(2);
+    PlayWave(QStringLiteral("BUT_CLICK"), 2);
+    LoadAllHelpTexts();
+    LoadGipnoText();
+    cycle_->SetLadderActive(false);
+}
+
+void TMainForm::ShowFileError(const QString& text) {
+    ShowError(text);
+    terminateRequested_ = true;
+}
+
+void TMainForm::CheckDataFiles() {
+    try {
+        const QStringList missing = RecordTables(programDir_).CheckDataFiles(Language());
+        if (!missing.isEmpty())
+            ShowFileError(T(Tx::FilesMissing));
+    } catch (const OxelError& e) {
+        ShowFileError(e.text());
+    }
+}
+
+void TMainForm::ReadSettings() {
+    if (settingsFile_) {
+        try {
+            looks_.Load(*settingsFile_);
+        } catch (const OxelError& e) {
+            ShowError(e.text());
+        }
+    }
+    menu_.LightClickN->setChecked(looks_.LightClick);
+    w_.OxelP->SetLightClick(looks_.LightClick);
+}
+
+void TMainForm::LoadAllHelpTexts() {
+    static constexpr int order[] = {0, 1, 3, 5, 2, 6, 4, 7};
+    for (int index : order)
+        help_.LoadDocument(index);
+}
+
+void TMainForm::LoadGipnoText() {
+    try {
+        const Dictionaries::GipnoText texts = Dictionaries(programDir_).LoadGipnoText();
+        cycle_->SetGipnoText(texts.headings);
+        cycle_->SetNumberList(texts.numbers);
+    } catch (const OxelError& e) {
+        ShowError(e.text());
+    }
+}
+
+void TMainForm::ConnectEvents() {
+    cycle_->Connect();
+    for (ControlPage& page : w_.pages) {
+        page.StartSB->installEventFilter(preview_.get());
+        connect(page.HelpSB, &QToolButton::clicked, this, &TMainForm::ShulteHelpSBClick);
+    }
+    connect(w_.TabSwitchCB, &QComboBox::currentIndexChanged, this, &TMainForm::TabSwitchCBChange);
+    connect(w_.TabSwitchCB, &QComboBox::activated, this, &TMainForm::TabSwitchCBCloseUp);
+    connect(w_.ControlNB, &QStackedWidget::currentChanged, this, &TMainForm::ControlNBPageChanged);
+
+    connect(menu_.UserN, &QAction::triggered, this, &TMainForm::UserNClick);
+    connect(menu_.MinimizeN, &QAction::triggered, this, &QWidget::showMinimized);
+    connect(menu_.ExitN, &QAction::triggered, this, &QWidget::close);
+    connect(menu_.LightClickN, &QAction::triggered, this, &TMainForm::LightClickNClick);
+    connect(menu_.CPRightN, &QAction::triggered, this, &TMainForm::CPRightNClick);
+    connect(menu_.CPLeftN, &QAction::triggered, this, &TMainForm::CPLeftNClick);
+    connect(menu_.FullScreenN, &QAction::triggered, this, &TMainForm::FullScreenNClick);
+    connect(menu_.ContentN, &QAction::triggered, this, &TMainForm::ContentNClick);
+    connect(menu_.NewN, &QAction::triggered, this, &TMainForm::NewNClick);
+    connect(menu_.AboutN, &QAction::triggered, this, &TMainForm::AboutNClick);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TMainForm::FormShow() {
+    w_.HelpP->hide();
+    // The help glyphs follow the panel, also when full screen hid it with the window.
+    help_.ClearHelp();
+    for (int page = ExerciseCount - 1; page >= 0; --page)
+        w_.ControlNB->setCurrentIndex(page);
+    SetLanguage(2);
+    setWindowTitle(WindowCaption(LastUser()));
+    SetGlyphs();
+    cycle_->LoadRecord();
+    if (!localizedOnce_) {
+        Localization(this, w_, menu_, cycle_->Exercises(), CurrentUser);
+        localizedOnce_ = true;
+    }
+}
+
+QString TMainForm::LastUser() const {
+    if (settingsFile_) {
+        try {
+            return Settings::ReadLastUser(*settingsFile_);
+        } catch (const OxelError&) {
+            // A damaged store was reported at start-up; the caption shows no name.
+        }
+    }
+    return T(Tx::NoName);
+}
+
+void TMainForm::SetGlyphs() {
+    for (ControlPage& page : w_.pages) {
+        page.StartSB->setIcon(Glyphs::Icon(page.RunPhase == 1 ? Glyphs::Start : Glyphs::Stop));
+        page.HelpSB->setIcon(Glyphs::Icon(Glyphs::Help));
+        page.SwitchSB->setIcon(Glyphs::Icon(Glyphs::ModeSwitch));
+    }
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TMainForm::FormActivate() {
+    if (activatedOnce_)
+        return;
+    activatedOnce_ = true;
+    UserNClick();
+}
+
+void TMainForm::UserNClick() {}
+
+void TMainForm::TabSwitchCBChange(int position) {
+    if (position < 0)
+        return;
+    const int index = ExerciseIndexOfTitle(w_.TabSwitchCB->itemText(position));
+    if (index < 0)
+        return;
+    cycle_->SetActiveExercise(index);
+    help_.SetExercise(index);
+    if (help_.Visible())
+        help_.LoadDocument(index);
+    cycle_->LoadRecord();
+    w_.ControlNB->setCurrentIndex(position);
+}
+
+void TMainForm::TabSwitchCBCloseUp() {
+    w_.ToolsP->setFocus();
+}
+
+void TMainForm::ControlNBPageChanged() {
+    cycle_->TimerOff();
+    w_.TimerP->setText(QStringLiteral("0.0"));
+}
+
+void TMainForm::ContentNClick() {
+    HelpViewer::ShowContext(programDir_, 1);
+}
+
+void TMainForm::NewNClick() {
+    HelpViewer::ShowDocument(programDir_, HelpViewer::WhatsNewName(Language()));
+}
+
+void TMainForm::AboutNClick() {
+    TAboutForm::Execute(this);
+}
+
+bool TMainForm::FullScreen() const {
+    return looks_.FullScreen;
+}
+
+void TMainForm::ApplyGeometry(bool fullScreen) {
+    const WindowGeometry g = WindowGeometry::ForScreen(ScreenSize(), fullScreen);
+    menu_.FullScreenN->setChecked(g.fullScreenChecked);
+    setWindowFlag(Qt::FramelessWindowHint, g.frameless);
+    setGeometry(g.rect);
+}
+
+void TMainForm::FullScreenNClick() {
+    ClearHelp();
+    SaveActivePage();
+    hide();
+    const bool entering = !looks_.FullScreen;
+    looks_.FullScreen = entering;
+    ApplyGeometry(entering);
+    show();
+    const bool checked = menu_.FullScreenN->isChecked();
+    WriteOption([&](TDataFile& file) { looks_.WriteFullScreen(file, checked); });
+    ReturnActivePage();
+}
+
+void TMainForm::WriteOption(const std::function<void(TDataFile&)>& write) {
+    if (!settingsFile_)
+        return;
+    try {
+        write(*settingsFile_);
+    } catch (const OxelError& e) {
+        ShowError(e.text());
+    }
+}
+
+void TMainForm::SaveActivePage() {
+    savedPage_ = w_.TabSwitchCB->currentIndex();
+}
+
+void TMainForm::ReturnActivePage() {
+    w_.ControlNB->setCurrentIndex(savedPage_);
+    const QSignalBlocker quiet(w_.TabSwitchCB);
+    w_.TabSwitchCB->setCurrentIndex(savedPage_);
+}
+
+void TMainForm::CPRightNClick() {
+    menu_.CPRightN->setChecked(true);
+    w_.SetControlPanelSide(true);
+    WriteOption([this](TDataFile& file) { looks_.WriteRightCP(file, true); });
+}
+
+void TMainForm::CPLeftNClick() {
+    menu_.CPLeftN->setChecked(true);
+    w_.SetControlPanelSide(false);
+    WriteOption([this](TDataFile& file) { looks_.WriteRightCP(file, false); });
+}
+
+void TMainForm::LightClickNClick() {
+    const bool on = menu_.LightClickN->isChecked();
+    w_.OxelP->SetLightClick(on);
+    WriteOption([&](TDataFile& file) { looks_.WriteLightClick(file, on); });
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "HelpPanel.h"
+#include "MainMenu.h"
+#include "MainWidgets.h"
+#include "RunCycle.h"
+#include "data/Settings.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class TDataFile;
+class StartButtonPreview;
+
+// The main window: the frame of the whole program. It starts the program up (working files,
+// settings, headings), lays out the board, the control pages, the top bar and the menus,
+// and routes their events to the run cycle, the help panel and the window options.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // programDir: the folder the program runs from; every file name is relative to it.
+    explicit TMainForm(const QString& programDir, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Start-up asked the program to end (files missing); main() ends after start-up.
+    bool TerminateRequested() const { return terminateRequested_; }
+
+    const QString& ProgramDir() const { return programDir_; }
+    QString CurrentUser;
+
+    MainWidgets& Widgets() { return w_; }
+    MainMenu& Menu() { return menu_; }
+    RunCycle& Cycle() { return *cycle_; }
+    HelpPanel& Help() { return help_; }
+    Settings& Looks() { return looks_; }
+    TDataFile* SettingsFile() { return settingsFile_.get(); }
+    bool FullScreen() const;
+    bool LocalizedOnce() const { return localizedOnce_; }
+
+    // Window events.
+    void FormShow();
+    void FormActivate();
+    void TabSwitchCBChange(int position);
+    void TabSwitchCBCloseUp();
+    void ControlNBPageChanged();
+
+    // Run cycle entries, under the names the program gives them.
+    void ShulteStartSBClick() { cycle_->ShulteStartSBClick(); }
+    void TimerOn() { cycle_->TimerOn(); }
+    void TimerOff() { cycle_->TimerOff(); }
+    void SysTimerTimer() { cycle_->SysTimerTimer(); }
+    void TSShowOne(int i) { cycle_->TSShowOne(i); }
+    void TSShowAll(int k) { cycle_->TSShowAll(k); }
+    void OxelPVerifyText() { cycle_->OxelPVerifyText(); }
+    int ActiveExercise() const { return cycle_->ActiveExercise(); }
+
+    // Help.
+    void ShulteHelpSBClick() { help_.ShulteHelpSBClick(); }
+    void ClearHelp() { help_.ClearHelp(); }
+    void ContentNClick();
+    void NewNClick();
+    void AboutNClick();
+
+    // Window options.
+    void FullScreenNClick();
+    void CPRightNClick();
+    void CPLeftNClick();
+    void LightClickNClick();
+    void SaveActivePage();
+    void ReturnActivePage();
+
+    // The sign-in window, opened at the first activation and from the user menu; it comes
+    // with the users library and sets `CurrentUser`.
+    void UserNClick();
+    // Reads the exercise headings and the number list.
+    void LoadGipnoText();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void CheckDataFiles();
+    void ReadSettings();
+    void ApplyGeometry(bool fullScreen);
+    void LoadAllHelpTexts();
+    void SetGlyphs();
+    // COMMON LastUser, "без имени" when absent or unreadable.
+    QString LastUser() const;
+    void ConnectEvents();
+    void ShowFileError(const QString& text);
+    // Writes a changed option into oxel.ini at once; a write error is shown.
+    void WriteOption(const std::function<void(TDataFile&)>& write);
+
+    QString programDir_;
+    Settings looks_;
+    std::unique_ptr<TDataFile> settingsFile_;
+    MainWidgets w_;
+    MainMenu menu_;
+    HelpPanel help_;
+    std::unique_ptr<RunCycle> cycle_;
+    std::unique_ptr<StartButtonPreview> preview_;
+    bool terminateRequested_ = false;
+    bool localizedOnce_ = false;
+    bool activatedOnce_ = false;
+    int savedPage_ = 0;
+};

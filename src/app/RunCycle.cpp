@@ -1,0 +1,314 @@
+#include "RunCycle.h"
+
+#include "CaptionPanel.h"
+#include "Glyphs.h"
+#include "HelpPanel.h"
+#include "MainMenu.h"
+#include "MainWidgets.h"
+#include "board/OxelPanel.h"
+#include "data/Clock.h"
+#include "data/Dialogs.h"
+#include "data/Errors.h"
+#include "data/NumberFormat.h"
+#include "data/RecordTables.h"
+#include "data/Sound.h"
+#include "data/Texts.h"
+#include "exercises/RunHooks.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QToolButton>
+
+RunCycle::RunCycle(Context context)
+    : ctx_(std::move(context)), w_(ctx_.widgets), exercises_(CreateExercises(*this)) {
+    for (int i = 0; i < ExerciseCount; ++i)
+        gipnoText_[i] = QString::fromUtf8(Exercise(i).heading);
+    sysTimer_.setInterval(100);
+    sysTimer_.setTimerType(Qt::PreciseTimer);
+    for (QTimer* oneShot : {&lessonTimer_, &uprTimer_}) {
+        oneShot->setInterval(10);
+        oneShot->setSingleShot(true);
+    }
+}
+
+RunCycle::~RunCycle() = default;
+
+void RunCycle::Connect() {
+    connect(&sysTimer_, &QTimer::timeout, this, &RunCycle::SysTimerTimer);
+    connect(&lessonTimer_, &QTimer::timeout, this, &RunCycle::LessonTimerTimer);
+    connect(&uprTimer_, &QTimer::timeout, this, [this] {
+        if (hooks_)
+            hooks_->UprTimerTimer();
+    });
+    for (ControlPage& page : w_.pages) {
+        const int index = page.info->index;
+        connect(page.StartSB, &QToolButton::clicked, this, &RunCycle::ShulteStartSBClick);
+        connect(page.SwitchSB, &QToolButton::clicked, this,
+                [this, index] { ShulteSwitchSBClick(index); });
+    }
+    w_.OxelP->OnVerifyText = [this] { OxelPVerifyText(); };
+    w_.OxelP->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { OxelPMouseUp(b, x, y); };
+}
+
+ControlPage& RunCycle::ActivePage() {
+    return w_.Page(activeExercise_);
+}
+
+int RunCycle::ExerciseMode(int index) const {
+    return w_.pages[Exercise(index).listPosition].ExerciseMode;
+}
+
+TOxelPanel& RunCycle::Board() {
+    return *w_.OxelP;
+}
+
+bool RunCycle::LessonChecked() const {
+    return w_.LessonChB->isChecked();
+}
+
+bool RunCycle::Running() const {
+    for (const ControlPage& page : w_.pages)
+        if (page.RunPhase != 1)
+            return true;
+    return false;
+}
+
+void RunCycle::ShulteStartSBClick() {
+    if (w_.HelpP->isVisible())
+        ctx_.help.ShulteHelpSBClick();
+    ExerciseLogic* exercise = ExerciseAt(activeExercise_);
+    if (!exercise)
+        return;
+    ControlPage& page = ActivePage();
+    switch (page.RunPhase) {
+    case 1:
+        StartRun(*exercise, page);
+        break;
+    case 2:
+        AnswerRun(*exercise, page);
+        break;
+    default:
+        StopRun(*exercise);
+        break;
+    }
+}
+
+void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
+    TOxelPanel& board = Board();
+    const bool memorise = exercise.Info().memorisePhase;
+    board.SetBlockClick(memorise);
+    board.SetSmallerFont(true);
+    board.SetSeries(false);
+
+    if (LessonChecked() && !ladderActive_) {
+        if (exercise.SeriesLook()) {
+            board.SetSeries(true);
+            board.SetSmallerFont(false);
+        }
+        seriesExercise_ = exercise.Index() + 1;
+        w_.TabSwitchCB->hide();
+        w_.LessonChB->hide();
+        if (hooks_)
+            hooks_->SeriesInterlude(page.SwitchSB->text());
+        if (!LessonChecked()) {
+            seriesExercise_ = 0;
+            seriesStep_ = 1;
+            w_.LessonChB->setChecked(true);
+            TSShowAll(exercise.Index() + 1);
+            return;
+        }
+    }
+
+    page.RunPhase = memorise ? 2 : 0;
+    page.StartSB->setText(T(memorise ? Tx::Check : Tx::Stop));
+    if (page.ShtrafTimerP)
+        page.ShtrafTimerP->setText(QStringLiteral("0"));
+    page.SwitchSB->setEnabled(false);
+    if (ladderActive_) {
+        board.SetSeries(true);
+        board.SetSmallerFont(false);
+    }
+    TSShowOne(exercise.Index());
+    w_.RecordP->hide();
+    if (exercise.UsesRunTimer())
+        TimerOn();
+    exercise.Draw(page.ExerciseMode);
+}
+
+void RunCycle::AnswerRun(ExerciseLogic& exercise, ControlPage& page) {
+    if (!LessonChecked())
+        TimerOff();
+    page.RunPhase = 3;
+    page.StartSB->setText(T(Tx::Stop));
+    Board().SetBlockClick(false);
+    exercise.Rearrange();
+}
+
+void RunCycle::StopRun(ExerciseLogic& exercise) {
+    if (ladderActive_) {
+        sysTimer_.stop();
+        ShowMessage(T(Tx::RunInterrupted));
+        ladderActive_ = false;
+    }
+    if (LessonChecked()) {
+        seriesExercise_ = 0;
+        seriesStep_ = 1;
+    }
+    exercise.Abandon();
+    TSShowAll(exercise.Index() + 1);
+}
+
+void RunCycle::ShulteSwitchSBClick(int exerciseIndex) {
+    TimerOff();
+    ControlPage& page = w_.Page(exerciseIndex);
+    page.ExerciseMode = page.info->nextMode(page.ExerciseMode);
+    page.SwitchSB->setText(page.info->modeCaption(page.ExerciseMode));
+    LoadRecord();
+}
+
+void RunCycle::TimerOn() {
+    runTimer_.Start(ProgramClock().NowMs());
+    sysTimer_.start();
+}
+
+void RunCycle::TimerOff() {
+    sysTimer_.stop();
+}
+
+void RunCycle::SysTimerTimer() {
+    const RunTimer::Reading reading = runTimer_.Tick(ProgramClock().NowMs());
+    if (reading.clockSetBack) {
+        sysTimer_.stop();
+        ShowMessage(T(Tx::ClockSetBack), Dialogs::Kind::Warning);
+    }
+    w_.TimerP->setText(reading.text);
+}
+
+void RunCycle::TSShowOne(int i) {
+    w_.LessonSB->hide();
+    w_.TabSwitchCB->hide();
+    ctx_.menu.FullScreenN->setEnabled(false);
+    SetBarCaption(gipnoText_[i]);
+    w_.Page(i).StartSB->setIcon(Glyphs::Icon(Glyphs::Stop));
+    if (ExerciseLogic* exercise = ExerciseAt(i))
+        exercise->RunShown();
+}
+
+void RunCycle::TSShowAll(int k) {
+    ControlPage& page = w_.Page(k - 1);
+    page.StartSB->setIcon(Glyphs::Icon(Glyphs::Start));
+    page.StartSB->setText(T(Tx::Start));
+    page.RunPhase = 1;
+    page.SwitchSB->setEnabled(true);
+    if (ExerciseLogic* exercise = ExerciseAt(k - 1))
+        exercise->IdleShown();
+    w_.RecordP->show();
+    SetBarCaption(QString());
+    TimerOff();
+    ctx_.menu.FullScreenN->setEnabled(true);
+    w_.TabSwitchCB->show();
+    w_.LessonSB->show();
+    if (ladderActive_ && hooks_)
+        hooks_->LadderStep();
+}
+
+void RunCycle::OxelPVerifyText() {
+    if (ExerciseLogic* exercise = ExerciseAt(activeExercise_))
+        exercise->Verify();
+}
+
+void RunCycle::OxelPMouseUp(Qt::MouseButton button, int x, int y) {
+    if (ExerciseLogic* exercise = ExerciseAt(activeExercise_))
+        exercise->BoardMouseUp(button, x, y);
+}
+
+QString RunCycle::TimerText() const {
+    return w_.TimerP->text();
+}
+
+void RunCycle::SetTimerText(const QString& text) {
+    w_.TimerP->setText(text);
+}
+
+int RunCycle::Penalty() const {
+    const QLabel* display = w_.pages[Exercise(activeExercise_).listPosition].ShtrafTimerP;
+    return display ? display->text().toInt() : 0;
+}
+
+void RunCycle::AddPenalty(int seconds) {
+    if (QLabel* display = ActivePage().ShtrafTimerP)
+        display->setText(QString::number(display->text().toInt() + seconds));
+}
+
+void RunCycle::SetBarCaption(const QString& text) {
+    w_.BaseButtonP->SetCaption(text);
+}
+
+void RunCycle::AddPenaltyToTime() {
+    if (!ActivePage().ShtrafTimerP)
+        return;
+    try {
+        SetTimerText(FormatGeneral(ParseResult(TimerText()) + Penalty()));
+    } catch (const OxelError& e) {
+        ShowError(e.text());
+    }
+}
+
+void RunCycle::FinishRun() {
+    TimerOff();
+    w_.RecordP->show();
+    AddPenaltyToTime();
+    VerifyRecord();
+    ShowAll();
+    ContinueAfterRun();
+}
+
+void RunCycle::ShowAll() {
+    TSShowAll(activeExercise_ + 1);
+}
+
+void RunCycle::ContinueAfterRun() {
+    if (seriesExercise_ != 0) {
+        if (hooks_)
+            hooks_->SaveStats();
+    } else if (ladderActive_) {
+        uprTimer_.start();
+    }
+}
+
+void RunCycle::LessonTimerTimer() {
+    lessonTimer_.stop();
+    if (seriesExercise_ != 0)
+        w_.Page(seriesExercise_ - 1).StartSB->click();
+}
+
+void RunCycle::VerifyRecord() {
+    const ExerciseLogic* exercise = ExerciseAt(activeExercise_);
+    try {
+        const int row = RecordTables(ctx_.programDir)
+                            .CheckAndInsert(activeExercise_, ActivePage().ExerciseMode,
+                                            LessonChecked(), TimerText(), ctx_.currentUser(),
+                                            exercise ? exercise->RecordDetail() : QString());
+        if (row > 0)
+            PlayWave(QStringLiteral("REC_IN"), 2);
+    } catch (const OxelError& e) {
+        ShowError(e.text());
+        return;
+    }
+    LoadRecord();
+}
+
+void RunCycle::LoadRecord() {
+    ShownRecords shown{activeExercise_, ActivePage().ExerciseMode, LessonChecked(), {}};
+    try {
+        shown.rows = RecordTables(ctx_.programDir).Load(shown.exercise, shown.mode, shown.series);
+    } catch (const OxelError& e) {
+        ShowError(e.text());
+        return;
+    }
+    records_ = shown;
+    if (RecordPanel)
+        RecordPanel(records_);
+}

@@ -1,0 +1,24 @@
+#include "ExerciseLogic.h"
+
+#include "ExerciseHost.h"
+#include "data/Settings.h"
+
+ExerciseLogic::ExerciseLogic(ExerciseHost& host, int index) : host_(host), info_(Exercise(index)) {}
+
+void ExerciseLogic::AddPageControls(QWidget*, QVBoxLayout*) {}
+
+void ExerciseLogic::Localize() {}
+
+void ExerciseLogic::Rearrange() {}
+
+void ExerciseLogic::Abandon() {}
+
+void ExerciseLogic::RunShown() {}
+
+void ExerciseLogic::IdleShown() {}
+
+void ExerciseLogic::BoardMouseUp(Qt::MouseButton, int, int) {}
+
+quint32 ExerciseLogic::PreviewBgColor() const {
+    return host_.Looks().BoardBgColor(Index());
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "data/ExerciseInfo.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class ExerciseHost;
+class QVBoxLayout;
+class QWidget;
+
+// The interface every exercise plugs into the run cycle with: it draws its board for a
+// mode, judges the presses the board reports, rearranges the board for answering, and
+// adds what it needs to the window's running and idle looks. It holds its own per-run state;
+// everything else it reaches through its host.
+class ExerciseLogic {
+public:
+    ExerciseLogic(ExerciseHost& host, int index);
+    virtual ~ExerciseLogic() = default;
+    ExerciseLogic(const ExerciseLogic&) = delete;
+    ExerciseLogic& operator=(const ExerciseLogic&) = delete;
+
+    const ExerciseInfo& Info() const { return info_; }
+    int Index() const { return info_.index; }
+
+    // Adds the exercise's own controls to its control page, between the mode button and
+    // the penalty display. Called once while the page is built.
+    virtual void AddPageControls(QWidget* page, QVBoxLayout* layout);
+    // Applies the interface texts to those controls (`Localization`).
+    virtual void Localize();
+
+    // Lays out the board for a new run of the mode (`ShulteDraw` and its family). Called
+    // by the start after the run timer has started.
+    virtual void Draw(int mode) = 0;
+    // Judges the press the board reports (`OxelPVerifyText`): reads the board's CellText,
+    // CellInfo and CellNumber, sets its CorrectFlag, plays the sound and advances; the last
+    // accepted press ends the run through the host.
+    virtual void Verify() = 0;
+    // Memorise-then-answer exercises: rearranges the board when answering begins.
+    virtual void Rearrange();
+    // The user stopped the run; the cycle then returns the window to idle.
+    virtual void Abandon();
+
+    // Extras of the running look (`TSShowOne`) and of the idle look (`TSShowAll`).
+    virtual void RunShown();
+    virtual void IdleShown();
+
+    // A mouse button released over the board (`OxelPMouseUp`).
+    virtual void BoardMouseUp(Qt::MouseButton button, int x, int y);
+
+    // The board background the exercise draws with, shown as a preview while the mouse is
+    // over its start button.
+    virtual quint32 PreviewBgColor() const;
+    // Series runs draw found cells in the big font; an exercise may keep the normal look.
+    virtual bool SeriesLook() const { return true; }
+    // The detail text entered with a result in the best-result table (targets).
+    virtual QString RecordDetail() const { return {}; }
+    // The run timer runs during the run; an exercise with a score shows that instead.
+    virtual bool UsesRunTimer() const { return true; }
+
+protected:
+    ExerciseHost& host_;
+
+private:
+    const ExerciseInfo& info_;
+};

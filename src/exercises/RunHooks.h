@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// What series mode and the training ladder add to the run cycle, at the points where a run
+// hands over to them. The main window calls an installed implementation; without one the
+// program has single runs only.
+class RunHooks {
+public:
+    virtual ~RunHooks() = default;
+
+    // The countdown before a series run, given the caption of the exercise's mode button.
+    // Cancelling unchecks `LessonChB`, which drops the series.
+    virtual void SeriesInterlude(const QString& modeCaption) = 0;
+    // `SaveStats`: records a finished series run and decides on the next run.
+    virtual void SaveStats() = 0;
+    // The ladder step at the end of `TSShowAll`, called while `LadderActive` is set.
+    virtual void LadderStep() = 0;
+    // `UprTimerTimer`: announces and starts the next ladder step.
+    virtual void UprTimerTimer() = 0;
+};

@@ -1,0 +1,44 @@
+#include "ShulteExercise.h"
+
+#include "ExerciseHost.h"
+#include "board/OxelPanel.h"
+#include "data/Settings.h"
+#include "data/Sound.h"
+
+ShulteExercise::ShulteExercise(ExerciseHost& host) : ExerciseLogic(host, 0) {}
+
+void ShulteExercise::Draw(int mode) {
+    const Settings& looks = host_.Looks();
+    TOxelPanel& board = host_.Board();
+    size_ = mode;
+    board.OnMouseMove = nullptr;
+    board.SetGP(true);
+    board.SetGPColor(looks.ShulteGPColor);
+    board.SetBgColor(looks.ShulteBGColor);
+    board.SetGridColor(looks.ShulteGridColor);
+    board.SetFontBig(BoardFont(looks.ShulteFont1));
+    board.SetFontSmall(BoardFont(looks.ShulteFont2));
+    board.SetColCount(size_);
+    board.SetRowCount(size_);
+    board.FillNumbers();
+    board.setCursor(Qt::PointingHandCursor);
+    board.ShuffleCells();
+    board.Repaint();
+    nextNumber_ = 1;
+}
+
+void ShulteExercise::Verify() {
+    TOxelPanel& board = host_.Board();
+    if (board.CellText().toInt() != nextNumber_) {
+        board.SetCorrectFlag(false);
+        PlayWave(QStringLiteral("ERROR"), 2);
+        return;
+    }
+    board.SetCorrectFlag(true);
+    PlayWave(QStringLiteral("CLICK"), 2);
+    // Past the last number nothing more is accepted, so the end comes once.
+    const bool last = nextNumber_ == size_ * size_;
+    ++nextNumber_;
+    if (last)
+        host_.FinishRun();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+// What the main-window tests share: a program folder with every file the start-up checks
+// for, written by the test so that the contents are known.
+
+#include "TestSupport.h"
+#include "data/Text1251.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+namespace shell {
+
+inline const char* const HelpNames[] = {"shulte", "rbshulte", "mnemo",   "target",
+                                        "math",   "dwords",   "numbers", "probe"};
+
+// The heading list written into the test folder, by exercise index.
+inline QStringList Headings() {
+    return {QStringLiteral("смотрим в центр"),  QStringLiteral("красный и черный"),
+            QStringLiteral("слова в картинки"), QStringLiteral("ловим пары"),
+            QStringLiteral("складываем"),       QStringLiteral("пары слов"),
+            QStringLiteral("числа в образы"),   QStringLiteral("ищем буквы")};
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+// Writes the help documents (each saying "<name> document"), the three Russian lists, the
+// help book and the what's-new page into the folder.
+inline void Install(const ProgramFolder& folder) {
+    for (const char* name : HelpNames)
+        WriteFile(folder.file(QStringLiteral("hlp/%1.rtf").arg(QLatin1String(name))),
+                  QByteArray("{\\rtf1\\ansi ") + name + " document\\par}");
+    QStringList words;
+    for (int i = 0; i < 60; ++i)
+        words << QStringLiteral("слово%1").arg(i);
+    WriteFile(folder.file(QStringLiteral("dic/rus.dic")), WriteLines(words));
+    QStringList numbers;
+    for (int i = 0; i < 100; ++i)
+        numbers << QStringLiteral("образ%1").arg(i);
+    WriteFile(folder.file(QStringLiteral("dic/rnum.dic")), WriteLines(numbers));
+    WriteFile(folder.file(QStringLiteral("dic/rgipno.dic")), WriteLines(Headings()));
+    WriteFile(folder.file(QStringLiteral("oxel.hlp")),
+              "<html><head><meta charset=\"utf-8\"></head><body>"
+              "<a name=\"1\"></a><h1>Contents</h1><p>Book</p></body></html>");
+    WriteFile(folder.file(QStringLiteral("new.htm")),
+              "<html><head><meta charset=\"utf-8\"></head><body><p>New</p></body></html>");
+}
+
+} // namespace shell

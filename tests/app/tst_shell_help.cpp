@@ -1,0 +1,132 @@
+#include "ShellFixture.h"
+#include "app/Glyphs.h"
+#include "app/HelpViewer.h"
+#include "app/Main.h"
+#include "data/Texts.h"
+
+#include <QComboBox>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+bool ShowsGlyph(const QToolButton* button, int glyph) {
+    return button->icon().pixmap(32).toImage() == Glyphs::Icon(glyph).pixmap(32).toImage();
+}
+
+struct Window {
+    TestSeams seams;
+    ProgramFolder folder{false};
+    std::unique_ptr<TMainForm> form;
+    Window() {
+        shell::Install(folder);
+        form = std::make_unique<TMainForm>(folder.path());
+        form->show();
+    }
+    MainWidgets& w() { return form->Widgets(); }
+};
+
+} // namespace
+
+class TestShellHelp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { HelpViewer::Release(); }
+
+    void helpButtonShowsAndHidesTheDescription() {
+        Window win;
+        QToolButton* help = win.w().pages[0].HelpSB;
+        QVERIFY(ShowsGlyph(help, Glyphs::Help));
+        QTest::mouseClick(help, Qt::LeftButton);
+        QVERIFY(win.w().HelpP->isVisible());
+        QCOMPARE(win.form->Help().LoadedDocument(), QStringLiteral("hlp/shulte.rtf"));
+        QVERIFY(win.w().HelpMemo->toPlainText().contains("shulte document"));
+        for (const ControlPage& page : win.w().pages)
+            QVERIFY(ShowsGlyph(page.HelpSB, Glyphs::CloseHelp));
+
+        QTest::mouseClick(help, Qt::LeftButton);
+        QVERIFY(!win.w().HelpP->isVisible());
+        for (const ControlPage& page : win.w().pages)
+            QVERIFY(ShowsGlyph(page.HelpSB, Glyphs::Help));
+    }
+
+    void documentFollowsTheExerciseWhileShown() {
+        Window win;
+        QTest::mouseClick(win.w().pages[0].HelpSB, Qt::LeftButton);
+        win.w().TabSwitchCB->setCurrentIndex(win.w().TabSwitchCB->findText("Считалка"));
+        QCOMPARE(win.form->Help().LoadedDocument(), QStringLiteral("hlp/math.rtf"));
+        QVERIFY(win.w().HelpMemo->toPlainText().contains("math document"));
+        QVERIFY(win.w().HelpP->isVisible());
+        // Its own help button hides it again.
+        QTest::mouseClick(win.w().pages[6].HelpSB, Qt::LeftButton);
+        QVERIFY(!win.w().HelpP->isVisible());
+    }
+
+    void hiddenHelpIsNotReloadedOnExerciseChange() {
+        Window win;
+        const QString before = win.form->Help().LoadedDocument();
+        win.w().TabSwitchCB->setCurrentIndex(2);
+        QCOMPARE(win.form->Help().LoadedDocument(), before);
+        QTest::mouseClick(win.w().pages[2].HelpSB, Qt::LeftButton);
+        QCOMPARE(win.form->Help().LoadedDocument(), QStringLiteral("hlp/target.rtf"));
+    }
+
+    void startUpLeavesTheProofreadingDocumentLoaded() {
+        Window win;
+        QCOMPARE(win.form->Help().LoadedDocument(), QStringLiteral("hlp/probe.rtf"));
+        QVERIFY(!win.w().HelpP->isVisible());
+    }
+
+    void missingDocumentShowsTheFileErrorInThePanel() {
+        Window win;
+        QFile::remove(win.folder.file("hlp/probe.rtf"));
+        win.w().TabSwitchCB->setCurrentIndex(7);
+        QTest::mouseClick(win.w().pages[7].HelpSB, Qt::LeftButton);
+        QVERIFY(win.w().HelpP->isVisible());
+        QVERIFY(win.w().HelpMemo->toPlainText().contains("probe.rtf"));
+    }
+
+    void englishDocumentsHaveAnEBeforeTheName() {
+        QCOMPARE(HelpPanel::DocumentName(4, 1), QStringLiteral("hlp/emath.rtf"));
+        QCOMPARE(HelpPanel::DocumentName(4, 2), QStringLiteral("hlp/math.rtf"));
+        QCOMPARE(HelpPanel::DocumentName(3, 2), QStringLiteral("hlp/target.rtf"));
+    }
+
+    void fullScreenResetsTheHelpGlyphs() {
+        Window win;
+        QTest::mouseClick(win.w().pages[0].HelpSB, Qt::LeftButton);
+        win.form->Menu().FullScreenN->trigger();
+        // Showing the window again hides the panel; the glyphs follow.
+        QVERIFY(!win.w().HelpP->isVisible());
+        QVERIFY(ShowsGlyph(win.w().pages[0].HelpSB, Glyphs::Help));
+        win.form->Menu().FullScreenN->trigger();
+    }
+
+    void contentsOpenTheHelpBookAtContextOne() {
+        Window win;
+        win.form->Menu().ContentN->trigger();
+        QVERIFY(HelpViewer::Instance());
+        QVERIFY(HelpViewer::Instance()->isVisible());
+        QVERIFY(win.seams.dialogs.messages.isEmpty());
+    }
+
+    void whatsNewOpensTheNewPage() {
+        Window win;
+        win.form->Menu().NewN->trigger();
+        QVERIFY(HelpViewer::Instance());
+        QVERIFY(win.seams.dialogs.messages.isEmpty());
+    }
+
+    void missingHelpBookIsReported() {
+        Window win;
+        QFile::remove(win.folder.file("oxel.hlp"));
+        win.form->Menu().ContentN->trigger();
+        QCOMPARE(win.seams.dialogs.messages.size(), 1);
+        QVERIFY(win.seams.dialogs.messages[0].contains("oxel.hlp"));
+    }
+};
+
+QTEST_MAIN(TestShellHelp)
+#include "tst_shell_help.moc"

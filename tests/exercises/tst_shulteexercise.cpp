@@ -1,0 +1,214 @@
+#include "TestSupport.h"
+#include "board/OxelPanel.h"
+#include "data/Random.h"
+#include "data/Settings.h"
+#include "exercises/ExerciseHost.h"
+#include "exercises/ShulteExercise.h"
+
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+// A host with a board of its own that counts the ends of runs.
+class BoardHost : public ExerciseHost {
+public:
+    TOxelPanel board;
+    Settings looks;
+    QStringList words;
+    QStringList numbers;
+    int finished = 0;
+
+    TOxelPanel& Board() override { return board; }
+    const Settings& Looks() const override { return looks; }
+    QString ProgramDir() const override { return {}; }
+    bool LessonChecked() const override { return false; }
+    bool LadderActive() const override { return false; }
+    int SeriesExercise() const override { return 0; }
+    void TimerOn() override {}
+    void TimerOff() override {}
+    QString TimerText() const override { return {}; }
+    void SetTimerText(const QString&) override {}
+    int Penalty() const override { return 0; }
+    void AddPenalty(int) override {}
+    QString Heading(int) const override { return {}; }
+    void SetBarCaption(const QString&) override {}
+    QStringList& WordList() override { return words; }
+    const QStringList& NumberList() const override { return numbers; }
+    void FinishRun() override { ++finished; }
+    void VerifyRecord() override {}
+    void ShowAll() override {}
+    void ContinueAfterRun() override {}
+};
+
+// Judges a press on the cell holding the text, as the board reports it.
+bool Press(ShulteExercise& shulte, TOxelPanel& board, const QString& text) {
+    const int cell = board.LinesList().indexOf(text);
+    board.SetCellText(board.Line(cell));
+    board.SetCellInfo(board.Mark(cell));
+    board.SetCellNumber(cell);
+    board.SetCorrectFlag(!board.CorrectFlag());
+    shulte.Verify();
+    return board.CorrectFlag();
+}
+
+} // namespace
+
+class TestShulteExercise : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { ProgramRandom().Seed(20240611); }
+
+    void drawTakesLooksAndSizeFromSettings() {
+        BoardHost host;
+        host.looks.ShulteBGColor = 0x112233;
+        host.looks.ShulteGridColor = 0x445566;
+        host.looks.ShulteGPColor = 0x778899;
+        host.looks.ShulteFont1.size = 30;
+        host.looks.ShulteFont2.size = 11;
+        host.looks.ShulteFont2.colour = 0x00FF00;
+        host.board.OnMouseMove = [](int, int) {};
+        ShulteExercise shulte(host);
+        shulte.Draw(7);
+
+        QCOMPARE(host.board.ColCount(), 7);
+        QCOMPARE(host.board.RowCount(), 7);
+        QVERIFY(host.board.GP());
+        QCOMPARE(host.board.BgColor(), TColor(0x112233));
+        QCOMPARE(host.board.GridColor(), TColor(0x445566));
+        QCOMPARE(host.board.GPColor(), TColor(0x778899));
+        QCOMPARE(host.board.FontSmall().ToRecord(), host.looks.ShulteFont2);
+        QCOMPARE(host.board.FontSmall().Color(), TColor(0x00FF00));
+        QVERIFY(!host.board.OnMouseMove);
+        QCOMPARE(shulte.NextNumber(), 1);
+    }
+
+    void drawLaysOutEveryNumberOnceWithNormalMarks() {
+        BoardHost host;
+        ShulteExercise shulte(host);
+        for (int n : {5, 6, 7, 8, 9}) {
+            shulte.Draw(n);
+            const QStringList lines = host.board.LinesList();
+            QCOMPARE(lines.size(), n * n);
+            QSet<int> numbers;
+            for (const QString& line : lines)
+                numbers.insert(line.toInt());
+            QCOMPARE(numbers.size(), n * n);
+            QVERIFY(numbers.contains(1) && numbers.contains(n * n));
+            for (int i = 0; i < n * n; ++i)
+                QCOMPARE(host.board.Mark(i), 1);
+        }
+    }
+
+    // One cyclic permutation never leaves a number in its starting cell; the second one on
+    // top of it does now and then, so a table with a number at home shows both were made.
+    void drawComposesTwoCyclicShuffles() {
+        BoardHost host;
+        host.board.resize(300, 300);
+        ShulteExercise shulte(host);
+        int tablesWithANumberAtHome = 0;
+        for (int seed = 1; seed <= 200; ++seed) {
+            ProgramRandom().Seed(seed);
+            shulte.Draw(5);
+            for (int i = 0; i < 25; ++i)
+                if (host.board.Line(i) == QString::number(i + 1)) {
+                    ++tablesWithANumberAtHome;
+                    break;
+                }
+        }
+        QVERIFY(tablesWithANumberAtHome > 0);
+        QVERIFY(tablesWithANumberAtHome < 200);
+    }
+
+    void drawIsFixedBySeed() {
+        BoardHost host;
+        ShulteExercise shulte(host);
+        ProgramRandom().Seed(7);
+        shulte.Draw(6);
+        const QStringList first = host.board.LinesList();
+        ProgramRandom().Seed(7);
+        shulte.Draw(6);
+        QCOMPARE(host.board.LinesList(), first);
+        ProgramRandom().Seed(8);
+        shulte.Draw(6);
+        QVERIFY(host.board.LinesList() != first);
+    }
+
+    void numbersInOrderAreAcceptedWithClick() {
+        TestSeams seams;
+        BoardHost host;
+        ShulteExercise shulte(host);
+        shulte.Draw(5);
+        for (int v = 1; v <= 24; ++v) {
+            QVERIFY(Press(shulte, host.board, QString::number(v)));
+            QCOMPARE(shulte.NextNumber(), v + 1);
+        }
+        QCOMPARE(seams.sounds.count(QStringLiteral("CLICK")), 24);
+        QCOMPARE(seams.sounds.played.first().second, 2);
+        QCOMPARE(host.finished, 0);
+    }
+
+    void wrongNumberIsRejectedWithErrorAndCountsNothing() {
+        TestSeams seams;
+        BoardHost host;
+        ShulteExercise shulte(host);
+        shulte.Draw(5);
+        QVERIFY(Press(shulte, host.board, QStringLiteral("1")));
+        QVERIFY(!Press(shulte, host.board, QStringLiteral("3")));
+        QVERIFY(!Press(shulte, host.board, QStringLiteral("1")));
+        QCOMPARE(shulte.NextNumber(), 2);
+        QCOMPARE(seams.sounds.names(), QStringList({"CLICK", "ERROR", "ERROR"}));
+        QCOMPARE(seams.sounds.played.last().second, 2);
+    }
+
+    void emptyCellIsRejected() {
+        TestSeams seams;
+        BoardHost host;
+        ShulteExercise shulte(host);
+        shulte.Draw(5);
+        host.board.SetCellText(QString());
+        host.board.SetCorrectFlag(true);
+        shulte.Verify();
+        QVERIFY(!host.board.CorrectFlag());
+        QCOMPARE(shulte.NextNumber(), 1);
+    }
+
+    void lastNumberEndsTheRunOnce() {
+        TestSeams seams;
+        BoardHost host;
+        ShulteExercise shulte(host);
+        shulte.Draw(6);
+        for (int v = 1; v <= 35; ++v)
+            Press(shulte, host.board, QString::number(v));
+        QCOMPARE(host.finished, 0);
+        QVERIFY(Press(shulte, host.board, QStringLiteral("36")));
+        QCOMPARE(host.finished, 1);
+        QVERIFY(!Press(shulte, host.board, QStringLiteral("36")));
+        QCOMPARE(host.finished, 1);
+    }
+
+    void newDrawStartsAgainAtOne() {
+        TestSeams seams;
+        BoardHost host;
+        ShulteExercise shulte(host);
+        shulte.Draw(5);
+        Press(shulte, host.board, QStringLiteral("1"));
+        Press(shulte, host.board, QStringLiteral("2"));
+        shulte.Draw(5);
+        QCOMPARE(shulte.NextNumber(), 1);
+        QVERIFY(!Press(shulte, host.board, QStringLiteral("3")));
+    }
+
+    void previewShowsTheSchulteBackground() {
+        BoardHost host;
+        host.looks.ShulteBGColor = 0x0A0B0C;
+        ShulteExercise shulte(host);
+        QCOMPARE(shulte.PreviewBgColor(), quint32(0x0A0B0C));
+        QVERIFY(shulte.UsesRunTimer());
+        QVERIFY(shulte.SeriesLook());
+    }
+};
+
+QTEST_MAIN(TestShulteExercise)
+#include "tst_shulteexercise.moc"
