@@ -2,6 +2,8 @@
 
 #include "data/Texts.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
@@ -35,6 +37,9 @@ TSplashForm* TSplashForm::ShowSplash() {
     splash->show();
     splash->raise();
     splash->activateWindow();
+    // Paint it now: the main window is built before the event loop runs.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    splash->repaint();
     return splash;
 }
 
