@@ -15,7 +15,9 @@ namespace {
 // Drawing happens on a 32-unit square whatever the pixel size.
 constexpr qreal Unit = 32.0;
 
-QColor shade(const QColor& c, int factor) { return c.darker(factor); }
+QColor shade(const QColor& c, int factor) {
+    return c.darker(factor);
+}
 
 // A glossy fill running from a light top to the base colour.
 QBrush gloss(const QColor& base, qreal top, qreal bottom) {
@@ -98,7 +100,9 @@ void drawStop(QPainter& p) {
     fillOutlined(p, square, QColor(0xd8, 0x2a, 0x22));
 }
 
-void drawRestart(QPainter& p) { drawArcArrow(p, 10.5, 120, -290, QColor(0x2f, 0xa8, 0x3c)); }
+void drawRestart(QPainter& p) {
+    drawArcArrow(p, 10.5, 120, -290, QColor(0x2f, 0xa8, 0x3c));
+}
 
 void drawCloseHelp(QPainter& p) {
     const QColor red(0xd0, 0x25, 0x1f);
@@ -127,8 +131,8 @@ void drawProgramIcon(QPainter& p) {
 }
 
 using Painter = void (*)(QPainter&);
-constexpr Painter painters[Glyphs::Count] = {drawStart,   drawHelp,    drawModeSwitch,
-                                             drawStop,    drawRestart, drawCloseHelp};
+constexpr Painter painters[Glyphs::Count] = {drawStart, drawHelp,    drawModeSwitch,
+                                             drawStop,  drawRestart, drawCloseHelp};
 
 QPixmap render(Painter paint, int pixels) {
     QPixmap pix(pixels, pixels);
@@ -165,4 +169,6 @@ QIcon Glyphs::ProgramIcon() {
     return icon;
 }
 
-void Glyphs::SetProgramIcon() { QApplication::setWindowIcon(ProgramIcon()); }
+void Glyphs::SetProgramIcon() {
+    QApplication::setWindowIcon(ProgramIcon());
+}

@@ -27,4 +27,6 @@ bool InstanceLock::CheckSingleInstance() {
     return false;
 }
 
-void InstanceLock::Release() { lock_.unlock(); }
+void InstanceLock::Release() {
+    lock_.unlock();
+}

@@ -34,7 +34,9 @@ PromptDialog::PromptDialog(const QString& caption, const QString& label, int max
     edit_->setFocus();
 }
 
-QString PromptDialog::Text() const { return edit_->text(); }
+QString PromptDialog::Text() const {
+    return edit_->text();
+}
 
 QString PromptDialog::Ask(const QString& caption, const QString& label, int maxLength,
                           QWidget* parent) {

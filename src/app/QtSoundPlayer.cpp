@@ -29,4 +29,6 @@ void QtSoundPlayer::Play(const QString& name, int mode) {
         output_->WaitUntilPlayed(name, decision.waitMs);
 }
 
-bool QtSoundPlayer::Playing() const { return timeline_.Playing(ProgramClock().MonotonicMs()); }
+bool QtSoundPlayer::Playing() const {
+    return timeline_.Playing(ProgramClock().MonotonicMs());
+}

@@ -5,11 +5,13 @@
 #include <QFile>
 
 // Q_INIT_RESOURCE must not be used inside a namespace or a class.
-static void registerSoundResources() { Q_INIT_RESOURCE(resources); }
+static void registerSoundResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 const QStringList& SoundBank::Names() {
-    static const QStringList names{"BUT_CLICK", "CLICK",  "ERROR", "N3",   "REC_IN",
-                                   "T_GO",      "T_NO",   "T_SHOW", "T_YES"};
+    static const QStringList names{"BUT_CLICK", "CLICK", "ERROR",  "N3",   "REC_IN",
+                                   "T_GO",      "T_NO",  "T_SHOW", "T_YES"};
     return names;
 }
 

@@ -11,4 +11,6 @@ SoundTimeline::Decision SoundTimeline::Request(int mode, int lengthMs, qint64 no
     return {true, mode == 1 ? length + WaitMarginMs : 0};
 }
 
-bool SoundTimeline::Playing(qint64 nowMs) const { return started_ && nowMs < endMs_; }
+bool SoundTimeline::Playing(qint64 nowMs) const {
+    return started_ && nowMs < endMs_;
+}

@@ -81,4 +81,6 @@ void TSplashForm::paintEvent(QPaintEvent*) {
                T(Tx::VersionLine));
 }
 
-void TSplashForm::mousePressEvent(QMouseEvent*) { close(); }
+void TSplashForm::mousePressEvent(QMouseEvent*) {
+    close();
+}

@@ -38,9 +38,9 @@ std::optional<WaveHeader> WaveHeader::Parse(const QByteArray& bytes) {
             const quint16 blockAlign = u16(bytes, body + 12);
             h.bitsPerSample = u16(bytes, body + 14);
             const bool sampleSizeOk = h.bitsPerSample == 8 || h.bitsPerSample == 16;
-            if (format != PcmFormat || h.channels < 1 || h.channels > 2 || h.sampleRate <= 0
-                || !sampleSizeOk || blockAlign != h.channels * h.bitsPerSample / 8
-                || byteRate != quint32(h.sampleRate) * blockAlign)
+            if (format != PcmFormat || h.channels < 1 || h.channels > 2 || h.sampleRate <= 0 ||
+                !sampleSizeOk || blockAlign != h.channels * h.bitsPerSample / 8 ||
+                byteRate != quint32(h.sampleRate) * blockAlign)
                 return std::nullopt;
             haveFormat = true;
         } else if (id == "data") {

@@ -11,9 +11,12 @@ namespace {
 
 QMessageBox::Icon iconFor(Dialogs::Kind kind) {
     switch (kind) {
-    case Dialogs::Kind::Warning: return QMessageBox::Warning;
-    case Dialogs::Kind::Error: return QMessageBox::Critical;
-    case Dialogs::Kind::Information: break;
+    case Dialogs::Kind::Warning:
+        return QMessageBox::Warning;
+    case Dialogs::Kind::Error:
+        return QMessageBox::Critical;
+    case Dialogs::Kind::Information:
+        break;
     }
     return QMessageBox::Information;
 }
@@ -27,8 +30,7 @@ QString WidgetDialogs::Caption() const {
 }
 
 void WidgetDialogs::Message(const QString& text, Kind kind) {
-    QMessageBox box(iconFor(kind), Caption(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(iconFor(kind), Caption(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.button(QMessageBox::Ok)->setText(T(Tx::Ok));
     box.exec();
 }

@@ -99,7 +99,8 @@ private slots:
 void TestDialogs::messageShowsTextWithOneOkButton_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("icon");
-    QTest::newRow("information") << int(Dialogs::Kind::Information) << int(QMessageBox::Information);
+    QTest::newRow("information") << int(Dialogs::Kind::Information)
+                                 << int(QMessageBox::Information);
     QTest::newRow("warning") << int(Dialogs::Kind::Warning) << int(QMessageBox::Warning);
     QTest::newRow("error") << int(Dialogs::Kind::Error) << int(QMessageBox::Critical);
 }
@@ -167,8 +168,8 @@ void TestDialogs::promptStartsEmptyAndShowsWhatIsTyped() {
         typeInto(dialog, QString::fromUtf8("Анна"), &seen);
         click(dialog, "OK");
     });
-    const QString answer =
-        dialogs.Prompt(QString::fromUtf8("Новый пользователь"), QString::fromUtf8("Введите имя:"), 32);
+    const QString answer = dialogs.Prompt(QString::fromUtf8("Новый пользователь"),
+                                          QString::fromUtf8("Введите имя:"), 32);
     QCOMPARE(answer, QString::fromUtf8("Анна"));
     QCOMPARE(seen.caption, QString::fromUtf8("Новый пользователь"));
     QCOMPARE(seen.label, QString::fromUtf8("Введите имя:"));

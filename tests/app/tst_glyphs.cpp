@@ -75,8 +75,10 @@ void TestGlyphs::indexOutsideTheListGivesNoImage() {
 
 void TestGlyphs::iconShowsTheSameGlyph() {
     for (int i = 0; i < Glyphs::Count; ++i) {
-        const QImage fromIcon = Glyphs::Icon(i).pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(
-            QImage::Format_ARGB32);
+        const QImage fromIcon = Glyphs::Icon(i)
+                                    .pixmap(QSize(32, 32), 1.0)
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(fromIcon, glyph(i));
     }
 }
@@ -86,7 +88,8 @@ void TestGlyphs::programIconComesInSeveralSizesAndDiffersFromTheGlyphs() {
     const QList<QSize> sizes = icon.availableSizes();
     for (int side : {16, 32, 64})
         QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
-    const QImage image = icon.pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage image =
+        icon.pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
     QVERIFY(inkedPixels(image) > 32 * 32 / 2);
     for (int i = 0; i < Glyphs::Count; ++i)
         QVERIFY(differentPixels(image, glyph(i)) > 100);

@@ -91,8 +91,8 @@ void TestInstanceLock::lockOfACrashedCopyIsTakenOver() {
     ProgramFolder folder(false);
     QFile file(folder.file(InstanceLock::FileName));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("1073741823\n" + QCoreApplication::applicationName().toUtf8() + '\n'
-               + QSysInfo::machineHostName().toUtf8() + '\n');
+    file.write("1073741823\n" + QCoreApplication::applicationName().toUtf8() + '\n' +
+               QSysInfo::machineHostName().toUtf8() + '\n');
     file.close();
     InstanceLock lock(folder.path());
     QVERIFY(lock.Acquire());

@@ -62,11 +62,13 @@ QByteArray chunk(const QByteArray& id, const QByteArray& body) {
 
 QByteArray formatBody(int format, int channels, int rate, int bits) {
     const int align = channels * bits / 8;
-    return le16(format) + le16(channels) + le32(rate) + le32(qint64(rate) * align) + le16(align)
-           + le16(bits);
+    return le16(format) + le16(channels) + le32(rate) + le32(qint64(rate) * align) + le16(align) +
+           le16(bits);
 }
 
-QByteArray riff(const QByteArray& chunks) { return "RIFF" + le32(4 + chunks.size()) + "WAVE" + chunks; }
+QByteArray riff(const QByteArray& chunks) {
+    return "RIFF" + le32(4 + chunks.size()) + "WAVE" + chunks;
+}
 
 QByteArray resource(const QString& name) {
     SoundBank::Register();
@@ -180,8 +182,9 @@ void TestSounds::headerReadsFormatAndDuration() {
 }
 
 void TestSounds::headerSkipsPaddedChunksBeforeTheData() {
-    const auto header = WaveHeader::Parse(riff(chunk("LIST", "odd") + chunk("fmt ", formatBody(1, 1, 8000, 8))
-                                               + chunk("fact", "abcde") + chunk("data", QByteArray(800, 'x'))));
+    const auto header =
+        WaveHeader::Parse(riff(chunk("LIST", "odd") + chunk("fmt ", formatBody(1, 1, 8000, 8)) +
+                               chunk("fact", "abcde") + chunk("data", QByteArray(800, 'x'))));
     QVERIFY(header.has_value());
     QCOMPARE(header->bitsPerSample, 8);
     QCOMPARE(header->DurationMs(), 100);
@@ -201,11 +204,13 @@ void TestSounds::headerRejectsDamagedOrCompressedFiles_data() {
     QByteArray badAlign = formatBody(1, 1, 22050, 16);
     badAlign.replace(12, 2, le16(4));
     QTest::newRow("block align") << riff(chunk("fmt ", badAlign) + data);
-    QTest::newRow("short format") << riff(chunk("fmt ", formatBody(1, 1, 22050, 16).left(10)) + data);
+    QTest::newRow("short format") << riff(chunk("fmt ", formatBody(1, 1, 22050, 16).left(10)) +
+                                          data);
     QTest::newRow("data before format") << riff(data + fmt);
     QTest::newRow("no data") << riff(fmt);
     QTest::newRow("data past the end") << riff(fmt + data).chopped(10);
-    QTest::newRow("huge chunk") << riff(chunk("fmt ", formatBody(1, 1, 22050, 16)) + "data" + le32(0xFFFFFFF0));
+    QTest::newRow("huge chunk") << riff(chunk("fmt ", formatBody(1, 1, 22050, 16)) + "data" +
+                                        le32(0xFFFFFFF0));
 }
 
 void TestSounds::headerRejectsDamagedOrCompressedFiles() {

@@ -12,7 +12,9 @@
 
 namespace {
 
-void deleteDeferred() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void deleteDeferred() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QStringList labelTexts(const QWidget* widget) {
     QStringList texts;
@@ -44,9 +46,10 @@ void TestSplash::splashIsFramelessAndCentred() {
     QVERIFY(splash);
     QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(splash->testAttribute(Qt::WA_DeleteOnClose));
-    const QPoint offset = splash->geometry().center()
-                          - QGuiApplication::primaryScreen()->availableGeometry().center();
-    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+    const QPoint offset = splash->geometry().center() -
+                          QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
     delete splash;
 }
 
