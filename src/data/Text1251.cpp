@@ -14,13 +14,15 @@ constexpr const char* CodePage = "windows-1251";
 
 } // namespace
 
+// Opening a converter costs far more than converting a name, and the code page keeps no
+// state between calls, so each thread keeps one of each.
 QByteArray EncodeText(const QString& text) {
-    QStringEncoder encoder(CodePage);
+    thread_local QStringEncoder encoder(CodePage, QStringConverter::Flag::Stateless);
     return encoder.encode(text);
 }
 
 QString DecodeText(const QByteArray& bytes) {
-    QStringDecoder decoder(CodePage);
+    thread_local QStringDecoder decoder(CodePage, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 
