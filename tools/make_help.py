@@ -82,12 +82,14 @@ def blocks(source):
 
 def paragraph(kind, text):
     if kind == "list":
-        return "".join(r"\pard\li0 \'95\tab " + inline(item) + r"\par" + "\r\n" for item in text)
+        # The last item keeps the space after an ordinary paragraph.
+        return "".join(r"\pard\li420\fi-210\sa%d \'95  " % (100 if i == len(text) - 1 else 40)
+                       + inline(item) + r"\par" + "\r\n" for i, item in enumerate(text))
     if text.startswith("## "):
-        return (r"\pard\sb120{\b\fs26\cf2 " + inline(text[3:]) + r"}\par" + "\r\n")
+        return r"\pard\sb240\sa80{\b\fs26\cf2 " + inline(text[3:]) + r"}\par" + "\r\n"
     if text.startswith("# "):
-        return (r"\pard\qc{\b\fs34\cf1 " + inline(text[2:]) + r"}\par\pard\par" + "\r\n")
-    return r"\pard\qj " + inline(text) + r"\par" + "\r\n"
+        return r"\pard\qc\sa240{\b\fs34\cf1 " + inline(text[2:]) + r"}\par" + "\r\n"
+    return r"\pard\qj\sa100 " + inline(text) + r"\par" + "\r\n"
 
 
 def wrap(rtf, width=96):

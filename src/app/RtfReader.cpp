@@ -11,7 +11,8 @@ namespace {
 
 enum class Keyword {
     Par, Line, Tab, Pard, Plain, Bold, Italic, Underline, UnderlineNone, FontSize, Colour,
-    AlignLeft, AlignCenter, AlignRight, AlignJustify, Unicode, UnicodeSkip, ColourTable,
+    AlignLeft, AlignCenter, AlignRight, AlignJustify, SpaceBefore, SpaceAfter, LeftIndent,
+    FirstIndent, Unicode, UnicodeSkip, ColourTable,
     Red, Green, Blue, Binary, Symbol, SkipDestination,
 };
 
@@ -46,6 +47,10 @@ const QHash<QByteArray, KeywordEntry>& Keywords() {
         add("qc", Keyword::AlignCenter);
         add("qr", Keyword::AlignRight);
         add("qj", Keyword::AlignJustify);
+        add("sb", Keyword::SpaceBefore);
+        add("sa", Keyword::SpaceAfter);
+        add("li", Keyword::LeftIndent);
+        add("fi", Keyword::FirstIndent);
         add("u", Keyword::Unicode);
         add("uc", Keyword::UnicodeSkip);
         add("colortbl", Keyword::ColourTable);
@@ -105,6 +110,11 @@ constexpr int MaxUnicodeSkip = 64;
 constexpr int DefaultHalfPoints = 24;
 constexpr int MinHalfPoints = 8;
 constexpr int MaxHalfPoints = 144;
+constexpr int MaxSpacing = 1440;  // one inch
+constexpr int MaxIndent = 7200;   // five inches
+
+// Twips to pixels at 96 dots per inch.
+int Pixels(int twips) { return twips / 15; }
 
 } // namespace
 
@@ -169,7 +179,7 @@ void RtfReader::readControl() {
     case '\r':
     case '\n':
         if (!consumeFallback() && state_.destination == Destination::Text)
-            endParagraph(state_.align);
+            endParagraph(state_.paragraph);
         break;
     case '*':
         if (!consumeFallback())
@@ -250,10 +260,10 @@ void RtfReader::controlWord(const QByteArray& word, bool hasParam, int param) {
     const bool on = !hasParam || param != 0;
     CharFormat& format = state_.format;
     switch (keyword) {
-    case Keyword::Par: endParagraph(state_.align); break;
+    case Keyword::Par: endParagraph(state_.paragraph); break;
     case Keyword::Line: lineBreak(); break;
     case Keyword::Tab: text(U'\t'); break;
-    case Keyword::Pard: state_.align = Align::Left; break;
+    case Keyword::Pard: state_.paragraph = ParagraphFormat{}; break;
     case Keyword::Plain: format = CharFormat{}; break;
     case Keyword::Bold: format.bold = on; break;
     case Keyword::Italic: format.italic = on; break;
@@ -265,10 +275,16 @@ void RtfReader::controlWord(const QByteArray& word, bool hasParam, int param) {
                                 : DefaultHalfPoints;
         break;
     case Keyword::Colour: format.colour = std::max(param, 0); break;
-    case Keyword::AlignLeft: state_.align = Align::Left; break;
-    case Keyword::AlignCenter: state_.align = Align::Center; break;
-    case Keyword::AlignRight: state_.align = Align::Right; break;
-    case Keyword::AlignJustify: state_.align = Align::Justify; break;
+    case Keyword::AlignLeft: state_.paragraph.align = Align::Left; break;
+    case Keyword::AlignCenter: state_.paragraph.align = Align::Center; break;
+    case Keyword::AlignRight: state_.paragraph.align = Align::Right; break;
+    case Keyword::AlignJustify: state_.paragraph.align = Align::Justify; break;
+    case Keyword::SpaceBefore: state_.paragraph.spaceBefore = std::clamp(param, 0, MaxSpacing); break;
+    case Keyword::SpaceAfter: state_.paragraph.spaceAfter = std::clamp(param, 0, MaxSpacing); break;
+    case Keyword::LeftIndent: state_.paragraph.leftIndent = std::clamp(param, 0, MaxIndent); break;
+    case Keyword::FirstIndent:
+        state_.paragraph.firstIndent = std::clamp(param, -MaxIndent, MaxIndent);
+        break;
     case Keyword::UnicodeSkip:
         state_.unicodeSkip = hasParam ? std::clamp(param, 0, MaxUnicodeSkip) : 1;
         break;
@@ -338,7 +354,7 @@ void RtfReader::text(char32_t c) {
     run_ += QStringView(chars);
     plain_ += QStringView(chars);
     paragraphOpen_ = true;
-    contentAlign_ = state_.align;
+    contentParagraph_ = state_.paragraph;
 }
 
 void RtfReader::flushRun() {
@@ -358,13 +374,13 @@ void RtfReader::lineBreak() {
     paragraph_ += QStringLiteral("<br />");
     plain_ += u'\n';
     paragraphOpen_ = true;
-    contentAlign_ = state_.align;
+    contentParagraph_ = state_.paragraph;
 }
 
-void RtfReader::endParagraph(Align paragraphAlign) {
+void RtfReader::endParagraph(const ParagraphFormat& format) {
     flushRun();
     QString align;
-    switch (paragraphAlign) {
+    switch (format.align) {
     case Align::Left: break;
     case Align::Center: align = QStringLiteral(" align=\"center\""); break;
     case Align::Right: align = QStringLiteral(" align=\"right\""); break;
@@ -379,8 +395,18 @@ void RtfReader::endParagraph(Align paragraphAlign) {
                                         .arg(state_.format.halfPoints / 2.0);
         content = QStringLiteral("<span%1>&nbsp;</span>").arg(style);
     }
-    body_ += QStringLiteral("<p style=\"margin:0px; white-space:pre-wrap\"%1>%2</p>\n")
-                 .arg(align, content);
+    QString style = QStringLiteral("margin:0px; white-space:pre-wrap");
+    if (format.spaceBefore > 0)
+        style += QStringLiteral("; margin-top:%1px").arg(Pixels(format.spaceBefore));
+    if (format.spaceAfter > 0)
+        style += QStringLiteral("; margin-bottom:%1px").arg(Pixels(format.spaceAfter));
+    // A hanging first line may not start left of the page.
+    const int first = std::max(format.firstIndent, -format.leftIndent);
+    if (format.leftIndent > 0)
+        style += QStringLiteral("; margin-left:%1px").arg(Pixels(format.leftIndent));
+    if (first != 0)
+        style += QStringLiteral("; text-indent:%1px").arg(Pixels(first));
+    body_ += QStringLiteral("<p style=\"%1\"%2>%3</p>\n").arg(style, align, content);
     paragraph_.clear();
     plain_ += u'\n';
     paragraphOpen_ = false;
@@ -388,10 +414,10 @@ void RtfReader::endParagraph(Align paragraphAlign) {
 
 void RtfReader::finish() {
     flushRun();
-    // An unterminated last paragraph keeps the alignment its text was written with, even
-    // when the closing brace of the document has reset the state.
+    // An unterminated last paragraph keeps the format its text was written with, even when
+    // the closing brace of the document has reset the state.
     if (paragraphOpen_)
-        endParagraph(contentAlign_);
+        endParagraph(contentParagraph_);
     html_ = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\" /></head>\n"
                            "<body style=\"font-family:'Arial'; font-size:12pt\">\n") +
             body_ + QStringLiteral("</body></html>\n");

@@ -9,7 +9,7 @@
 // Reads the RTF subset the exercise descriptions are written in and renders it as HTML for
 // a read-only rich-text viewer, and as plain text. Supported: groups, \par \line \tab \pard
 // \plain, \b \i \ul (with 0 to switch off) \ulnone, \fs (half points), \cf with \colortbl,
-// \ql \qc \qr \qj, \'hh in code page 1251, \u with \uc fallback skipping, escaped \\ \{ \},
+// \ql \qc \qr \qj, \sb \sa \li \fi, \'hh in code page 1251, \u with \uc fallback skipping, escaped \\ \{ \},
 // a few typographic symbols; \fonttbl, \stylesheet, \info, {\* ...} and similar destinations
 // are skipped, unknown control words ignored. Damaged input (unbalanced braces, truncated
 // escapes, huge numbers, deep nesting) never crashes, hangs or grows the output beyond a
@@ -40,9 +40,17 @@ private:
         int colour = 0;
         bool operator==(const CharFormat&) const = default;
     };
+    // Spacing and indents in twips (1/20 point), as RTF writes them.
+    struct ParagraphFormat {
+        Align align = Align::Left;
+        int spaceBefore = 0;
+        int spaceAfter = 0;
+        int leftIndent = 0;
+        int firstIndent = 0;
+    };
     struct State {
         CharFormat format;
-        Align align = Align::Left;
+        ParagraphFormat paragraph;
         Destination destination = Destination::Text;
         int unicodeSkip = 1;
     };
@@ -59,7 +67,7 @@ private:
     void text(char32_t c);
     void flushRun();
     void lineBreak();
-    void endParagraph(Align align);
+    void endParagraph(const ParagraphFormat& format);
     void finish();
     QString spanStyle(const CharFormat& format) const;
 
@@ -80,7 +88,7 @@ private:
     CharFormat runFormat_;
     QString paragraph_;
     bool paragraphOpen_ = false;
-    Align contentAlign_ = Align::Left;
+    ParagraphFormat contentParagraph_;
     QString body_;
     QString html_;
     QString plain_;

@@ -27,6 +27,7 @@ private slots:
     void unicodeSurrogatePairJoins();
     void colourTableColoursText();
     void fontSizeInHalfPointsIsClamped();
+    void spacingAndIndentsBecomeMargins();
     void paragraphLineAndTabBreaks();
     void emptyParagraphIsBlankLine();
     void escapedBracesAndBackslash();
@@ -123,6 +124,17 @@ void TestRtfReader::fontSizeInHalfPointsIsClamped() {
     QVERIFY(Html("{\\fs1000000 huge}").contains("font-size:72pt\">huge"));
     QVERIFY(Html("{\\fs1 tiny}").contains("font-size:4pt\">tiny"));
     QVERIFY(Html("{\\fs40\\fs0 normal}").contains("white-space:pre-wrap\">normal</p>"));
+}
+
+void TestRtfReader::spacingAndIndentsBecomeMargins() {
+    // Twips at 96 dpi: 15 twips to the pixel.
+    const QString html = Html("{\\sb150\\sa300\\li600\\fi-300 item\\par\\pard plain\\par}");
+    QVERIFY(html.contains("margin:0px; white-space:pre-wrap; margin-top:10px; margin-bottom:20px; "
+                          "margin-left:40px; text-indent:-20px\">item</p>"));
+    QVERIFY(html.contains("<p style=\"margin:0px; white-space:pre-wrap\">plain</p>"));
+    // A hanging line never starts left of the page; huge values are clamped.
+    QVERIFY(Html("{\\li150\\fi-9000 a}").contains("margin-left:10px; text-indent:-10px\">a"));
+    QVERIFY(Html("{\\sb99999999\\li-5 a}").contains("white-space:pre-wrap; margin-top:96px\">a"));
 }
 
 void TestRtfReader::paragraphLineAndTabBreaks() {
