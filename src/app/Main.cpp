@@ -252,7 +252,12 @@ bool TMainForm::FullScreen() const {
 void TMainForm::ApplyGeometry(bool fullScreen) {
     const WindowGeometry g = WindowGeometry::ForScreen(ScreenSize(), fullScreen);
     menu_.FullScreenN->setChecked(g.fullScreenChecked);
-    setWindowFlag(Qt::FramelessWindowHint, g.frameless);
+    // A fixed single border with the system menu and a minimise box, or no border at all.
+    setWindowFlags(g.frameless ? Qt::Window | Qt::FramelessWindowHint
+                               : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                     Qt::WindowCloseButtonHint);
+    setFixedSize(g.rect.size());
     setGeometry(g.rect);
 }
 

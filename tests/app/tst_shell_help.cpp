@@ -119,6 +119,19 @@ private slots:
         QVERIFY(win.seams.dialogs.messages.isEmpty());
     }
 
+    void aboutBoxIsModalWithItsCaption() {
+        Window win;
+        QString caption;
+        QTimer::singleShot(0, [&caption] {
+            if (QWidget* about = QApplication::activeModalWidget()) {
+                caption = about->windowTitle();
+                about->close();
+            }
+        });
+        win.form->Menu().AboutN->trigger();
+        QCOMPARE(caption, QStringLiteral("О программе..."));
+    }
+
     void missingHelpBookIsReported() {
         Window win;
         QFile::remove(win.folder.file("oxel.hlp"));
