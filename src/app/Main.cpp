@@ -54,7 +54,13 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+    // The controls outlive this part of the window: nothing of theirs may call back into it.
     cycle_->TimerOff();
+    w_.ControlNB->disconnect(this);
+    w_.TabSwitchCB->disconnect(this);
+    w_.OxelP->OnVerifyText = nullptr;
+    w_.OxelP->OnMouseUp = nullptr;
+    w_.OxelP->OnMouseMove = nullptr;
     QFile::remove(programDir_ + QStringLiteral("tmp"));
 }
 
