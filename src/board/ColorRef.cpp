@@ -38,21 +38,23 @@ constexpr std::array<SystemRole, 31> Roles{{
     {A, QPalette::Window},
 }};
 
+QColor PlainColor(TColor c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
 } // namespace
 
 QColor ColorToQColor(TColor c, const QPalette& palette) {
-    if (IsSystemColor(c)) {
-        const quint32 index = c & 0xFFu;
-        const SystemRole r =
-            index < Roles.size() ? Roles[index] : SystemRole{A, QPalette::Window};
-        return palette.color(r.group, r.role);
-    }
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+    if (!IsSystemColor(c))
+        return PlainColor(c);
+    const quint32 index = c & 0xFFu;
+    const SystemRole r = index < Roles.size() ? Roles[index] : SystemRole{A, QPalette::Window};
+    return palette.color(r.group, r.role);
 }
 
 QColor ColorToQColor(TColor c) {
     if (!IsSystemColor(c))
-        return ColorToQColor(c, QPalette());
+        return PlainColor(c);
     return ColorToQColor(c, QGuiApplication::palette());
 }
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 #include <utility>
 
 TOxelPanel::TOxelPanel(QWidget* parent) : QWidget(parent) {
@@ -196,23 +197,32 @@ void TOxelPanel::paintEvent(QPaintEvent* event) {
     FitFontBig();
 
     QPainter canvas(this);
-    // The whole control as one rectangle, so the outer border is in the grid colour.
-    canvas.setPen(QPen(ColorToQColor(gridColor_), gridWidth_));
-    canvas.setBrush(ColorToQColor(bgColor_));
-    canvas.drawRect(QRect(0, 0, width() - 1, height() - 1));
-
     const QRect dirty = event->rect();
+    const QColor background = ColorToQColor(bgColor_);
     for (int col = 0; col < ColCount(); ++col) {
         for (int row = 0; row < RowCount(); ++row) {
             const int index = col + row * ColCount();
-            if (!geometry_.CellRect(col, row).intersects(dirty))
+            const QRect cell = geometry_.CellRect(col, row);
+            if (!cell.intersects(dirty))
                 continue;
             if (const auto look = LookOf(index))
                 DrawCellLook(index, canvas, *look);
+            else
+                canvas.fillRect(cell, background); // nothing drawn: the background stays
         }
     }
+    // The outer border in the grid colour; drawn cells have their own border there already.
+    DrawFrame(canvas, rect(), gridWidth_, ColorToQColor(gridColor_));
     if (gp_)
         DrawCentreMark(canvas);
+}
+
+void TOxelPanel::DrawFrame(QPainter& canvas, const QRect& r, int width, const QColor& colour) {
+    const int w = qMin(width, qMin(r.width(), r.height()) / 2 + 1);
+    canvas.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
+    canvas.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
+    canvas.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
+    canvas.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), colour);
 }
 
 void TOxelPanel::DrawCellLook(int index, QPainter& canvas, const CellLook& look) {
@@ -237,20 +247,36 @@ void TOxelPanel::DrawCellLook(int index, QPainter& canvas, const CellLook& look)
 
 void TOxelPanel::DrawCell(int col, int row, QPainter& canvas, TColor background,
                           const BoardFont& font) {
+    // The cell rectangle: filled, with a border of GridWidth pixels in the grid colour.
     const QRect cell = geometry_.CellRect(col, row);
-    canvas.setPen(QPen(ColorToQColor(gridColor_), gridWidth_));
-    canvas.setBrush(ColorToQColor(background));
-    canvas.drawRect(cell.adjusted(0, 0, -1, -1));
+    canvas.fillRect(cell.adjusted(gridWidth_, gridWidth_, -gridWidth_, -gridWidth_),
+                    ColorToQColor(background));
+    DrawFrame(canvas, cell, gridWidth_, ColorToQColor(gridColor_));
 
+    const QString text = cells_.Text(col + row * ColCount());
+    if (text.isEmpty())
+        return;
     // A band of the height of "W", moved to the vertical middle of the cell.
-    canvas.setFont(font.Font());
-    const int h = QFontMetrics(font.Font(), canvas.device()).height();
+    if (canvas.font() != font.Font())
+        canvas.setFont(font.Font());
+    const QFontMetrics metrics = canvas.fontMetrics();
+    const int h = metrics.height();
     const int top = (cell.top() + cell.bottom() + 1 - h) / 2;
-    const QRect band(cell.left(), top, cell.width(), h);
     canvas.setPen(ColorToQColor(font.Color()));
-    canvas.drawText(band, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine |
-                              Qt::TextExpandTabs,
-                    cells_.Text(col + row * ColCount()));
+    if (!text.contains(QLatin1Char('\t'))) {
+        const QStaticText& laidOut = textCache_.Get(font.Font(), text);
+        const int textWidth = qCeil(laidOut.size().width());
+        if (textWidth <= cell.width()) {
+            // The common case: a text laid out once, drawn without a layout pass.
+            canvas.drawStaticText(QPoint(cell.left() + (cell.width() - textWidth) / 2, top),
+                                  laidOut);
+            return;
+        }
+    }
+    // Text wider than the cell is clipped to it; tabs are expanded.
+    const QRect band(cell.left(), top, cell.width(), h);
+    canvas.drawText(band, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs,
+                    text);
 }
 
 void TOxelPanel::DrawCentreMark(QPainter& canvas) {

@@ -4,6 +4,7 @@
 #include "board/BoardFont.h"
 #include "board/BoardGeometry.h"
 #include "board/CellLook.h"
+#include "board/CellTextCache.h"
 #include "board/ColorRef.h"
 
 #include <QString>
@@ -152,6 +153,8 @@ private:
     void DrawCell(int col, int row, QPainter& canvas, TColor background, const BoardFont& font);
     void DrawCellLook(int index, QPainter& canvas, const CellLook& look);
     void DrawCentreMark(QPainter& canvas);
+    // A border of the given width just inside the rectangle.
+    static void DrawFrame(QPainter& canvas, const QRect& r, int width, const QColor& colour);
     void ContentChanged();
     void SetCellLook(int i, std::optional<CellLook> look);
     void SetMarkAndRedraw(int i, quint8 mark);
@@ -181,6 +184,8 @@ private:
     bool gp_ = false;
     TColor gpColor_ = clLime;
     bool series_ = false;
+
+    CellTextCache textCache_;
 
     // Cell of the judged press whose release is still to come; -1 when none.
     int pressedCell_ = -1;

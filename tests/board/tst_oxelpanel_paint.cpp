@@ -108,6 +108,28 @@ private slots:
         QCOMPARE(At(img, a.center().x(), a.bottom()), Grid);
     }
 
+    void textWiderThanItsCellIsClipped() {
+        Make(3, 150);
+        board->SetLinesList({QString(), QStringLiteral("WWWWWWWWWW\tWW"), QString(), QString(),
+                             QStringLiteral("WWWWWWWWWW")});
+        const QImage img = Grab();
+        QVERIFY(Count(img, board->CellRect(1), BigInk) > 0);
+        QVERIFY(Count(img, board->CellRect(4), BigInk) > 0);
+        for (int neighbour : {0, 2, 3, 5})
+            QCOMPARE(Count(img, board->CellRect(neighbour), BigInk), 0);
+    }
+
+    void gridWidthWidensTheCellBorders() {
+        Make(5, 250);
+        board->SetGridWidth(3);
+        const QImage img = Grab();
+        const QRect cell = board->CellRect(6);
+        QCOMPARE(At(img, cell.left() + 2, cell.top() + 10), Grid);
+        QCOMPARE(At(img, cell.left() + 3, cell.top() + 10), Bg);
+        QCOMPARE(At(img, cell.right() - 2, cell.top() + 10), Grid);
+        QCOMPARE(At(img, cell.left() + 10, cell.bottom() - 3), Bg);
+    }
+
     void unknownMarkDrawsNothing() {
         Make(5, 250);
         board->SetMark(12, 5);
