@@ -44,9 +44,13 @@ QString HelpViewer::WhatsNewName(int language) {
     return language == 1 ? QStringLiteral("enew.htm") : QStringLiteral("new.htm");
 }
 
-HelpViewer* HelpViewer::Instance() { return instance.data(); }
+HelpViewer* HelpViewer::Instance() {
+    return instance.data();
+}
 
-void HelpViewer::Release() { delete instance.data(); }
+void HelpViewer::Release() {
+    delete instance.data();
+}
 
 HelpViewer* HelpViewer::Open(const QString& programDir, const QString& path,
                              const QString& anchor) {
@@ -54,7 +58,8 @@ HelpViewer* HelpViewer::Open(const QString& programDir, const QString& path,
         return nullptr;
     if (!instance) {
         instance = new HelpViewer;
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, instance.data(), &QObject::deleteLater);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, instance.data(),
+                         &QObject::deleteLater);
     }
     instance->programDir_ = programDir;
     QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());

@@ -1,83 +1,13 @@
 #include "RtfReader.h"
 
+#include "RtfKeywords.h"
 #include "data/Text1251.h"
 
-#include <QHash>
 #include <algorithm>
 #include <array>
 #include <climits>
 
 namespace {
-
-enum class Keyword {
-    Par, Line, Tab, Pard, Plain, Bold, Italic, Underline, UnderlineNone, FontSize, Colour,
-    AlignLeft, AlignCenter, AlignRight, AlignJustify, SpaceBefore, SpaceAfter, LeftIndent,
-    FirstIndent, Unicode, UnicodeSkip, ColourTable,
-    Red, Green, Blue, Binary, Symbol, SkipDestination,
-};
-
-struct KeywordEntry {
-    Keyword keyword;
-    char32_t symbol; // the character a Symbol keyword stands for
-};
-
-const QHash<QByteArray, KeywordEntry>& Keywords() {
-    static const QHash<QByteArray, KeywordEntry> table = [] {
-        QHash<QByteArray, KeywordEntry> t;
-        auto add = [&t](const char* name, Keyword k, char32_t symbol = 0) {
-            t.insert(QByteArray(name), KeywordEntry{k, symbol});
-        };
-        add("par", Keyword::Par);
-        add("page", Keyword::Par);
-        add("sect", Keyword::Par);
-        add("row", Keyword::Par);
-        add("line", Keyword::Line);
-        add("tab", Keyword::Tab);
-        add("cell", Keyword::Tab);
-        add("pard", Keyword::Pard);
-        add("plain", Keyword::Plain);
-        add("b", Keyword::Bold);
-        add("i", Keyword::Italic);
-        for (const char* name : {"ul", "uld", "uldb", "ulw", "ulth", "uldash"})
-            add(name, Keyword::Underline);
-        add("ulnone", Keyword::UnderlineNone);
-        add("fs", Keyword::FontSize);
-        add("cf", Keyword::Colour);
-        add("ql", Keyword::AlignLeft);
-        add("qc", Keyword::AlignCenter);
-        add("qr", Keyword::AlignRight);
-        add("qj", Keyword::AlignJustify);
-        add("sb", Keyword::SpaceBefore);
-        add("sa", Keyword::SpaceAfter);
-        add("li", Keyword::LeftIndent);
-        add("fi", Keyword::FirstIndent);
-        add("u", Keyword::Unicode);
-        add("uc", Keyword::UnicodeSkip);
-        add("colortbl", Keyword::ColourTable);
-        add("red", Keyword::Red);
-        add("green", Keyword::Green);
-        add("blue", Keyword::Blue);
-        add("bin", Keyword::Binary);
-        add("emdash", Keyword::Symbol, 0x2014);
-        add("endash", Keyword::Symbol, 0x2013);
-        add("bullet", Keyword::Symbol, 0x2022);
-        add("lquote", Keyword::Symbol, 0x2018);
-        add("rquote", Keyword::Symbol, 0x2019);
-        add("ldblquote", Keyword::Symbol, 0x201C);
-        add("rdblquote", Keyword::Symbol, 0x201D);
-        add("emspace", Keyword::Symbol, 0x2003);
-        add("enspace", Keyword::Symbol, 0x2002);
-        for (const char* name :
-             {"fonttbl", "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf",
-              "footer", "footerl", "footerr", "footerf", "footnote", "fldinst", "object",
-              "listtable", "listoverridetable", "revtbl", "rsidtbl", "generator", "themedata",
-              "colorschememapping", "latentstyles", "datastore", "xmlnstbl", "filetbl",
-              "bkmkstart", "bkmkend", "nonshppict", "shpinst", "annotation", "atnid"})
-            add(name, Keyword::SkipDestination);
-        return t;
-    }();
-    return table;
-}
 
 // The 1251 code page as a table, built once from the program's own decoder.
 char32_t DecodeByte(unsigned char byte) {
@@ -92,8 +22,12 @@ char32_t DecodeByte(unsigned char byte) {
     return byte < 0x80 ? char32_t(byte) : char32_t(upper[byte - 0x80]);
 }
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 int HexValue(char c) {
     if (IsDigit(c))
         return c - '0';
@@ -110,27 +44,39 @@ constexpr int MaxUnicodeSkip = 64;
 constexpr int DefaultHalfPoints = 24;
 constexpr int MinHalfPoints = 8;
 constexpr int MaxHalfPoints = 144;
-constexpr int MaxSpacing = 1440;  // one inch
-constexpr int MaxIndent = 7200;   // five inches
+constexpr int MaxSpacing = 1440; // one inch
+constexpr int MaxIndent = 7200;  // five inches
 
 // Twips to pixels at 96 dots per inch.
-int Pixels(int twips) { return twips / 15; }
+int Pixels(int twips) {
+    return twips / 15;
+}
 
 } // namespace
 
-RtfReader::RtfReader(const QByteArray& rtf) : in_(rtf) { parse(); }
+RtfReader::RtfReader(const QByteArray& rtf) : in_(rtf) {
+    parse();
+}
 
 void RtfReader::parse() {
     while (pos_ < in_.size()) {
         const char c = in_.at(pos_++);
         switch (c) {
-        case '{': openGroup(); break;
-        case '}': closeGroup(); break;
-        case '\\': readControl(); break;
+        case '{':
+            openGroup();
+            break;
+        case '}':
+            closeGroup();
+            break;
+        case '\\':
+            readControl();
+            break;
         case '\r':
         case '\n':
-        case '\0': break;
-        default: text(DecodeByte(static_cast<unsigned char>(c)));
+        case '\0':
+            break;
+        default:
+            text(DecodeByte(static_cast<unsigned char>(c)));
         }
     }
     finish();
@@ -172,10 +118,18 @@ void RtfReader::readControl() {
     switch (c) {
     case '\\':
     case '{':
-    case '}': text(char32_t(c)); break;
-    case '\'': readHexEscape(); break;
-    case '~': text(0x00A0); break;
-    case '_': text(0x2011); break;
+    case '}':
+        text(char32_t(c));
+        break;
+    case '\'':
+        readHexEscape();
+        break;
+    case '~':
+        text(0x00A0);
+        break;
+    case '_':
+        text(0x2011);
+        break;
     case '\r':
     case '\n':
         if (!consumeFallback() && state_.destination == Destination::Text)
@@ -185,7 +139,8 @@ void RtfReader::readControl() {
         if (!consumeFallback())
             state_.destination = Destination::Skip;
         break;
-    default: consumeFallback(); // \- \| \: and unknown symbols stand for nothing here
+    default:
+        consumeFallback(); // \- \| \: and unknown symbols stand for nothing here
     }
 }
 
@@ -228,19 +183,20 @@ void RtfReader::readHexEscape() {
 }
 
 void RtfReader::controlWord(const QByteArray& word, bool hasParam, int param) {
-    const auto found = Keywords().constFind(word);
-    if (found == Keywords().constEnd()) {
+    const RtfKeyword* found = FindRtfKeyword(word);
+    if (!found) {
         consumeFallback();
         return;
     }
-    const Keyword keyword = found->keyword;
-    if (keyword == Keyword::Binary) {
+    using K = RtfKeyword::Kind;
+    const K keyword = found->kind;
+    if (keyword == K::Binary) {
         // Binary data of the given length follows; it is never text.
         if (hasParam && param > 0)
             pos_ += std::min<qsizetype>(param, in_.size() - pos_);
         return;
     }
-    if (keyword == Keyword::Unicode) {
+    if (keyword == K::Unicode) {
         if (hasParam)
             unicodeChar(param);
         return;
@@ -250,53 +206,101 @@ void RtfReader::controlWord(const QByteArray& word, bool hasParam, int param) {
     if (state_.destination == Destination::ColourTable) {
         const int component = std::clamp(param, 0, 255);
         switch (keyword) {
-        case Keyword::Red: red_ = component; entryHasColour_ = true; break;
-        case Keyword::Green: green_ = component; entryHasColour_ = true; break;
-        case Keyword::Blue: blue_ = component; entryHasColour_ = true; break;
-        default: break;
+        case K::Red:
+            red_ = component;
+            entryHasColour_ = true;
+            break;
+        case K::Green:
+            green_ = component;
+            entryHasColour_ = true;
+            break;
+        case K::Blue:
+            blue_ = component;
+            entryHasColour_ = true;
+            break;
+        default:
+            break;
         }
         return;
     }
     const bool on = !hasParam || param != 0;
     CharFormat& format = state_.format;
     switch (keyword) {
-    case Keyword::Par: endParagraph(state_.paragraph); break;
-    case Keyword::Line: lineBreak(); break;
-    case Keyword::Tab: text(U'\t'); break;
-    case Keyword::Pard: state_.paragraph = ParagraphFormat{}; break;
-    case Keyword::Plain: format = CharFormat{}; break;
-    case Keyword::Bold: format.bold = on; break;
-    case Keyword::Italic: format.italic = on; break;
-    case Keyword::Underline: format.underline = on; break;
-    case Keyword::UnderlineNone: format.underline = false; break;
-    case Keyword::FontSize:
-        format.halfPoints = hasParam && param > 0
-                                ? std::clamp(param, MinHalfPoints, MaxHalfPoints)
-                                : DefaultHalfPoints;
+    case K::Par:
+        endParagraph(state_.paragraph);
         break;
-    case Keyword::Colour: format.colour = std::max(param, 0); break;
-    case Keyword::AlignLeft: state_.paragraph.align = Align::Left; break;
-    case Keyword::AlignCenter: state_.paragraph.align = Align::Center; break;
-    case Keyword::AlignRight: state_.paragraph.align = Align::Right; break;
-    case Keyword::AlignJustify: state_.paragraph.align = Align::Justify; break;
-    case Keyword::SpaceBefore: state_.paragraph.spaceBefore = std::clamp(param, 0, MaxSpacing); break;
-    case Keyword::SpaceAfter: state_.paragraph.spaceAfter = std::clamp(param, 0, MaxSpacing); break;
-    case Keyword::LeftIndent: state_.paragraph.leftIndent = std::clamp(param, 0, MaxIndent); break;
-    case Keyword::FirstIndent:
+    case K::Line:
+        lineBreak();
+        break;
+    case K::Tab:
+        text(U'\t');
+        break;
+    case K::Pard:
+        state_.paragraph = ParagraphFormat{};
+        break;
+    case K::Plain:
+        format = CharFormat{};
+        break;
+    case K::Bold:
+        format.bold = on;
+        break;
+    case K::Italic:
+        format.italic = on;
+        break;
+    case K::Underline:
+        format.underline = on;
+        break;
+    case K::UnderlineNone:
+        format.underline = false;
+        break;
+    case K::FontSize:
+        format.halfPoints = hasParam && param > 0 ? std::clamp(param, MinHalfPoints, MaxHalfPoints)
+                                                  : DefaultHalfPoints;
+        break;
+    case K::Colour:
+        format.colour = std::max(param, 0);
+        break;
+    case K::AlignLeft:
+        state_.paragraph.align = Align::Left;
+        break;
+    case K::AlignCenter:
+        state_.paragraph.align = Align::Center;
+        break;
+    case K::AlignRight:
+        state_.paragraph.align = Align::Right;
+        break;
+    case K::AlignJustify:
+        state_.paragraph.align = Align::Justify;
+        break;
+    case K::SpaceBefore:
+        state_.paragraph.spaceBefore = std::clamp(param, 0, MaxSpacing);
+        break;
+    case K::SpaceAfter:
+        state_.paragraph.spaceAfter = std::clamp(param, 0, MaxSpacing);
+        break;
+    case K::LeftIndent:
+        state_.paragraph.leftIndent = std::clamp(param, 0, MaxIndent);
+        break;
+    case K::FirstIndent:
         state_.paragraph.firstIndent = std::clamp(param, -MaxIndent, MaxIndent);
         break;
-    case Keyword::UnicodeSkip:
+    case K::UnicodeSkip:
         state_.unicodeSkip = hasParam ? std::clamp(param, 0, MaxUnicodeSkip) : 1;
         break;
-    case Keyword::ColourTable:
+    case K::ColourTable:
         state_.destination = Destination::ColourTable;
         colours_.clear();
         red_ = green_ = blue_ = 0;
         entryHasColour_ = false;
         break;
-    case Keyword::Symbol: text(found->symbol); break;
-    case Keyword::SkipDestination: state_.destination = Destination::Skip; break;
-    default: break; // colour components outside the colour table mean nothing
+    case K::Symbol:
+        text(found->symbol);
+        break;
+    case K::SkipDestination:
+        state_.destination = Destination::Skip;
+        break;
+    default:
+        break; // colour components outside the colour table mean nothing
     }
 }
 
@@ -309,7 +313,8 @@ void RtfReader::unicodeChar(int param) {
         highSurrogate_ = static_cast<char16_t>(code);
     } else if (low) {
         const char16_t pending = highSurrogate_;
-        text(pending ? QChar::surrogateToUcs4(pending, static_cast<char16_t>(code)) : char32_t(0xFFFD));
+        text(pending ? QChar::surrogateToUcs4(pending, static_cast<char16_t>(code))
+                     : char32_t(0xFFFD));
     } else if (code > 0 && code <= 0x10FFFF) {
         text(static_cast<char32_t>(code));
     } else if (code != 0) {
@@ -333,10 +338,10 @@ void RtfReader::text(char32_t c) {
     if (state_.destination == Destination::ColourTable) {
         if (c == U';') {
             if (colours_.size() < MaxColours)
-                colours_.push_back(entryHasColour_
-                                       ? std::optional<quint32>(quint32(red_) << 16 |
-                                                                quint32(green_) << 8 | quint32(blue_))
-                                       : std::nullopt);
+                colours_.push_back(entryHasColour_ ? std::optional<quint32>(quint32(red_) << 16 |
+                                                                            quint32(green_) << 8 |
+                                                                            quint32(blue_))
+                                                   : std::nullopt);
             red_ = green_ = blue_ = 0;
             entryHasColour_ = false;
         }
@@ -381,18 +386,25 @@ void RtfReader::endParagraph(const ParagraphFormat& format) {
     flushRun();
     QString align;
     switch (format.align) {
-    case Align::Left: break;
-    case Align::Center: align = QStringLiteral(" align=\"center\""); break;
-    case Align::Right: align = QStringLiteral(" align=\"right\""); break;
-    case Align::Justify: align = QStringLiteral(" align=\"justify\""); break;
+    case Align::Left:
+        break;
+    case Align::Center:
+        align = QStringLiteral(" align=\"center\"");
+        break;
+    case Align::Right:
+        align = QStringLiteral(" align=\"right\"");
+        break;
+    case Align::Justify:
+        align = QStringLiteral(" align=\"justify\"");
+        break;
     }
     QString content = paragraph_;
     if (content.isEmpty()) {
         // An empty paragraph is a blank line of the current size.
-        const QString style = state_.format.halfPoints == DefaultHalfPoints
-                                  ? QString()
-                                  : QStringLiteral(" style=\"font-size:%1pt\"")
-                                        .arg(state_.format.halfPoints / 2.0);
+        const QString style =
+            state_.format.halfPoints == DefaultHalfPoints
+                ? QString()
+                : QStringLiteral(" style=\"font-size:%1pt\"").arg(state_.format.halfPoints / 2.0);
         content = QStringLiteral("<span%1>&nbsp;</span>").arg(style);
     }
     QString style = QStringLiteral("margin:0px; white-space:pre-wrap");

@@ -9,10 +9,10 @@
 // Reads the RTF subset the exercise descriptions are written in and renders it as HTML for
 // a read-only rich-text viewer, and as plain text. Supported: groups, \par \line \tab \pard
 // \plain, \b \i \ul (with 0 to switch off) \ulnone, \fs (half points), \cf with \colortbl,
-// \ql \qc \qr \qj, \sb \sa \li \fi, \'hh in code page 1251, \u with \uc fallback skipping, escaped \\ \{ \},
-// a few typographic symbols; \fonttbl, \stylesheet, \info, {\* ...} and similar destinations
-// are skipped, unknown control words ignored. Damaged input (unbalanced braces, truncated
-// escapes, huge numbers, deep nesting) never crashes, hangs or grows the output beyond a
+// \ql \qc \qr \qj, \sb \sa \li \fi, \'hh in code page 1251, \u with \uc fallback skipping, escaped
+// \\ \{ \}, a few typographic symbols; \fonttbl, \stylesheet, \info, {\* ...} and similar
+// destinations are skipped, unknown control words ignored. Damaged input (unbalanced braces,
+// truncated escapes, huge numbers, deep nesting) never crashes, hangs or grows the output beyond a
 // small multiple of the input.
 class RtfReader {
 public:

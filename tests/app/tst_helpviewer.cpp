@@ -34,7 +34,9 @@ bool ShowsAnchor(const QTextBrowser* view, const QString& name) {
     return qAbs(top - bar->value()) <= 1;
 }
 
-QString ShownFile(const QTextBrowser* view) { return view->source().fileName(); }
+QString ShownFile(const QTextBrowser* view) {
+    return view->source().fileName();
+}
 
 } // namespace
 
@@ -158,8 +160,8 @@ void TestHelpViewer::linksInsideTheBookWork() {
 void TestHelpViewer::everyLinkOfTheBookResolves() {
     ProgramFolder folder;
     TestSeams seams;
-    for (const QString& start : {QStringLiteral("oxel.hlp"), QStringLiteral("new.htm"),
-                                 QStringLiteral("enew.htm")}) {
+    for (const QString& start :
+         {QStringLiteral("oxel.hlp"), QStringLiteral("new.htm"), QStringLiteral("enew.htm")}) {
         HelpViewer* viewer = HelpViewer::ShowDocument(folder.path(), start);
         QVERIFY(viewer);
         const QUrl base = viewer->browser()->source();
@@ -176,8 +178,8 @@ void TestHelpViewer::everyLinkOfTheBookResolves() {
                      qPrintable(start + " -> " + link));
             if (!target.hasFragment())
                 continue;
-            HelpViewer* shown = HelpViewer::ShowDocument(
-                folder.path(), target.fileName() + "#" + target.fragment());
+            HelpViewer* shown = HelpViewer::ShowDocument(folder.path(), target.fileName() + "#" +
+                                                                            target.fragment());
             QVERIFY2(AnchorBlock(shown->browser()->document(), target.fragment()).isValid(),
                      qPrintable(start + " -> " + link));
             HelpViewer::ShowDocument(folder.path(), start);

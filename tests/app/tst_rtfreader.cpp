@@ -9,8 +9,12 @@
 
 namespace {
 
-QString Plain(const char* rtf) { return RtfReader(QByteArray(rtf)).plainText(); }
-QString Html(const char* rtf) { return RtfReader(QByteArray(rtf)).html(); }
+QString Plain(const char* rtf) {
+    return RtfReader(QByteArray(rtf)).plainText();
+}
+QString Html(const char* rtf) {
+    return RtfReader(QByteArray(rtf)).html();
+}
 
 } // namespace
 
@@ -109,8 +113,8 @@ void TestRtfReader::unicodeSurrogatePairJoins() {
 }
 
 void TestRtfReader::colourTableColoursText() {
-    const QString html = Html(
-        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}\\cf1 r\\cf2 b\\cf0 n\\cf9 x}");
+    const QString html = Html("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
+                              "\\cf1 r\\cf2 b\\cf0 n\\cf9 x}");
     QVERIFY(html.contains("<span style=\"color:#ff0000\">r</span>"));
     QVERIFY(html.contains("<span style=\"color:#000080\">b</span>"));
     QVERIFY(html.contains("</span>nx</p>"));
@@ -192,10 +196,15 @@ void TestRtfReader::damagedInputReadsLeniently_data() {
     QTest::newRow("hex escape without digits") << QByteArray("{x\\'g0}") << "xg0\n";
     QTest::newRow("minus without digits") << QByteArray("{\\fs- a}") << "- a\n";
     QTest::newRow("huge parameter") << QByteArray("{\\fs99999999999999999999999 a}") << "a\n";
-    QTest::newRow("huge unicode") << QByteArray("{\\u99999999999 ?a}") << "\xef\xbf\xbd" "a\n";
-    QTest::newRow("huge fallback count") << QByteArray("{\\uc99999999 \\u1072 abc}")
-                                         << QString::fromUtf8("а\n");
-    QTest::newRow("zero and control bytes") << QByteArray("{a\0b\x01\x1f" "c}", 8) << "abc\n";
+    QTest::newRow("huge unicode") << QByteArray("{\\u99999999999 ?a}")
+                                  << "\xef\xbf\xbd"
+                                     "a\n";
+    QTest::newRow("huge fallback count")
+        << QByteArray("{\\uc99999999 \\u1072 abc}") << QString::fromUtf8("а\n");
+    QTest::newRow("zero and control bytes") << QByteArray("{a\0b\x01\x1f"
+                                                          "c}",
+                                                          8)
+                                            << "abc\n";
     QTest::newRow("empty") << QByteArray() << "";
     QTest::newRow("not rtf at all") << QByteArray("plain words") << "plain words\n";
     QTest::newRow("colour table never closed") << QByteArray("{{\\colortbl;\\red1;") << "";
@@ -233,14 +242,14 @@ void TestRtfReader::deliveredDocumentsRead_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("startButton");
-    const char* english[ExerciseCount] = {"Schulte Table", "Red-Black Schulte", "Word Mnemonics",
-                                          "Targets", "Counter", "Word Pairs",
+    const char* english[ExerciseCount] = {"Schulte Table",    "Red-Black Schulte", "Word Mnemonics",
+                                          "Targets",          "Counter",           "Word Pairs",
                                           "Number Mnemonics", "Proofreading"};
     for (int i = 0; i < ExerciseCount; ++i) {
         const QString name = QString::fromLatin1(Exercise(i).helpName);
         QTest::newRow(qPrintable(name)) << i << 2 << T(Exercise(i).title, 2) << "Старт";
-        QTest::newRow(qPrintable("e" + name)) << i << 1 << QString::fromLatin1(english[i])
-                                              << "Старт";
+        QTest::newRow(qPrintable("e" + name))
+            << i << 1 << QString::fromLatin1(english[i]) << "Старт";
     }
 }
 
@@ -259,7 +268,8 @@ void TestRtfReader::deliveredDocumentsRead() {
              "the document must be plain ASCII");
 
     const RtfReader reader(rtf);
-    QVERIFY2(reader.plainText().size() > 2000, qPrintable(QString::number(reader.plainText().size())));
+    QVERIFY2(reader.plainText().size() > 2000,
+             qPrintable(QString::number(reader.plainText().size())));
     QVERIFY2(reader.plainText().contains(title), qPrintable(title));
     // The controls are named by their real captions, in both languages.
     QVERIFY(reader.plainText().contains(startButton));
