@@ -88,16 +88,6 @@ private slots:
         r.size = 0;
         QCOMPARE(BoardFont(r).ToRecord().size, quint16(1));
     }
-
-    void changesAreNotShared() {
-        BoardFont a;
-        BoardFont b = a;
-        b.SetSize(30);
-        b.SetColor(clRed);
-        QCOMPARE(a.Size(), 8);
-        QCOMPARE(a.Color(), clWindowText);
-        QVERIFY(!(a == b));
-    }
 };
 
 QTEST_MAIN(TestBoardFont)

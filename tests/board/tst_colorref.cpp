@@ -1,6 +1,5 @@
 #include "board/ColorRef.h"
 
-#include <QGuiApplication>
 #include <QTest>
 
 // $BBGGRR colour values and their painted colours, system colours included.
@@ -37,11 +36,6 @@ private slots:
         QCOMPARE(ColorToQColor(0x8000000D, p), QColor(5, 5, 5));
         // Indexes past the table fall back to the window colour.
         QCOMPARE(ColorToQColor(0x800000FF, p), QColor(4, 4, 4));
-    }
-
-    void systemColoursUseTheApplicationPalette() {
-        QCOMPARE(ColorToQColor(clWindowText),
-                 QGuiApplication::palette().color(QPalette::Active, QPalette::Text));
     }
 
     void otherHighBytesAreIgnored() {

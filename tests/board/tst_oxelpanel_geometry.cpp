@@ -143,15 +143,6 @@ private slots:
         g.SetRowCount(0);
         QCOMPARE(g.RowCount(), 1);
     }
-
-    void setCountReportsOnlyRealChanges() {
-        BoardGeometry g;
-        QVERIFY(!g.SetColCount(3));
-        QVERIFY(g.SetColCount(5));
-        QVERIFY(!g.SetColCount(5));
-        g.SetRowCount(20);
-        QVERIFY(!g.SetRowCount(25));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestOxelPanelGeometry)
