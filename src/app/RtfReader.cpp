@@ -41,16 +41,11 @@ int HexValue(char c) {
 constexpr int MaxWordLength = 32;
 constexpr int MaxColours = 1024;
 constexpr int MaxUnicodeSkip = 64;
-constexpr int DefaultHalfPoints = 24;
+constexpr int DefaultHalfPoints = RtfHtmlWriter::DefaultHalfPoints;
 constexpr int MinHalfPoints = 8;
 constexpr int MaxHalfPoints = 144;
 constexpr int MaxSpacing = 1440; // one inch
 constexpr int MaxIndent = 7200;  // five inches
-
-// Twips to pixels at 96 dots per inch.
-int Pixels(int twips) {
-    return twips / 15;
-}
 
 } // namespace
 
@@ -349,105 +344,23 @@ void RtfReader::text(char32_t c) {
     }
     if (c < 0x20 && c != U'\t')
         return;
-    if (run_.isEmpty()) {
-        runFormat_ = state_.format;
-    } else if (!(state_.format == runFormat_)) {
-        flushRun();
-        runFormat_ = state_.format;
-    }
-    const auto chars = QChar::fromUcs4(c);
-    run_ += QStringView(chars);
-    plain_ += QStringView(chars);
-    paragraphOpen_ = true;
+    writer_.addChar(c, state_.format);
     contentParagraph_ = state_.paragraph;
 }
 
-void RtfReader::flushRun() {
-    if (run_.isEmpty())
-        return;
-    const QString escaped = run_.toHtmlEscaped();
-    const QString style = spanStyle(runFormat_);
-    if (style.isEmpty())
-        paragraph_ += escaped;
-    else
-        paragraph_ += QStringLiteral("<span style=\"%1\">%2</span>").arg(style, escaped);
-    run_.clear();
-}
-
 void RtfReader::lineBreak() {
-    flushRun();
-    paragraph_ += QStringLiteral("<br />");
-    plain_ += u'\n';
-    paragraphOpen_ = true;
+    writer_.lineBreak();
     contentParagraph_ = state_.paragraph;
 }
 
 void RtfReader::endParagraph(const ParagraphFormat& format) {
-    flushRun();
-    QString align;
-    switch (format.align) {
-    case Align::Left:
-        break;
-    case Align::Center:
-        align = QStringLiteral(" align=\"center\"");
-        break;
-    case Align::Right:
-        align = QStringLiteral(" align=\"right\"");
-        break;
-    case Align::Justify:
-        align = QStringLiteral(" align=\"justify\"");
-        break;
-    }
-    QString content = paragraph_;
-    if (content.isEmpty()) {
-        // An empty paragraph is a blank line of the current size.
-        const QString style =
-            state_.format.halfPoints == DefaultHalfPoints
-                ? QString()
-                : QStringLiteral(" style=\"font-size:%1pt\"").arg(state_.format.halfPoints / 2.0);
-        content = QStringLiteral("<span%1>&nbsp;</span>").arg(style);
-    }
-    QString style = QStringLiteral("margin:0px; white-space:pre-wrap");
-    if (format.spaceBefore > 0)
-        style += QStringLiteral("; margin-top:%1px").arg(Pixels(format.spaceBefore));
-    if (format.spaceAfter > 0)
-        style += QStringLiteral("; margin-bottom:%1px").arg(Pixels(format.spaceAfter));
-    // A hanging first line may not start left of the page.
-    const int first = std::max(format.firstIndent, -format.leftIndent);
-    if (format.leftIndent > 0)
-        style += QStringLiteral("; margin-left:%1px").arg(Pixels(format.leftIndent));
-    if (first != 0)
-        style += QStringLiteral("; text-indent:%1px").arg(Pixels(first));
-    body_ += QStringLiteral("<p style=\"%1\"%2>%3</p>\n").arg(style, align, content);
-    paragraph_.clear();
-    plain_ += u'\n';
-    paragraphOpen_ = false;
+    writer_.endParagraph(format, state_.format);
 }
 
 void RtfReader::finish() {
-    flushRun();
     // An unterminated last paragraph keeps the format its text was written with, even when
     // the closing brace of the document has reset the state.
-    if (paragraphOpen_)
+    if (writer_.paragraphOpen())
         endParagraph(contentParagraph_);
-    html_ = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\" /></head>\n"
-                           "<body style=\"font-family:'Arial'; font-size:12pt\">\n") +
-            body_ + QStringLiteral("</body></html>\n");
-    body_.clear();
-}
-
-QString RtfReader::spanStyle(const CharFormat& format) const {
-    QStringList parts;
-    if (format.bold)
-        parts << QStringLiteral("font-weight:bold");
-    if (format.italic)
-        parts << QStringLiteral("font-style:italic");
-    if (format.underline)
-        parts << QStringLiteral("text-decoration:underline");
-    if (format.halfPoints != DefaultHalfPoints)
-        parts << QStringLiteral("font-size:%1pt").arg(format.halfPoints / 2.0);
-    if (format.colour >= 0 && format.colour < static_cast<int>(colours_.size()) &&
-        colours_[format.colour])
-        parts << QStringLiteral("color:#%1").arg(*colours_[format.colour], 6, 16, QLatin1Char('0'));
-    return parts.join(QStringLiteral("; "));
+    html_ = writer_.html();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "RtfHtmlWriter.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -20,34 +21,22 @@ public:
     static constexpr int MaxDepth = 64;
 
     explicit RtfReader(const QByteArray& rtf);
+    RtfReader(const RtfReader&) = delete;
+    RtfReader& operator=(const RtfReader&) = delete;
 
     // A whole HTML document (UTF-8 meta, one <p> per RTF paragraph, spans for formatting).
     const QString& html() const { return html_; }
     // The text alone: paragraphs end with '\n', \line gives '\n', \tab gives '\t'.
-    const QString& plainText() const { return plain_; }
+    const QString& plainText() const { return writer_.plainText(); }
 
     static QString ToHtml(const QByteArray& rtf) { return RtfReader(rtf).html(); }
 
 private:
-    enum class Align { Left, Center, Right, Justify };
+    using CharFormat = RtfHtmlWriter::CharFormat;
+    using ParagraphFormat = RtfHtmlWriter::ParagraphFormat;
+    using Align = RtfHtmlWriter::Align;
     enum class Destination { Text, Skip, ColourTable };
 
-    struct CharFormat {
-        bool bold = false;
-        bool italic = false;
-        bool underline = false;
-        int halfPoints = 24;
-        int colour = 0;
-        bool operator==(const CharFormat&) const = default;
-    };
-    // Spacing and indents in twips (1/20 point), as RTF writes them.
-    struct ParagraphFormat {
-        Align align = Align::Left;
-        int spaceBefore = 0;
-        int spaceAfter = 0;
-        int leftIndent = 0;
-        int firstIndent = 0;
-    };
     struct State {
         CharFormat format;
         ParagraphFormat paragraph;
@@ -65,11 +54,9 @@ private:
     void unicodeChar(int param);
     bool consumeFallback();
     void text(char32_t c);
-    void flushRun();
     void lineBreak();
     void endParagraph(const ParagraphFormat& format);
     void finish();
-    QString spanStyle(const CharFormat& format) const;
 
     QByteArray in_;
     qsizetype pos_ = 0;
@@ -80,16 +67,11 @@ private:
     int fallbackLeft_ = 0;
     char16_t highSurrogate_ = 0;
 
-    std::vector<std::optional<quint32>> colours_;
+    RtfHtmlWriter::ColourTable colours_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool entryHasColour_ = false;
 
-    QString run_;
-    CharFormat runFormat_;
-    QString paragraph_;
-    bool paragraphOpen_ = false;
+    RtfHtmlWriter writer_{colours_};
     ParagraphFormat contentParagraph_;
-    QString body_;
     QString html_;
-    QString plain_;
 };
