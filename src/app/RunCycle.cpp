@@ -96,6 +96,8 @@ void RunCycle::ShulteStartSBClick() {
 }
 
 void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
+    if (!exercise.ReadyToStart(page.ExerciseMode))
+        return;
     TOxelPanel& board = Board();
     const bool memorise = exercise.Info().memorisePhase;
     board.SetBlockClick(memorise);

@@ -9,6 +9,10 @@ void ExerciseLogic::AddPageControls(QWidget*, QVBoxLayout*) {}
 
 void ExerciseLogic::Localize() {}
 
+bool ExerciseLogic::ReadyToStart(int) {
+    return true;
+}
+
 void ExerciseLogic::Rearrange() {}
 
 void ExerciseLogic::Abandon() {}

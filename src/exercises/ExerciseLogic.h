@@ -29,6 +29,9 @@ public:
     // Applies the interface texts to those controls (`Localization`).
     virtual void Localize();
 
+    // Checks what a run needs before anything changes (a word list long enough for the
+    // mode); false leaves the exercise idle after the exercise has told the user why.
+    virtual bool ReadyToStart(int mode);
     // Lays out the board for a new run of the mode (`ShulteDraw` and its family). Called
     // by the start after the run timer has started.
     virtual void Draw(int mode) = 0;
