@@ -27,6 +27,8 @@ int main(int argc, char* argv[]) {
     QtSoundPlayer sounds;
     InstallSoundPlayer(&sounds);
     TSplashForm::ShowSplash();
+    // Painted before the start-up work, so it shows while the main window is made.
+    QCoreApplication::processEvents();
 
     int result = 0;
     {
