@@ -30,7 +30,9 @@ QString Dictionaries::Path(const QString& relative) const {
     return QDir(programDir_).filePath(relative);
 }
 
-QString Dictionaries::WordListPath(int language) const { return Path(WordListName(language)); }
+QString Dictionaries::WordListPath(int language) const {
+    return Path(WordListName(language));
+}
 
 QString Dictionaries::NumberListPath(int language) const {
     return Path(NumberListName(language));
@@ -40,7 +42,9 @@ QString Dictionaries::HeadingListPath(int language) const {
     return Path(HeadingListName(language));
 }
 
-QString Dictionaries::ConsonantWordListPath() const { return Path(WordListName(2)); }
+QString Dictionaries::ConsonantWordListPath() const {
+    return Path(WordListName(2));
+}
 
 QStringList Dictionaries::LoadWordList(int language) const {
     return LoadLinesFile(WordListPath(language));

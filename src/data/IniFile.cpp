@@ -7,7 +7,9 @@
 
 namespace {
 
-QString Folded(const QString& name) { return name.trimmed().toCaseFolded(); }
+QString Folded(const QString& name) {
+    return name.trimmed().toCaseFolded();
+}
 
 QString Unquoted(const QString& value) {
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
@@ -73,8 +75,7 @@ QString IniFile::ReadString(const QString& section, const QString& key,
     return value ? *value : defaultValue;
 }
 
-qint32 IniFile::ReadInteger(const QString& section, const QString& key,
-                            qint32 defaultValue) const {
+qint32 IniFile::ReadInteger(const QString& section, const QString& key, qint32 defaultValue) const {
     const QString* value = Find(section, key);
     if (!value)
         return defaultValue;

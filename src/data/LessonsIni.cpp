@@ -35,7 +35,9 @@ bool LadderStep::Passed(double result) const {
     return result <= limit;
 }
 
-QList<Lesson> LessonsIni::Load(const QString& path) { return Read(IniFile(path)); }
+QList<Lesson> LessonsIni::Load(const QString& path) {
+    return Read(IniFile(path));
+}
 
 QList<Lesson> LessonsIni::Read(const IniFile& ini) {
     const QString missing = T(Tx::LessonMissingText);

@@ -70,9 +70,13 @@ qint32 ParseInteger(const QString& text) {
     throw OxelError(T(Tx::NotAnInteger).arg(text));
 }
 
-QString FormatDate(const QDate& date) { return date.toString(QStringLiteral("dd.MM.yyyy")); }
+QString FormatDate(const QDate& date) {
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
 
-QString FormatTime(const QTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
+QString FormatTime(const QTime& time) {
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
 
 QString FormatDateTime(const QDateTime& moment) {
     const QString date = FormatDate(moment.date());
@@ -81,4 +85,6 @@ QString FormatDateTime(const QDateTime& moment) {
     return date + QLatin1Char(' ') + FormatTime(moment.time());
 }
 
-QDateTime LocalMoment(qint64 epochMs) { return QDateTime::fromMSecsSinceEpoch(epochMs); }
+QDateTime LocalMoment(qint64 epochMs) {
+    return QDateTime::fromMSecsSinceEpoch(epochMs);
+}

@@ -25,7 +25,9 @@ QString OneLine(QString text) {
     return text;
 }
 
-int TableStart(const ExerciseInfo& e, int mode) { return e.tableLines() * e.modePosition(mode); }
+int TableStart(const ExerciseInfo& e, int mode) {
+    return e.tableLines() * e.modePosition(mode);
+}
 
 // The first row (1..10) the result ranks above, or 0.
 int RankTime(const QStringList& lines, const ExerciseInfo& e, int start, double time) {
@@ -57,7 +59,9 @@ QString RecordTables::TablePath(int exerciseIndex, bool series) const {
     return QDir(programDir_).filePath(QStringLiteral("rec/") + (series ? "s" + name : name));
 }
 
-QString RecordTables::ScratchPath() const { return QDir(programDir_).filePath(QStringLiteral("tmp")); }
+QString RecordTables::ScratchPath() const {
+    return QDir(programDir_).filePath(QStringLiteral("tmp"));
+}
 
 QStringList RecordTables::ReadTable(const QString& path) const {
     DecryptFile(path, ScratchPath());
@@ -76,9 +80,13 @@ void RecordTables::NewFile(int kind, bool series) const {
     WriteTable(TablePath(e.index, series), QStringList(e.recordLines, QString()));
 }
 
-void RecordTables::NewRecordFile(int kind) const { NewFile(kind, false); }
+void RecordTables::NewRecordFile(int kind) const {
+    NewFile(kind, false);
+}
 
-void RecordTables::NewSeriesRecordFile(int kind) const { NewFile(kind, true); }
+void RecordTables::NewSeriesRecordFile(int kind) const {
+    NewFile(kind, true);
+}
 
 QStringList RecordTables::CheckDataFiles(int language) const {
     const QDir dir(programDir_);

@@ -19,7 +19,9 @@ FontRecord ArialFont(quint16 size, quint32 colour, quint8 style) {
     return font;
 }
 
-QString TargetColorName(int number) { return QStringLiteral("TargetColor%1").arg(number); }
+QString TargetColorName(int number) {
+    return QStringLiteral("TargetColor%1").arg(number);
+}
 
 // Typed access to the "OPTIONS" section; reads keep the field's current value as default.
 class OptionsAccess {
@@ -53,15 +55,31 @@ private:
 
 } // namespace
 
-Settings::Settings() { RestoreDefaults(); }
+Settings::Settings() {
+    RestoreDefaults();
+}
 
-FontRecord Settings::SchulteLargeFont() { return ArialFont(22, 0x000000, 0); }
-FontRecord Settings::SchulteSmallFont() { return ArialFont(10, 0xFF0000, 0); }
-FontRecord Settings::SmallBoldFont() { return ArialFont(10, 0xFF0000, FontRecord::Bold); }
-FontRecord Settings::Large14Font() { return ArialFont(14, 0x000000, 0); }
-FontRecord Settings::Large12Font() { return ArialFont(12, 0x000000, 0); }
-FontRecord Settings::NumbersLargeFont() { return ArialFont(22, 0xFFFFFF, 0); }
-FontRecord Settings::NumbersSmallFont() { return ArialFont(10, 0x00FFFF, FontRecord::Bold); }
+FontRecord Settings::SchulteLargeFont() {
+    return ArialFont(22, 0x000000, 0);
+}
+FontRecord Settings::SchulteSmallFont() {
+    return ArialFont(10, 0xFF0000, 0);
+}
+FontRecord Settings::SmallBoldFont() {
+    return ArialFont(10, 0xFF0000, FontRecord::Bold);
+}
+FontRecord Settings::Large14Font() {
+    return ArialFont(14, 0x000000, 0);
+}
+FontRecord Settings::Large12Font() {
+    return ArialFont(12, 0x000000, 0);
+}
+FontRecord Settings::NumbersLargeFont() {
+    return ArialFont(22, 0xFFFFFF, 0);
+}
+FontRecord Settings::NumbersSmallFont() {
+    return ArialFont(10, 0x00FFFF, FontRecord::Bold);
+}
 
 FontRecord Settings::TargetFont() {
     FontRecord font = ArialFont(14, 0x0000FF, 0);
@@ -161,8 +179,8 @@ void Settings::Load(TDataFile& file) {
     o.Read("NumbersFont2", NumbersFont2);
     o.Read("TargetBGColor", TargetBGColor);
     for (int i = 0; i < 10; ++i)
-        TargetColor[i] = static_cast<quint32>(file.ReadInteger(
-            Options, TargetColorName(i + 1), static_cast<qint32>(TargetColor[i])));
+        TargetColor[i] = static_cast<quint32>(
+            file.ReadInteger(Options, TargetColorName(i + 1), static_cast<qint32>(TargetColor[i])));
     FullScreen = file.ReadBool(Common, QStringLiteral("FullScreen"), FullScreen);
     LightClick = file.ReadBool(Common, QStringLiteral("LightClick"), LightClick);
     RightCP = file.ReadBool(Common, QStringLiteral("RightCP"), RightCP);
@@ -219,15 +237,24 @@ void Settings::WriteRightCP(TDataFile& file, bool on) {
 
 quint32 Settings::BoardBgColor(int exerciseIndex) const {
     switch (exerciseIndex) {
-    case 0: return ShulteBGColor;
-    case 1: return RBShulteBGColor;
-    case 2: return MnemoBGColor;
-    case 3: return TargetBGColor;
-    case 4: return MathBGColor;
-    case 5: return DwordsBGColor;
-    case 6: return NumbersGridColor;
-    case 7: return ProbeBGColor;
-    default: throw std::out_of_range("exercise index out of range");
+    case 0:
+        return ShulteBGColor;
+    case 1:
+        return RBShulteBGColor;
+    case 2:
+        return MnemoBGColor;
+    case 3:
+        return TargetBGColor;
+    case 4:
+        return MathBGColor;
+    case 5:
+        return DwordsBGColor;
+    case 6:
+        return NumbersGridColor;
+    case 7:
+        return ProbeBGColor;
+    default:
+        throw std::out_of_range("exercise index out of range");
     }
 }
 

@@ -45,10 +45,12 @@ bool StatsStore::Exists(const QString& user, int exerciseIndex, int mode) const 
     return QFileInfo(FilePath(user, exerciseIndex, mode)).isFile();
 }
 
-QString StatsStore::ScratchPath() const { return QDir(programDir_).filePath(QStringLiteral("tmp")); }
+QString StatsStore::ScratchPath() const {
+    return QDir(programDir_).filePath(QStringLiteral("tmp"));
+}
 
-void StatsStore::Append(const QString& user, int exerciseIndex, int mode,
-                        const QDateTime& finished, const QStringList& results) const {
+void StatsStore::Append(const QString& user, int exerciseIndex, int mode, const QDateTime& finished,
+                        const QStringList& results) const {
     if (results.size() != RunsPerSeries)
         throw std::invalid_argument("a series has five results");
     QStringList stored;

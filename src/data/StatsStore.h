@@ -19,7 +19,7 @@ public:
     // One series as read back; a damaged file gives whatever its lines hold.
     struct Record {
         QString dateTime;
-        QStringList results; // the results line split at "/"
+        QStringList results;  // the results line split at "/"
         bool complete = true; // false when the file ends before the results line
 
         // The five results as numbers; a missing field or one that is not a number throws

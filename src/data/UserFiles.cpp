@@ -38,7 +38,9 @@ bool UserFiles::ValidUserName(const QString& name) {
     return DecodeText(EncodeText(name)) == name;
 }
 
-QString UserFiles::CutNewUserName(const QString& name) { return name.left(NewNameLength); }
+QString UserFiles::CutNewUserName(const QString& name) {
+    return name.left(NewNameLength);
+}
 
 void UserFiles::DeleteDirTree(const QString& path) {
     const QFileInfo info(path);
@@ -58,7 +60,9 @@ void UserFiles::DeleteDirTree(const QString& path) {
     QDir().rmdir(path);
 }
 
-QString UserFiles::UsersDir() const { return QDir(programDir_).filePath(QStringLiteral("users")); }
+QString UserFiles::UsersDir() const {
+    return QDir(programDir_).filePath(QStringLiteral("users"));
+}
 
 QString UserFiles::FindEntry(const QString& fileName) const {
     const QStringList entries = QDir(UsersDir()).entryList(AnyEntry, QDir::Name);
@@ -82,8 +86,9 @@ QString UserFiles::StatsDirPath(const QString& name) const {
 
 QStringList UserFiles::FindUsers() const {
     QStringList names;
-    const QFileInfoList entries = QDir(UsersDir()).entryInfoList(
-        QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList entries = QDir(UsersDir())
+                                      .entryInfoList(QDir::Files | QDir::Hidden | QDir::System,
+                                                     QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& entry : entries) {
         const QString file = entry.fileName();
         if (file.size() <= DataSuffix.size() || !file.endsWith(DataSuffix, Qt::CaseInsensitive))

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "data/IniFile.h"
-#include "data/Text1251.h"
 #include "data/LessonsIni.h"
+#include "data/Text1251.h"
 
 #include <QFile>
 #include <QTest>
@@ -9,7 +9,9 @@
 namespace {
 
 // An INI file holding the text in Windows-1251.
-IniFile Ini(const QString& text) { return IniFile::FromBytes(EncodeText(text)); }
+IniFile Ini(const QString& text) {
+    return IniFile::FromBytes(EncodeText(text));
+}
 
 } // namespace
 
@@ -111,8 +113,8 @@ void TestLessonsIni::lessonsEndAtFirstMissingSection() {
 }
 
 void TestLessonsIni::stepsEndAtFirstMissingExerciseKey() {
-    QList<Lesson> lessons = LessonsIni::Read(
-        Ini("[LESSON_1]\nL1=0\nR1=5\nL2=6\nR2=3\nR3=9\nF3=1\nL4=0\nR4=5\n"));
+    QList<Lesson> lessons =
+        LessonsIni::Read(Ini("[LESSON_1]\nL1=0\nR1=5\nL2=6\nR2=3\nR3=9\nF3=1\nL4=0\nR4=5\n"));
     QCOMPARE(lessons[0].steps.size(), 2);
     QCOMPARE(lessons[0].steps[1].exercisePosition, 6);
     QCOMPARE(lessons[0].steps[1].mode, 3);
@@ -153,8 +155,8 @@ void TestLessonsIni::passRuleDependsOnExercise() {
 }
 
 void TestLessonsIni::stepOutsideExerciseListIsRefused() {
-    for (const char* text : {"[LESSON_1]\nL1=0\nR1=5\nL2=8\nR2=5\n",
-                             "[LESSON_1]\nL1=0\nR1=5\nL2=-1\nR2=5\n"}) {
+    for (const char* text :
+         {"[LESSON_1]\nL1=0\nR1=5\nL2=8\nR2=5\n", "[LESSON_1]\nL1=0\nR1=5\nL2=-1\nR2=5\n"}) {
         const QList<Lesson> lessons = LessonsIni::Read(Ini(text));
         QVERIFY(!lessons[0].Startable());
         QCOMPARE(lessons[0].problem, LessonProblem::BadExercise);

@@ -115,16 +115,19 @@ void TestRecordTables::freshTablesAreEmptyLinesEnciphered() {
     QDir(folder.path()).mkdir("rec");
     RecordTables tables(folder.path());
     tables.NewRecordFile(1);
-    QCOMPARE(ReadBytes(folder.file("rec/shulte.rec")), Cipher(QByteArray("\r\n").repeated(150), true));
+    QCOMPARE(ReadBytes(folder.file("rec/shulte.rec")),
+             Cipher(QByteArray("\r\n").repeated(150), true));
     const int lines[] = {150, 90, 90, 160, 90, 60, 150, 60};
-    const char* names[] = {"shulte", "rbshulte", "mnemo", "targets", "counter", "dwords",
-                           "numbers", "probe"};
+    const char* names[] = {"shulte",  "rbshulte", "mnemo",   "targets",
+                           "counter", "dwords",   "numbers", "probe"};
     for (int kind = 1; kind <= 8; ++kind) {
         tables.NewRecordFile(kind);
         tables.NewSeriesRecordFile(kind);
         const QByteArray expected = Cipher(QByteArray("\r\n").repeated(lines[kind - 1]), true);
-        QCOMPARE(ReadBytes(folder.file(QStringLiteral("rec/%1.rec").arg(names[kind - 1]))), expected);
-        QCOMPARE(ReadBytes(folder.file(QStringLiteral("rec/s%1.rec").arg(names[kind - 1]))), expected);
+        QCOMPARE(ReadBytes(folder.file(QStringLiteral("rec/%1.rec").arg(names[kind - 1]))),
+                 expected);
+        QCOMPARE(ReadBytes(folder.file(QStringLiteral("rec/s%1.rec").arg(names[kind - 1]))),
+                 expected);
     }
     QCOMPARE(ReadBytes(folder.file("tmp")), QByteArray("\r\n").repeated(60));
 }
@@ -143,17 +146,16 @@ void TestRecordTables::kindOutsideRangeWritesNothing() {
 void TestRecordTables::firstStartCreatesFoldersAndTables() {
     ProgramFolder folder(false);
     const QStringList missing = RecordTables(folder.path()).CheckDataFiles(2);
-    QCOMPARE(missing, QStringList({"hlp/shulte.rtf", "hlp/rbshulte.rtf", "hlp/mnemo.rtf",
-                                   "hlp/target.rtf", "hlp/math.rtf", "hlp/dwords.rtf",
-                                   "hlp/numbers.rtf", "dic/rus.dic", "dic/rgipno.dic",
-                                   "dic/rnum.dic"}));
+    QCOMPARE(missing,
+             QStringList({"hlp/shulte.rtf", "hlp/rbshulte.rtf", "hlp/mnemo.rtf", "hlp/target.rtf",
+                          "hlp/math.rtf", "hlp/dwords.rtf", "hlp/numbers.rtf", "dic/rus.dic",
+                          "dic/rgipno.dic", "dic/rnum.dic"}));
     QVERIFY(QFileInfo(folder.file("users")).isDir());
     const QStringList tables = QDir(folder.file("rec")).entryList(QDir::Files, QDir::Name);
     QCOMPARE(tables, QStringList({"counter.rec", "dwords.rec", "mnemo.rec", "numbers.rec",
                                   "probe.rec", "rbshulte.rec", "scounter.rec", "sdwords.rec",
                                   "shulte.rec", "smnemo.rec", "snumbers.rec", "sprobe.rec",
-                                  "srbshulte.rec", "sshulte.rec", "stargets.rec",
-                                  "targets.rec"}));
+                                  "srbshulte.rec", "sshulte.rec", "stargets.rec", "targets.rec"}));
     QCOMPARE(PlainLines(folder.file("rec/stargets.rec")).size(), 160);
 }
 
@@ -280,9 +282,9 @@ void TestRecordTables::targetsLargerScoreRanksHigher() {
     QCOMPARE(t.tables.CheckAndInsert(3, 4, false, "150", "D", " [d] "), 2);
     const QStringList lines = PlainLines(t.rec("targets.rec"));
     QCOMPARE(lines.size(), 160);
-    QCOMPARE(lines.mid(120, 16), QStringList({"B", "250", " [b] ", Today, "D", "150", " [d] ",
-                                              Today, "A", "100", " [a] ", Today, "C", "100",
-                                              " [c] ", Today}));
+    QCOMPARE(lines.mid(120, 16),
+             QStringList({"B", "250", " [b] ", Today, "D", "150", " [d] ", Today, "A", "100",
+                          " [a] ", Today, "C", "100", " [c] ", Today}));
     QCOMPARE(lines.mid(0, 120), QStringList(120, QString()));
     QVERIFY_THROWS_EXCEPTION(OxelError, t.tables.CheckAndInsert(3, 4, false, "12.5", "E"));
 }

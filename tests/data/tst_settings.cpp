@@ -23,7 +23,9 @@ QStringList EntryNames(const QString& path) {
         QByteArray header = bytes.mid(pos, 80);
         for (int i = 1; i < 80; ++i)
             header[i] = static_cast<char>(header[i] ^ StoreKey[(i - 1) % 25]);
-        const auto field = [&](int offset) { return QString::fromLatin1(header.constData() + offset); };
+        const auto field = [&](int offset) {
+            return QString::fromLatin1(header.constData() + offset);
+        };
         const quint32 length = static_cast<quint8>(header[76]) |
                                static_cast<quint8>(header[77]) << 8 |
                                static_cast<quint8>(header[78]) << 16 |
@@ -38,18 +40,18 @@ QStringList EntryNames(const QString& path) {
 Settings Changed() {
     Settings s;
     quint32 colour = 0x010203;
-    for (quint32* c : {&s.ShulteBGColor, &s.ShulteGridColor, &s.ShulteGPColor, &s.MnemoBGColor,
-                       &s.ProbeBGColor, &s.MathBGColor, &s.MathGridColor, &s.DwordsBGColor,
-                       &s.DwordsGridColor, &s.NumbersBGColor, &s.NumbersGridColor,
-                       &s.TargetBGColor})
+    for (quint32* c :
+         {&s.ShulteBGColor, &s.ShulteGridColor, &s.ShulteGPColor, &s.MnemoBGColor, &s.ProbeBGColor,
+          &s.MathBGColor, &s.MathGridColor, &s.DwordsBGColor, &s.DwordsGridColor, &s.NumbersBGColor,
+          &s.NumbersGridColor, &s.TargetBGColor})
         *c = colour++;
     for (quint32& c : s.TargetColor)
         c = colour++;
     quint16 size = 30;
-    for (FontRecord* f : {&s.ShulteFont1, &s.ShulteFont2, &s.RbShulteFont1, &s.RbShulteFont2,
-                          &s.MnemoFont1, &s.MnemoFont2, &s.ProbeFont1, &s.ProbeFont2,
-                          &s.MathFont1, &s.MathFont2, &s.DwordsFont1, &s.DwordsFont2,
-                          &s.NumbersFont1, &s.NumbersFont2}) {
+    for (FontRecord* f :
+         {&s.ShulteFont1, &s.ShulteFont2, &s.RbShulteFont1, &s.RbShulteFont2, &s.MnemoFont1,
+          &s.MnemoFont2, &s.ProbeFont1, &s.ProbeFont2, &s.MathFont1, &s.MathFont2, &s.DwordsFont1,
+          &s.DwordsFont2, &s.NumbersFont1, &s.NumbersFont2}) {
         f->size = size++;
         f->face = QStringLiteral("Liberation Serif");
         f->style = FontRecord::Italic | FontRecord::Underline;
@@ -127,8 +129,8 @@ void TestSettings::defaultFontsAreArial() {
     check(s.RbShulteFont1, 22, 0x000000, 0);
     check(s.MathFont1, 22, 0x000000, 0);
     check(s.ShulteFont2, 10, 0xFF0000, 0);
-    for (const FontRecord* f : {&s.RbShulteFont2, &s.MnemoFont2, &s.ProbeFont2, &s.MathFont2,
-                                &s.DwordsFont2})
+    for (const FontRecord* f :
+         {&s.RbShulteFont2, &s.MnemoFont2, &s.ProbeFont2, &s.MathFont2, &s.DwordsFont2})
         check(*f, 10, 0xFF0000, FontRecord::Bold);
     check(s.MnemoFont1, 14, 0x000000, 0);
     check(s.DwordsFont1, 14, 0x000000, 0);
@@ -161,12 +163,13 @@ void TestSettings::saveWritesTheFixedOrder() {
     Settings().SaveOptions(file);
     QStringList expected;
     for (const char* name :
-         {"DwordsBGColor", "DwordsGridColor", "DwordsFont1", "DwordsFont2", "MathBGColor",
-          "MathGridColor", "MathFont1", "MathFont2", "RBShulteFont1", "RBShulteFont2",
-          "ShulteBGColor", "ShulteGridColor", "ShulteGPColor", "ShulteFont1", "ShulteFont2",
-          "MnemoBGColor", "MnemoFont1", "MnemoFont2", "ProbeBGColor", "ProbeFont1", "ProbeFont2",
-          "NumbersBGColor", "NumbersGridColor", "NumbersShowHints", "NumbersShowJordano",
-          "NumbersFont1", "NumbersFont2", "TargetBGColor"})
+         {"DwordsBGColor",      "DwordsGridColor", "DwordsFont1",      "DwordsFont2",
+          "MathBGColor",        "MathGridColor",   "MathFont1",        "MathFont2",
+          "RBShulteFont1",      "RBShulteFont2",   "ShulteBGColor",    "ShulteGridColor",
+          "ShulteGPColor",      "ShulteFont1",     "ShulteFont2",      "MnemoBGColor",
+          "MnemoFont1",         "MnemoFont2",      "ProbeBGColor",     "ProbeFont1",
+          "ProbeFont2",         "NumbersBGColor",  "NumbersGridColor", "NumbersShowHints",
+          "NumbersShowJordano", "NumbersFont1",    "NumbersFont2",     "TargetBGColor"})
         expected.append(QStringLiteral("OPTIONS/") + name);
     for (int i = 1; i <= 10; ++i)
         expected.append(QStringLiteral("OPTIONS/TargetColor%1").arg(i));

@@ -92,7 +92,7 @@ void TestUserFiles::forbiddenCharactersAreRefused() {
 
 void TestUserFiles::plainNamesAreAccepted() {
     for (const QString& name : {QStringLiteral("a.b c"), QStringLiteral("Пётр Иванов"),
-                               QStringLiteral("..."), QStringLiteral("x..y")})
+                                QStringLiteral("..."), QStringLiteral("x..y")})
         QVERIFY2(UserFiles::ValidUserName(name), qPrintable(name));
     Installation in;
     in.users.CreateUser(QStringLiteral("Пётр Иванов"), "");
