@@ -56,10 +56,6 @@ ControlPage& RunCycle::ActivePage() {
     return w_.Page(activeExercise_);
 }
 
-int RunCycle::ExerciseMode(int index) const {
-    return w_.pages[Exercise(index).listPosition].ExerciseMode;
-}
-
 TOxelPanel& RunCycle::Board() {
     return *w_.OxelP;
 }
@@ -68,15 +64,8 @@ bool RunCycle::LessonChecked() const {
     return w_.LessonChB->isChecked();
 }
 
-bool RunCycle::Running() const {
-    for (const ControlPage& page : w_.pages)
-        if (page.RunPhase != 1)
-            return true;
-    return false;
-}
-
 void RunCycle::ShulteStartSBClick() {
-    if (w_.HelpP->isVisible())
+    if (ctx_.help.Visible())
         ctx_.help.ShulteHelpSBClick();
     ExerciseLogic* exercise = ExerciseAt(activeExercise_);
     if (!exercise)

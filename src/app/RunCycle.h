@@ -47,7 +47,6 @@ public:
     int ActiveExercise() const { return activeExercise_; }
     void SetActiveExercise(int index) { activeExercise_ = index; }
     ControlPage& ActivePage();
-    int ExerciseMode(int index) const;
 
     // The one handler of the eight start buttons: start, answer, or stop by the phase.
     void ShulteStartSBClick();
@@ -89,7 +88,6 @@ public:
     // The headings `GipnoText`, by exercise index.
     void SetGipnoText(const std::array<QString, ExerciseCount>& headings) { gipnoText_ = headings; }
     void SetNumberList(const QStringList& numbers) { numStrLB_ = numbers; }
-    bool Running() const;
 
     // ExerciseHost
     TOxelPanel& Board() override;

@@ -252,7 +252,7 @@ private slots:
         form.Menu().LightClickN->trigger();
         QVERIFY(!form.Menu().LightClickN->isChecked());
         QVERIFY(!form.Widgets().OxelP->LightClick());
-        QVERIFY(!TDataFile(folder.file("oxel.ini")).ReadBool("COMMON", "LightClick", true));
+        QVERIFY(!form.SettingsFile()->ReadBool("COMMON", "LightClick", true));
         form.Menu().LightClickN->trigger();
         QVERIFY(form.Widgets().OxelP->LightClick());
         QVERIFY(TDataFile(folder.file("oxel.ini")).ReadBool("COMMON", "LightClick", false));
