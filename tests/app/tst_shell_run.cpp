@@ -251,6 +251,36 @@ private slots:
         QVERIFY(table.mid(0, 60).join(QString()).isEmpty());
     }
 
+    // The end of a run of an exercise with a penalty display, as its last press calls it.
+    void penaltyIsAddedToTheTimeInGeneralFormat() {
+        Window win;
+        win.w().TabSwitchCB->setCurrentIndex(6);
+        RunCycle& cycle = win.form->Cycle();
+        QCOMPARE(cycle.ActiveExercise(), 4);
+        win.w().TimerP->setText("23.4");
+        cycle.AddPenalty(10);
+        cycle.AddPenalty(5);
+        QCOMPARE(win.form->findChild<QLabel*>("MathShtrafTimerP")->text(), QStringLiteral("15"));
+        QCOMPARE(cycle.Penalty(), 15);
+        cycle.FinishRun();
+        QCOMPARE(win.w().TimerP->text(), QStringLiteral("38.4"));
+        QCOMPARE(win.table("counter.rec").mid(0, 3),
+                 QStringList({QString(), "38.4", Today(win.seams)}));
+        QCOMPARE(win.seams.sounds.played.last(), qMakePair(QStringLiteral("REC_IN"), 2));
+        QVERIFY(win.w().RecordP->isVisible());
+    }
+
+    void noPenaltyDisplayLeavesTheTimeAsShown() {
+        Window win;
+        RunCycle& cycle = win.form->Cycle();
+        win.w().TimerP->setText("30.0");
+        cycle.AddPenalty(15);
+        QCOMPARE(cycle.Penalty(), 0);
+        cycle.FinishRun();
+        QCOMPARE(win.w().TimerP->text(), QStringLiteral("30.0"));
+        QCOMPARE(win.table("shulte.rec")[1], QStringLiteral("30"));
+    }
+
     void missingTableIsReportedAndTheRunStillEnds() {
         Window win;
         win.start();
