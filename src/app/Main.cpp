@@ -5,6 +5,7 @@
 #include "Glyphs.h"
 #include "HelpViewer.h"
 #include "Localization.h"
+#include "RecordPanel.h"
 #include "StartButtonPreview.h"
 #include "WindowGeometry.h"
 #include "board/OxelPanel.h"
@@ -17,13 +18,17 @@
 #include "data/RecordTables.h"
 #include "data/Sound.h"
 #include "data/Texts.h"
+#include "users/Welcome.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStackedWidget>
@@ -37,6 +42,8 @@ QString WithSeparator(const QString& dir) {
     const QString clean = QDir::cleanPath(QDir(dir).absolutePath());
     return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
 }
+
+bool signInOnActivation = true;
 
 QSize ScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -58,6 +65,8 @@ TMainForm::~TMainForm() {
     cycle_->TimerOff();
     w_.ControlNB->disconnect(this);
     w_.TabSwitchCB->disconnect(this);
+    w_.LessonChB->disconnect(this);
+    cycle_->RecordPanel = nullptr;
     w_.OxelP->OnVerifyText = nullptr;
     w_.OxelP->OnMouseUp = nullptr;
     w_.OxelP->OnMouseMove = nullptr;
@@ -69,6 +78,11 @@ void TMainForm::FormCreate() {
     setWindowIcon(Glyphs::ProgramIcon());
     w_ = MainWidgets::Build(this, cycle_->Exercises());
     menu_ = MainMenu::Build(this);
+    recordPanel_ =
+        std::make_unique<RecordPanel>(w_.RecordP, [this] { return w_.LessonChB->isChecked(); });
+    cycle_->RecordPanel = [this](const RunCycle::ShownRecords& shown) {
+        recordPanel_->ShowTable(shown.rows);
+    };
     ConnectEvents();
 
     CheckDataFiles();
@@ -147,6 +161,7 @@ void TMainForm::ConnectEvents() {
     connect(w_.TabSwitchCB, &QComboBox::currentIndexChanged, this, &TMainForm::TabSwitchCBChange);
     connect(w_.TabSwitchCB, &QComboBox::activated, this, &TMainForm::TabSwitchCBCloseUp);
     connect(w_.ControlNB, &QStackedWidget::currentChanged, this, &TMainForm::ControlNBPageChanged);
+    connect(w_.LessonChB, &QCheckBox::toggled, this, &TMainForm::LessonChBClick);
 
     connect(menu_.UserN, &QAction::triggered, this, &TMainForm::UserNClick);
     connect(menu_.MinimizeN, &QAction::triggered, this, &QWidget::showMinimized);
@@ -175,6 +190,7 @@ void TMainForm::FormShow() {
     SetLanguage(2);
     setWindowTitle(WindowCaption(LastUser()));
     SetGlyphs();
+    recordPanel_->PaintRecTable();
     cycle_->LoadRecord();
     if (!localizedOnce_) {
         Localization(this, w_, menu_, cycle_->Exercises(), CurrentUser);
@@ -207,14 +223,34 @@ void TMainForm::changeEvent(QEvent* event) {
         FormActivate();
 }
 
+void TMainForm::SetSignInOnActivation(bool on) {
+    signInOnActivation = on;
+}
+
 void TMainForm::FormActivate() {
     if (activatedOnce_)
         return;
     activatedOnce_ = true;
-    UserNClick();
+    if (signInOnActivation)
+        UserNClick();
 }
 
-void TMainForm::UserNClick() {}
+void TMainForm::UserNClick() {
+    const std::optional<SignedInUser> user =
+        TWelcomeForm::Execute(programDir_, settingsFile_.get(), this);
+    if (!user) {
+        // Quit in the sign-in window ends the program.
+        close();
+        QCoreApplication::quit();
+        return;
+    }
+    CurrentUser = user->name;
+    UprLevel = user->level;
+    UprSubLevel = user->subLevel;
+    setWindowTitle(WindowCaption(CurrentUser));
+    menu_.LevelNameN->setTitle(user->LevelCaption());
+    menu_.LevelNameN->menuAction()->setVisible(true);
+}
 
 void TMainForm::TabSwitchCBChange(int position) {
     if (position < 0)
@@ -228,6 +264,14 @@ void TMainForm::TabSwitchCBChange(int position) {
         help_.LoadDocument(index);
     cycle_->LoadRecord();
     w_.ControlNB->setCurrentIndex(position);
+}
+
+void TMainForm::LessonChBClick() {
+    const bool series = w_.LessonChB->isChecked();
+    recordPanel_->PaintParent();
+    w_.SetExerciseListColor(series ? RecordPanel::SeriesColor : RecordPanel::NormalColor);
+    cycle_->LoadRecord();
+    w_.ToolsP->setFocus();
 }
 
 void TMainForm::TabSwitchCBCloseUp() {

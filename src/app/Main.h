@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class RecordPanel;
 class TDataFile;
 class StartButtonPreview;
 
@@ -27,12 +28,20 @@ public:
     bool TerminateRequested() const { return terminateRequested_; }
 
     const QString& ProgramDir() const { return programDir_; }
+    // The signed-in user and the ladder position, set by the sign-in window.
     QString CurrentUser;
+    int UprLevel = 0;
+    int UprSubLevel = 0;
+
+    // Whether the first activation opens the sign-in window; tests that drive the window
+    // without a user turn it off.
+    static void SetSignInOnActivation(bool on);
 
     MainWidgets& Widgets() { return w_; }
     MainMenu& Menu() { return menu_; }
     RunCycle& Cycle() { return *cycle_; }
     HelpPanel& Help() { return help_; }
+    RecordPanel& Records() { return *recordPanel_; }
     Settings& Looks() { return looks_; }
     TDataFile* SettingsFile() { return settingsFile_.get(); }
     bool FullScreen() const;
@@ -44,6 +53,8 @@ public:
     void TabSwitchCBChange(int position);
     void TabSwitchCBCloseUp();
     void ControlNBPageChanged();
+    // The series box changed, also by code: panel and exercise list colours, the table.
+    void LessonChBClick();
 
     // Run cycle entries, under the names the program gives them.
     void ShulteStartSBClick() { cycle_->ShulteStartSBClick(); }
@@ -70,8 +81,9 @@ public:
     void SaveActivePage();
     void ReturnActivePage();
 
-    // The sign-in window, opened at the first activation and from the user menu; it comes
-    // with the users library and sets `CurrentUser`.
+    // The sign-in window, opened at the first activation and from the user menu: sets
+    // `CurrentUser`, `UprLevel` and `UprSubLevel`, the caption and the level menu; quitting
+    // there ends the program.
     void UserNClick();
     // Reads the exercise headings and the number list.
     void LoadGipnoText();
@@ -102,6 +114,7 @@ private:
     HelpPanel help_;
     std::unique_ptr<RunCycle> cycle_;
     std::unique_ptr<StartButtonPreview> preview_;
+    std::unique_ptr<RecordPanel> recordPanel_;
     bool terminateRequested_ = false;
     bool localizedOnce_ = false;
     bool activatedOnce_ = false;

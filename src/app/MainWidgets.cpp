@@ -56,11 +56,7 @@ void BuildTopBar(MainWidgets& w, QWidget* central) {
     w.TabSwitchCB->setEditable(false);
     w.TabSwitchCB->setFixedWidth(305);
     w.TabSwitchCB->setFixedHeight(28);
-    w.TabSwitchCB->setStyleSheet(QStringLiteral(
-        "QComboBox { background: #009F80; color: white; font-family: Arial;"
-        " font-weight: bold; font-size: 13px; padding-left: 6px; border: 1px solid #00604C; }"
-        "QComboBox QAbstractItemView { background: #009F80; color: white;"
-        " selection-background-color: #00604C; }"));
+    w.SetExerciseListColor(0x809F00);
     bar->addWidget(w.TabSwitchCB);
 
     w.LessonSB = new QToolButton(w.BaseButtonP);
@@ -136,6 +132,18 @@ void BuildBoardArea(MainWidgets& w, QWidget* central) {
 
 ControlPage& MainWidgets::Page(int exerciseIndex) {
     return pages[Exercise(exerciseIndex).listPosition];
+}
+
+void MainWidgets::SetExerciseListColor(TColor color) {
+    const QColor face = ColorToQColor(color);
+    const QString dark = face.darker(160).name();
+    TabSwitchCB->setStyleSheet(
+        QStringLiteral("QComboBox { background: %1; color: white; font-family: Arial;"
+                       " font-weight: bold; font-size: 13px; padding-left: 6px;"
+                       " border: 1px solid %2; }"
+                       "QComboBox QAbstractItemView { background: %1; color: white;"
+                       " selection-background-color: %2; }")
+            .arg(face.name(), dark));
 }
 
 void MainWidgets::SetControlPanelSide(bool right) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ControlPage.h"
+#include "board/ColorRef.h"
 #include "exercises/ExerciseList.h"
 
 #include <array>
@@ -45,6 +46,8 @@ struct MainWidgets {
     // The page of an exercise, by exercise index.
     ControlPage& Page(int exerciseIndex);
 
+    // The exercise list's background ($BBGGRR): green, or blue in series mode.
+    void SetExerciseListColor(TColor color);
     // Puts the control panel and the run timer on the right or the left side.
     void SetControlPanelSide(bool right);
 

@@ -4,6 +4,7 @@
 // for, written by the test so that the contents are known.
 
 #include "TestSupport.h"
+#include "app/Main.h"
 #include "data/Text1251.h"
 
 #include <QDir>
@@ -31,8 +32,10 @@ inline void WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 // Writes the help documents (each saying "<name> document"), the three Russian lists, the
-// help book and the what's-new page into the folder.
+// help book and the what's-new page into the folder. The main windows of these tests start
+// without the sign-in window, which would wait for a user at the first activation.
 inline void Install(const ProgramFolder& folder) {
+    TMainForm::SetSignInOnActivation(false);
     for (const char* name : HelpNames)
         WriteFile(folder.file(QStringLiteral("hlp/%1.rtf").arg(QLatin1String(name))),
                   QByteArray("{\\rtf1\\ansi ") + name + " document\\par}");

@@ -172,7 +172,8 @@ private slots:
         QCOMPARE(m.N1->text(), QStringLiteral("Ступени развития"));
         for (QAction* later : {m.StatsN, m.SettingsN, m.NumbersNetN, m.GipnoN, m.N1})
             QVERIFY(!later->isEnabled());
-        for (QAction* ready : {m.ExitN, m.MinimizeN, m.FullScreenN, m.ContentN, m.AboutN})
+        for (QAction* ready :
+             {m.UserN, m.ExitN, m.MinimizeN, m.FullScreenN, m.ContentN, m.AboutN})
             QVERIFY(ready->isEnabled());
         QVERIFY(!m.LevelNameN->menuAction()->isVisible());
     }
