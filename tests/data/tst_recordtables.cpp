@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "TestSupport.h"
 #include "data/Errors.h"
 #include "data/RecordTables.h"
@@ -9,31 +10,6 @@
 
 namespace {
 
-// The table cipher written out independently: mask = high byte of the key, key advanced
-// from the stored byte.
-QByteArray Cipher(const QByteArray& in, bool enciphering) {
-    QByteArray out(in.size(), '\0');
-    quint32 k = 24089;
-    for (int i = 0; i < in.size(); ++i) {
-        const quint8 c = static_cast<quint8>(in[i]);
-        const quint8 o = c ^ static_cast<quint8>(k >> 8);
-        out[i] = static_cast<char>(o);
-        k = (((k + (enciphering ? o : c)) & 0xFFFF) * 38219 + 27431) & 0xFFFF;
-    }
-    return out;
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QByteArray Plain(const QStringList& lines) {
     QByteArray out;
     for (const QString& line : lines)
@@ -43,7 +19,7 @@ QByteArray Plain(const QStringList& lines) {
 
 // The plain lines of a table file, split at CR LF.
 QStringList PlainLines(const QString& path) {
-    const QByteArray plain = Cipher(ReadBytes(path), false);
+    const QByteArray plain = ReferenceCipher(ReadBytes(path), false);
     QStringList lines = QString::fromLatin1(plain).split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -51,7 +27,7 @@ QStringList PlainLines(const QString& path) {
 }
 
 void WritePlainTable(const QString& path, const QStringList& lines) {
-    WriteBytes(path, Cipher(Plain(lines), true));
+    WriteBytes(path, ReferenceCipher(Plain(lines), true));
 }
 
 // A table file of `total` empty lines whose rows from `start` hold the given results.
@@ -116,14 +92,14 @@ void TestRecordTables::freshTablesAreEmptyLinesEnciphered() {
     RecordTables tables(folder.path());
     tables.NewRecordFile(1);
     QCOMPARE(ReadBytes(folder.file("rec/shulte.rec")),
-             Cipher(QByteArray("\r\n").repeated(150), true));
+             ReferenceCipher(QByteArray("\r\n").repeated(150), true));
     const int lines[] = {150, 90, 90, 160, 90, 60, 150, 60};
     const char* names[] = {"shulte",  "rbshulte", "mnemo",   "targets",
                            "counter", "dwords",   "numbers", "probe"};
     for (int kind = 1; kind <= 8; ++kind) {
         tables.NewRecordFile(kind);
         tables.NewSeriesRecordFile(kind);
-        const QByteArray expected = Cipher(QByteArray("\r\n").repeated(lines[kind - 1]), true);
+        const QByteArray expected = ReferenceCipher(QByteArray("\r\n").repeated(lines[kind - 1]), true);
         QCOMPARE(ReadBytes(folder.file(QStringLiteral("rec/%1.rec").arg(names[kind - 1]))),
                  expected);
         QCOMPARE(ReadBytes(folder.file(QStringLiteral("rec/s%1.rec").arg(names[kind - 1]))),
@@ -394,7 +370,7 @@ void TestRecordTables::scratchFileKeepsLastPlainTable() {
     t.tables.CheckAndInsert(0, 5, false, "23.4", QStringLiteral("Анна"));
     const QByteArray plain = ReadBytes(t.folder.file("tmp"));
     QVERIFY(plain.startsWith("\xC0\xED\xED\xE0\r\n23.4\r\n07.03.2024\r\n"));
-    QCOMPARE(Cipher(plain, true), ReadBytes(t.rec("shulte.rec")));
+    QCOMPARE(ReferenceCipher(plain, true), ReadBytes(t.rec("shulte.rec")));
     t.tables.Load(5, 2, false);
     QCOMPARE(ReadBytes(t.folder.file("tmp")), QByteArray("\r\n").repeated(60));
 }

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "TestSupport.h"
 #include "data/Errors.h"
 #include "data/StatsStore.h"
@@ -9,30 +10,6 @@
 #include <QTest>
 
 namespace {
-
-// The file cipher written out independently of the library.
-QByteArray Cipher(const QByteArray& in, bool enciphering) {
-    QByteArray out(in.size(), '\0');
-    quint32 k = 24089;
-    for (int i = 0; i < in.size(); ++i) {
-        const quint8 c = static_cast<quint8>(in[i]);
-        const quint8 o = c ^ static_cast<quint8>(k >> 8);
-        out[i] = static_cast<char>(o);
-        k = (((k + (enciphering ? o : c)) & 0xFFFF) * 38219 + 27431) & 0xFFFF;
-    }
-    return out;
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 const QDateTime Finished(QDate(2024, 3, 7), QTime(14, 5, 9));
 const QStringList Series1 = {"23.4", "21.9", "22.0", "20.7", "19.8"};
@@ -47,7 +24,7 @@ struct Store {
         UserFiles(folder.path()).CreateUser("Anna", "");
     }
     QByteArray plain(const QString& relative) const {
-        return Cipher(ReadBytes(folder.file(relative)), false);
+        return ReferenceCipher(ReadBytes(folder.file(relative)), false);
     }
 };
 
@@ -188,7 +165,7 @@ void TestStatsStore::valuesThrowOnDamagedResults() {
 void TestStatsStore::oddFileLacksLastResults() {
     Store s;
     WriteBytes(s.folder.file("users/AnnaDB/probe1.db"),
-               Cipher("01.01.2024 10:00:00\r\n1/2/3/4/5\r\n02.01.2024\r\n", true));
+               ReferenceCipher("01.01.2024 10:00:00\r\n1/2/3/4/5\r\n02.01.2024\r\n", true));
     const QList<StatsStore::Record> records = s.stats.ReadRecords("Anna", 7, 1);
     QCOMPARE(records.size(), 2);
     QVERIFY(records[0].complete);
@@ -208,7 +185,7 @@ void TestStatsStore::garbageStaysBelowNewRecord() {
     const QList<StatsStore::Record> before = s.stats.ReadRecords("Anna", 2, 2);
     QVERIFY(!before.isEmpty());
     s.stats.Append("Anna", 2, 2, Finished, Series1);
-    const QByteArray plain = Cipher(ReadBytes(path), false);
+    const QByteArray plain = ReferenceCipher(ReadBytes(path), false);
     QVERIFY(plain.startsWith("07.03.2024 14:05:09\r\n23.4/21.9/22.0/20.7/19.8\r\n"));
     const QList<StatsStore::Record> after = s.stats.ReadRecords("Anna", 2, 2);
     QCOMPARE(after.size(), before.size() + 1);
