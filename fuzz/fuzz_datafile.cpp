@@ -1,22 +1,19 @@
 // Feeds arbitrary bytes to the keyed store as its file: lookups, typed reads, a write and a
 // delete must never crash, and a write that succeeds must be readable straight after.
+#include "FuzzScratch.h"
 #include "data/DataFile.h"
 #include "data/Errors.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
 
-// Each write syncs the file to disk; a memory file system keeps the runs fast.
 const QString& StorePath() {
-    static QTemporaryDir dir(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/oxel-fuzz-XXXXXX")
-                                                       : QDir::tempPath() + "/oxel-fuzz-XXXXXX");
-    static const QString path = dir.filePath("store.dat");
+    static const QString path = QDir(FuzzScratchDir()).filePath(QStringLiteral("store.dat"));
     return path;
 }
 

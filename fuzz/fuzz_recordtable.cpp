@@ -1,4 +1,5 @@
 // Best-result tables on arbitrary file bytes: loading every mode and checking a result in.
+#include "FuzzScratch.h"
 #include "data/Errors.h"
 #include "data/ExerciseInfo.h"
 #include "data/FileCipher.h"
@@ -6,25 +7,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-// Scratch files in memory when possible: every save is synced to disk.
-QString ScratchTemplate() {
-    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/oxel-fuzz-XXXXXX")
-                                                     : QDir::tempPath() + "/oxel-fuzz-XXXXXX";
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir(ScratchTemplate());
-    static const bool prepared = QDir(dir.path()).mkpath(QStringLiteral("rec"));
-    if (!prepared || size < 2)
+    static const QString folder = FuzzScratchDir(QStringLiteral("rec"));
+    if (folder.isEmpty() || size < 2)
         return 0;
     const int exercise = data[0] % ExerciseCount;
     const bool plain = data[0] & 0x80; // the rest is the plain text rather than stored bytes
@@ -35,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (plain)
         bytes = EncryptBytes(bytes);
 
-    const RecordTables tables(dir.path());
+    const RecordTables tables(folder);
     QFile file(tables.TablePath(exercise, series));
     if (!file.open(QIODevice::WriteOnly))
         return 0;

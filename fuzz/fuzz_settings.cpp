@@ -1,28 +1,17 @@
 // Loading the settings from an arbitrary oxel.ini, and for some inputs saving them back.
+#include "FuzzScratch.h"
 #include "data/DataFile.h"
 #include "data/Errors.h"
 #include "data/Settings.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-// Scratch files in memory when possible: every save is synced to disk.
-QString ScratchTemplate() {
-    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/oxel-fuzz-XXXXXX")
-                                                     : QDir::tempPath() + "/oxel-fuzz-XXXXXX";
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir(ScratchTemplate());
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("oxel.ini"));
+    static const QString path = QDir(FuzzScratchDir()).filePath(QStringLiteral("oxel.ini"));
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))

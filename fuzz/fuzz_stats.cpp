@@ -1,4 +1,5 @@
 // Statistics files on arbitrary bytes: reading the records and their values, appending one.
+#include "FuzzScratch.h"
 #include "data/Errors.h"
 #include "data/FileCipher.h"
 #include "data/StatsStore.h"
@@ -6,31 +7,19 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-// Scratch files in memory when possible: every save is synced to disk.
-QString ScratchTemplate() {
-    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/oxel-fuzz-XXXXXX")
-                                                     : QDir::tempPath() + "/oxel-fuzz-XXXXXX";
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static QTemporaryDir dir(ScratchTemplate());
-    static const bool prepared = QDir(dir.path()).mkpath(QStringLiteral("users/fuzzDB"));
-    if (!prepared || size < 1)
+    static const QString folder = FuzzScratchDir(QStringLiteral("users/fuzzDB"));
+    if (folder.isEmpty() || size < 1)
         return 0;
     QByteArray bytes(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     if (data[0] & 1)
         bytes = EncryptBytes(bytes);
 
-    const StatsStore stats(dir.path());
+    const StatsStore stats(folder);
     const QString path = stats.FilePath(QStringLiteral("fuzz"), 0, 5);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
