@@ -33,6 +33,7 @@
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -177,8 +178,13 @@ void TMainForm::ConnectEvents() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (event->spontaneous())
+        return;
+    FormShow();
+    // A platform without a window manager, or one that keeps new windows from taking the
+    // focus, never activates the window; the sign-in must come first all the same.
+    if (!activatedOnce_)
+        QTimer::singleShot(0, this, &TMainForm::FormActivate);
 }
 
 void TMainForm::FormShow() {
@@ -228,7 +234,8 @@ void TMainForm::SetSignInOnActivation(bool on) {
 }
 
 void TMainForm::FormActivate() {
-    if (activatedOnce_)
+    // A start-up that asked the program to end signs nobody in.
+    if (activatedOnce_ || terminateRequested_)
         return;
     activatedOnce_ = true;
     if (signInOnActivation)

@@ -49,6 +49,8 @@ public:
 
     // Window events.
     void FormShow();
+    // The first activation (or the first show, where the platform never activates the
+    // window) opens the sign-in window; later activations do nothing.
     void FormActivate();
     void TabSwitchCBChange(int position);
     void TabSwitchCBCloseUp();

@@ -137,6 +137,22 @@ private slots:
         QCOMPARE(p.form->CurrentUser, QStringLiteral("Anna"));
     }
 
+    void startUpThatEndsTheProgramSignsNobodyIn() {
+        TestSeams seams;
+        ProgramFolder folder(true);
+        QVERIFY(QFile::remove(folder.file("dic/rus.dic")));
+        TMainForm::SetSignInOnActivation(true);
+        TMainForm form(folder.path());
+        QVERIFY(form.TerminateRequested());
+        WelcomeDriver driver;
+        driver.answer([](TWelcomeForm&) {});
+        form.show();
+        form.FormActivate();
+        QCoreApplication::processEvents();
+        QVERIFY(!driver.found());
+        QVERIFY(form.CurrentUser.isEmpty());
+    }
+
     void nextStartPreselectsTheLastUser() {
         Program p;
         UserFiles(p.folder.path()).CreateUser("Anna", "pw");
