@@ -282,17 +282,6 @@ private slots:
         QCOMPARE(win.row(1), QStringList({"Old", "abc", "07.07.2017"}));
         QVERIFY(win.row(2)[0].isEmpty());
     }
-
-    void missingTableAtCheckIsReportedAndTheRunEnds() {
-        Window win;
-        QVERIFY(QFile::remove(win.tablePath("shulte.rec")));
-        win.run(12300);
-        QCOMPARE(win.seams.dialogs.messages.size(), 1);
-        QVERIFY(!QFile::exists(win.tablePath("shulte.rec")));
-        QCOMPARE(win.seams.sounds.count("REC_IN"), 0);
-        QVERIFY(win.row(1)[0].isEmpty());
-        QVERIFY(win.w().RecordP->isVisible());
-    }
 };
 
 QTEST_MAIN(TestRecordPanelMain)

@@ -42,7 +42,8 @@ struct Installation {
     }
 };
 
-QColor CentreLeftColour(QWidget* widget) {
+// The background near the field's top right corner, clear of text and arrow.
+QColor FieldColour(QWidget* widget) {
     const QImage image = widget->grab().toImage();
     return image.pixelColor(image.width() - 6, 3);
 }
@@ -93,7 +94,7 @@ private slots:
 
         for (QWidget* field :
              {static_cast<QWidget*>(form->UserCB), static_cast<QWidget*>(form->PasswordME)}) {
-            QCOMPARE(CentreLeftColour(field), QColor(0x00, 0x97, 0x79));
+            QCOMPARE(FieldColour(field), QColor(0x00, 0x97, 0x79));
             QCOMPARE(field->font().pixelSize(), 13);
             QVERIFY(field->font().bold());
             QVERIFY(form->rect().contains(field->geometry()));
@@ -114,8 +115,6 @@ private slots:
         QCOMPARE(form->PasswordME->echoMode(), QLineEdit::Password);
         QTest::keyClicks(form->PasswordME, QStringLiteral("abcdefghijklmnop"));
         QCOMPARE(form->PasswordME->text(), QStringLiteral("abcdefghijkl"));
-        const QImage shown = form->PasswordME->grab().toImage();
-        QVERIFY(!shown.isNull());
         QCOMPARE(form->PasswordME->displayText(), QString(12, QLatin1Char('*')));
     }
 
@@ -146,14 +145,6 @@ private slots:
         auto again = in.shownForm();
         QCOMPARE(again->UserCB->currentIndex(), -1);
         QVERIFY(again->UserCB->currentText().isEmpty());
-    }
-
-    void lastUserWhoseFileIsGoneSelectsNobody() {
-        Installation in;
-        in.user("Anna", QString());
-        Settings::WriteLastUser(*in.settings, "Carl");
-        auto form = in.shownForm();
-        QCOMPARE(form->UserCB->currentIndex(), -1);
     }
 
     void enterInThePasswordFieldSignsIn() {

@@ -125,14 +125,6 @@ private slots:
         QVERIFY(QDir(in.folder.file("users")).isEmpty());
     }
 
-    void dotsSpacesAndCyrillicAreAccepted() {
-        Installation in;
-        QCOMPARE(in.add("Dr. Who", QString()), QStringLiteral("Dr. Who"));
-        QCOMPARE(in.add("Мария", QString()), QStringLiteral("Мария"));
-        QCOMPARE(in.rules->FindUsers().size(), 2);
-        QVERIFY(in.dialogs().messages.isEmpty());
-    }
-
     void cancelledNameCreatesNothingSilently() {
         Installation in;
         QVERIFY(in.rules->AddUser().isEmpty());
@@ -208,16 +200,6 @@ private slots:
         QVERIFY(!in.rules->DeleteUser(QString()));
         QCOMPARE(in.dialogs().messages, QStringList{NoUserChosen});
         QVERIFY(in.dialogs().prompts.isEmpty());
-    }
-
-    void deleteLeavesLastUserAlone() {
-        Installation in;
-        in.add("Anna", QString());
-        Settings::WriteLastUser(*in.settings, "Anna");
-        in.answer({QString()});
-        in.dialogs().confirmAnswers.push_back(true);
-        QVERIFY(in.rules->DeleteUser("Anna"));
-        QCOMPARE(in.rules->LastUser(), QStringLiteral("Anna"));
     }
 
     void unreadableUserFileShowsItsErrorAndSignsNobodyIn() {
