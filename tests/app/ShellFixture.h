@@ -5,11 +5,19 @@
 
 #include "TestSupport.h"
 #include "app/Main.h"
+#include "app/MainWidgets.h"
+#include "board/OxelPanel.h"
+#include "data/FileCipher.h"
+#include "data/NumberFormat.h"
+#include "data/Random.h"
 #include "data/Text1251.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
 
 namespace shell {
 
@@ -54,5 +62,46 @@ inline void Install(const ProgramFolder& folder) {
     WriteFile(folder.file(QStringLiteral("new.htm")),
               "<html><head><meta charset=\"utf-8\"></head><body><p>New</p></body></html>");
 }
+
+// A shown main window in a fresh folder with the files above, the generator seeded and,
+// when a user is given, that user signed in.
+struct Window {
+    TestSeams seams;
+    ProgramFolder folder{false};
+    std::unique_ptr<TMainForm> form;
+
+    explicit Window(quint32 seed = 4242, const QString& user = QString()) {
+        Install(folder);
+        form = std::make_unique<TMainForm>(folder.path());
+        form->CurrentUser = user;
+        form->show();
+        ProgramRandom().Seed(seed);
+    }
+    MainWidgets& w() { return form->Widgets(); }
+    TOxelPanel& board() { return *w().OxelP; }
+    ControlPage& shulte() { return w().pages[0]; }
+    void start() { QTest::mouseClick(shulte().StartSB, Qt::LeftButton); }
+    // Presses the cell holding the text with the left button; the verdict of the press.
+    bool press(const QString& text) {
+        const int cell = board().LinesList().indexOf(text);
+        if (cell < 0)
+            return false;
+        QTest::mouseClick(&board(), Qt::LeftButton, {}, board().CellRect(cell).center());
+        return board().CorrectFlag();
+    }
+    bool press(int number) { return press(QString::number(number)); }
+    // Moves the clock on and lets the run timer tick.
+    void tickAfter(qint64 ms) {
+        seams.clock.advance(ms);
+        form->SysTimerTimer();
+    }
+    QString tablePath(const QString& name) const { return folder.file("rec/" + name); }
+    // The plain lines of a best-result table.
+    QStringList table(const QString& name) const {
+        return ReadLines(DecryptBytes(LoadFileBytes(tablePath(name))));
+    }
+    // The date the program clock of the test shows.
+    QString today() const { return FormatDate(LocalMoment(seams.clock.now).date()); }
+};
 
 } // namespace shell

@@ -19,21 +19,9 @@ namespace {
 using L = RecordLayout;
 
 // A shown main window with Anna signed in, in a fresh folder.
-struct Window {
-    TestSeams seams;
-    ProgramFolder folder{false};
-    std::unique_ptr<TMainForm> form;
-
-    Window() {
-        shell::Install(folder);
-        form = std::make_unique<TMainForm>(folder.path());
-        form->CurrentUser = QStringLiteral("Anna");
-        form->show();
-        ProgramRandom().Seed(77);
-    }
-    MainWidgets& w() { return form->Widgets(); }
+struct Window : shell::Window {
+    Window() : shell::Window(77, QStringLiteral("Anna")) {}
     RecordPanel& panel() { return form->Records(); }
-    ControlPage& shulte() { return w().pages[0]; }
     QLabel* cell(int i) { return panel().RecList().at(i); }
     QStringList row(int r) {
         return {cell(L::FirstName + r - 1)->text(), cell(L::FirstResult + r - 1)->text(),
@@ -46,33 +34,18 @@ struct Window {
         for (int i = 0; i < L::CellCount; ++i)
             QCOMPARE(cell(i)->geometry(), rects[i]);
     }
-    QString today() const { return FormatDate(LocalMoment(seams.clock.now).date()); }
-
-    QString tablePath(const QString& name) const { return folder.file("rec/" + name); }
-    QStringList table(const QString& name) const {
-        return ReadLines(DecryptBytes(LoadFileBytes(tablePath(name))));
-    }
     QByteArray tableBytes(const QString& name) const { return LoadFileBytes(tablePath(name)); }
     void writeTable(const QString& name, const QStringList& lines) const {
         SaveFileBytes(tablePath(name), EncryptBytes(WriteLines(lines)));
     }
 
-    bool press(int number) {
-        TOxelPanel& board = *w().OxelP;
-        const int cellIndex = board.LinesList().indexOf(QString::number(number));
-        if (cellIndex < 0)
-            return false;
-        QTest::mouseClick(&board, Qt::LeftButton, {}, board.CellRect(cellIndex).center());
-        return board.CorrectFlag();
-    }
     // A whole Schulte run of the current size; the timer shows `ms` at the last press.
     void run(qint64 ms) {
         QTest::mouseClick(shulte().StartSB, Qt::LeftButton);
         const int last = shulte().ExerciseMode * shulte().ExerciseMode;
         for (int v = 1; v < last; ++v)
             QVERIFY(press(v));
-        seams.clock.advance(ms);
-        form->SysTimerTimer();
+        tickAfter(ms);
         QVERIFY(press(last));
         QCOMPARE(shulte().RunPhase, 1);
     }

@@ -15,17 +15,7 @@ bool ShowsGlyph(const QToolButton* button, int glyph) {
     return button->icon().pixmap(32).toImage() == Glyphs::Icon(glyph).pixmap(32).toImage();
 }
 
-struct Window {
-    TestSeams seams;
-    ProgramFolder folder{false};
-    std::unique_ptr<TMainForm> form;
-    Window() {
-        shell::Install(folder);
-        form = std::make_unique<TMainForm>(folder.path());
-        form->show();
-    }
-    MainWidgets& w() { return form->Widgets(); }
-};
+using shell::Window;
 
 } // namespace
 

@@ -33,44 +33,7 @@ public:
     void UprTimerTimer() override { calls << "UprTimerTimer"; }
 };
 
-// A shown main window in a fresh folder, with the generator seeded.
-struct Window {
-    TestSeams seams;
-    ProgramFolder folder{false};
-    std::unique_ptr<TMainForm> form;
-
-    Window() {
-        shell::Install(folder);
-        form = std::make_unique<TMainForm>(folder.path());
-        form->show();
-        ProgramRandom().Seed(4242);
-    }
-    MainWidgets& w() { return form->Widgets(); }
-    TOxelPanel& board() { return *w().OxelP; }
-    ControlPage& shulte() { return w().pages[0]; }
-    void start() { QTest::mouseClick(shulte().StartSB, Qt::LeftButton); }
-    // Presses the cell holding the text with the left button; the verdict of the press.
-    bool press(const QString& text) {
-        const int cell = board().LinesList().indexOf(text);
-        if (cell < 0)
-            return false;
-        QTest::mouseClick(&board(), Qt::LeftButton, {}, board().CellRect(cell).center());
-        return board().CorrectFlag();
-    }
-    bool press(int number) { return press(QString::number(number)); }
-    void tickAfter(qint64 ms) {
-        seams.clock.advance(ms);
-        form->SysTimerTimer();
-    }
-    QStringList table(const char* name) {
-        return ReadLines(DecryptBytes(LoadFileBytes(folder.file(QStringLiteral("rec/") + name))));
-    }
-};
-
-// The date the program clock of the test shows.
-QString Today(const TestSeams& seams) {
-    return FormatDate(LocalMoment(seams.clock.now).date());
-}
+using shell::Window;
 
 } // namespace
 
@@ -108,7 +71,7 @@ private slots:
         QCOMPARE(win.seams.sounds.played.last(), qMakePair(QStringLiteral("REC_IN"), 2));
         const QStringList table = win.table("shulte.rec");
         QCOMPARE(table.size(), 150);
-        QCOMPARE(table.mid(0, 3), QStringList({QString(), "12.3", Today(win.seams)}));
+        QCOMPARE(table.mid(0, 3), QStringList({QString(), "12.3", win.today()}));
         QVERIFY(table.mid(3).join(QString()).isEmpty());
 
         QCOMPARE(win.shulte().RunPhase, 1);
@@ -247,7 +210,7 @@ private slots:
         win.tickAfter(31000);
         QVERIFY(win.press(49));
         const QStringList table = win.table("shulte.rec");
-        QCOMPARE(table.mid(60, 3), QStringList({QString(), "31", Today(win.seams)}));
+        QCOMPARE(table.mid(60, 3), QStringList({QString(), "31", win.today()}));
         QVERIFY(table.mid(0, 60).join(QString()).isEmpty());
     }
 
@@ -265,7 +228,7 @@ private slots:
         cycle.FinishRun();
         QCOMPARE(win.w().TimerP->text(), QStringLiteral("38.4"));
         QCOMPARE(win.table("counter.rec").mid(0, 3),
-                 QStringList({QString(), "38.4", Today(win.seams)}));
+                 QStringList({QString(), "38.4", win.today()}));
         QCOMPARE(win.seams.sounds.played.last(), qMakePair(QStringLiteral("REC_IN"), 2));
         QVERIFY(win.w().RecordP->isVisible());
     }
