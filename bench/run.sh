@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DOXEL_BENCH=ON -DOXEL_TESTS=OFF
 cmake --build build-bench --target $(cd bench && ls bench_*.cpp | sed 's/\.cpp$//')
 for b in build-bench/bench/bench_*; do
-  [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b" "$@"
+  [ -f "$b" ] && [ -x "$b" ] && QT_QPA_PLATFORM=offscreen "$b" "$@"
 done
