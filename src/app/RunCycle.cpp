@@ -39,8 +39,8 @@ void RunCycle::Connect() {
     connect(&sysTimer_, &QTimer::timeout, this, &RunCycle::SysTimerTimer);
     connect(&lessonTimer_, &QTimer::timeout, this, &RunCycle::LessonTimerTimer);
     connect(&uprTimer_, &QTimer::timeout, this, [this] {
-        if (hooks_)
-            hooks_->UprTimerTimer();
+        if (ladderHooks_)
+            ladderHooks_->UprTimerTimer();
     });
     for (ControlPage& page : w_.pages) {
         const int index = page.info->index;
@@ -101,8 +101,8 @@ void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
         seriesExercise_ = exercise.Index() + 1;
         w_.TabSwitchCB->hide();
         w_.LessonChB->hide();
-        if (hooks_)
-            hooks_->SeriesInterlude(page.SwitchSB->text());
+        if (seriesHooks_)
+            seriesHooks_->SeriesInterlude(page.SwitchSB->text());
         if (!LessonChecked()) {
             seriesExercise_ = 0;
             seriesStep_ = 1;
@@ -201,8 +201,8 @@ void RunCycle::TSShowAll(int k) {
     ctx_.menu.FullScreenN->setEnabled(true);
     w_.TabSwitchCB->show();
     w_.LessonSB->show();
-    if (ladderActive_ && hooks_)
-        hooks_->LadderStep();
+    if (ladderActive_ && ladderHooks_)
+        ladderHooks_->LadderStep();
 }
 
 void RunCycle::OxelPVerifyText() {
@@ -262,8 +262,8 @@ void RunCycle::ShowAll() {
 
 void RunCycle::ContinueAfterRun() {
     if (seriesExercise_ != 0) {
-        if (hooks_)
-            hooks_->SaveStats();
+        if (seriesHooks_)
+            seriesHooks_->SaveStats();
     } else if (ladderActive_) {
         uprTimer_.start();
     }

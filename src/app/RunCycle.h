@@ -11,7 +11,8 @@
 #include <functional>
 
 class HelpPanel;
-class RunHooks;
+class LadderHooks;
+class SeriesHooks;
 class Settings;
 struct ControlPage;
 struct MainMenu;
@@ -78,7 +79,8 @@ public:
     void SetSeriesStep(int step) { seriesStep_ = step; }
     void SetSeriesExercise(int exerciseNumber) { seriesExercise_ = exerciseNumber; }
     void SetLadderActive(bool on) { ladderActive_ = on; }
-    void SetHooks(RunHooks* hooks) { hooks_ = hooks; }
+    void SetSeriesHooks(SeriesHooks* hooks) { seriesHooks_ = hooks; }
+    void SetLadderHooks(LadderHooks* hooks) { ladderHooks_ = hooks; }
     QTimer& SysTimer() { return sysTimer_; }
     QTimer& LessonTimer() { return lessonTimer_; }
     QTimer& UprTimer() { return uprTimer_; }
@@ -118,7 +120,8 @@ private:
     Context ctx_;
     MainWidgets& w_;
     ExerciseSet exercises_;
-    RunHooks* hooks_ = nullptr;
+    SeriesHooks* seriesHooks_ = nullptr;
+    LadderHooks* ladderHooks_ = nullptr;
 
     int activeExercise_ = 0;
     int seriesExercise_ = 0;

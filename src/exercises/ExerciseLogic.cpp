@@ -13,6 +13,8 @@ bool ExerciseLogic::ReadyToStart(int) {
     return true;
 }
 
+void ExerciseLogic::ApplyLook() {}
+
 void ExerciseLogic::Rearrange() {}
 
 void ExerciseLogic::Abandon() {}

@@ -2,18 +2,25 @@
 
 #include <QString>
 
-// What series mode and the training ladder add to the run cycle, at the points where a run
-// hands over to them. The main window calls an installed implementation; without one the
-// program has single runs only.
-class RunHooks {
+// What series mode adds to the run cycle, at the points where a run hands over to it. The
+// main window calls an installed implementation; without one the program has single runs
+// only.
+class SeriesHooks {
 public:
-    virtual ~RunHooks() = default;
+    virtual ~SeriesHooks() = default;
 
     // The countdown before a series run, given the caption of the exercise's mode button.
     // Cancelling unchecks `LessonChB`, which drops the series.
     virtual void SeriesInterlude(const QString& modeCaption) = 0;
     // `SaveStats`: records a finished series run and decides on the next run.
     virtual void SaveStats() = 0;
+};
+
+// What the training ladder adds to the run cycle; without an implementation no ladder runs.
+class LadderHooks {
+public:
+    virtual ~LadderHooks() = default;
+
     // The ladder step at the end of `TSShowAll`, called while `LadderActive` is set.
     virtual void LadderStep() = 0;
     // `UprTimerTimer`: announces and starts the next ladder step.

@@ -7,17 +7,22 @@
 
 ShulteExercise::ShulteExercise(ExerciseHost& host) : ExerciseLogic(host, 0) {}
 
-void ShulteExercise::Draw(int mode) {
+void ShulteExercise::ApplyLook() {
     const Settings& looks = host_.Looks();
     TOxelPanel& board = host_.Board();
-    size_ = mode;
-    board.OnMouseMove = nullptr;
-    board.SetGP(true);
     board.SetGPColor(looks.ShulteGPColor);
     board.SetBgColor(looks.ShulteBGColor);
     board.SetGridColor(looks.ShulteGridColor);
     board.SetFontBig(BoardFont(looks.ShulteFont1));
     board.SetFontSmall(BoardFont(looks.ShulteFont2));
+}
+
+void ShulteExercise::Draw(int mode) {
+    TOxelPanel& board = host_.Board();
+    size_ = mode;
+    board.OnMouseMove = nullptr;
+    board.SetGP(true);
+    ApplyLook();
     board.SetColCount(size_);
     board.SetRowCount(size_);
     board.FillNumbers();

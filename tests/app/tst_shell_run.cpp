@@ -18,7 +18,7 @@
 namespace {
 
 // Records the calls of series mode and the ladder; the interlude may cancel the series.
-class HookRecorder : public RunHooks {
+class HookRecorder : public SeriesHooks, public LadderHooks {
 public:
     QCheckBox* lessonChB = nullptr;
     bool cancelInterlude = false;
@@ -303,7 +303,8 @@ private slots:
         Window win;
         HookRecorder hooks;
         hooks.lessonChB = win.w().LessonChB;
-        win.form->Cycle().SetHooks(&hooks);
+        win.form->Cycle().SetSeriesHooks(&hooks);
+        win.form->Cycle().SetLadderHooks(&hooks);
         win.w().LessonChB->setChecked(true);
         win.start();
         QCOMPARE(hooks.calls, QStringList{"SeriesInterlude:Режим 5x5"});
@@ -319,7 +320,8 @@ private slots:
         QCOMPARE(win.table("sshulte.rec").size(), 150);
         QVERIFY(win.table("shulte.rec").join(QString()).isEmpty());
         QCOMPARE(win.table("sshulte.rec")[1], QStringLiteral("5.5"));
-        win.form->Cycle().SetHooks(nullptr);
+        win.form->Cycle().SetSeriesHooks(nullptr);
+        win.form->Cycle().SetLadderHooks(nullptr);
     }
 
     void cancelledInterludeLeavesEverythingIdle() {
@@ -327,7 +329,8 @@ private slots:
         HookRecorder hooks;
         hooks.lessonChB = win.w().LessonChB;
         hooks.cancelInterlude = true;
-        win.form->Cycle().SetHooks(&hooks);
+        win.form->Cycle().SetSeriesHooks(&hooks);
+        win.form->Cycle().SetLadderHooks(&hooks);
         win.w().LessonChB->setChecked(true);
         win.form->Cycle().SetSeriesStep(3);
         win.start();
@@ -337,14 +340,16 @@ private slots:
         QVERIFY(win.w().LessonChB->isChecked());
         QVERIFY(win.w().TabSwitchCB->isVisible());
         QVERIFY(!win.form->Cycle().SysTimer().isActive());
-        win.form->Cycle().SetHooks(nullptr);
+        win.form->Cycle().SetSeriesHooks(nullptr);
+        win.form->Cycle().SetLadderHooks(nullptr);
     }
 
     void stoppedSeriesRunDropsTheSeries() {
         Window win;
         HookRecorder hooks;
         hooks.lessonChB = win.w().LessonChB;
-        win.form->Cycle().SetHooks(&hooks);
+        win.form->Cycle().SetSeriesHooks(&hooks);
+        win.form->Cycle().SetLadderHooks(&hooks);
         win.w().LessonChB->setChecked(true);
         win.form->Cycle().SetSeriesStep(4);
         win.start();
@@ -352,13 +357,15 @@ private slots:
         QCOMPARE(win.form->Cycle().SeriesExercise(), 0);
         QCOMPARE(win.form->Cycle().SeriesStep(), 1);
         QVERIFY(!hooks.calls.contains("SaveStats"));
-        win.form->Cycle().SetHooks(nullptr);
+        win.form->Cycle().SetSeriesHooks(nullptr);
+        win.form->Cycle().SetLadderHooks(nullptr);
     }
 
     void ladderRunUsesTheSeriesLookAndStartsTheLadderTimer() {
         Window win;
         HookRecorder hooks;
-        win.form->Cycle().SetHooks(&hooks);
+        win.form->Cycle().SetSeriesHooks(&hooks);
+        win.form->Cycle().SetLadderHooks(&hooks);
         win.w().LessonChB->setChecked(true);
         win.form->Cycle().SetLadderActive(true);
         win.start();
@@ -371,13 +378,15 @@ private slots:
         QCOMPARE(hooks.calls, QStringList{"LadderStep"});
         QVERIFY(win.form->Cycle().UprTimer().isActive());
         QTRY_COMPARE(hooks.calls, QStringList({"LadderStep", "UprTimerTimer"}));
-        win.form->Cycle().SetHooks(nullptr);
+        win.form->Cycle().SetSeriesHooks(nullptr);
+        win.form->Cycle().SetLadderHooks(nullptr);
     }
 
     void stoppedLadderRunIsInterrupted() {
         Window win;
         HookRecorder hooks;
-        win.form->Cycle().SetHooks(&hooks);
+        win.form->Cycle().SetSeriesHooks(&hooks);
+        win.form->Cycle().SetLadderHooks(&hooks);
         win.form->Cycle().SetLadderActive(true);
         win.start();
         win.start();
@@ -385,20 +394,23 @@ private slots:
         QVERIFY(!win.form->Cycle().LadderActive());
         QVERIFY(hooks.calls.isEmpty());
         QVERIFY(!win.form->Cycle().UprTimer().isActive());
-        win.form->Cycle().SetHooks(nullptr);
+        win.form->Cycle().SetSeriesHooks(nullptr);
+        win.form->Cycle().SetLadderHooks(nullptr);
     }
 
     void lessonTimerPressesTheStartOfTheSeriesExercise() {
         Window win;
         HookRecorder hooks;
         hooks.lessonChB = win.w().LessonChB;
-        win.form->Cycle().SetHooks(&hooks);
+        win.form->Cycle().SetSeriesHooks(&hooks);
+        win.form->Cycle().SetLadderHooks(&hooks);
         win.w().LessonChB->setChecked(true);
         win.form->Cycle().SetSeriesExercise(1);
         win.form->Cycle().LessonTimer().start();
         QTRY_COMPARE(win.shulte().RunPhase, 0);
         QCOMPARE(hooks.calls, QStringList{"SeriesInterlude:Режим 5x5"});
-        win.form->Cycle().SetHooks(nullptr);
+        win.form->Cycle().SetSeriesHooks(nullptr);
+        win.form->Cycle().SetLadderHooks(nullptr);
     }
 };
 

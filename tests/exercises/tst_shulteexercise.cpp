@@ -1,8 +1,8 @@
+#include "ExerciseTestHost.h"
 #include "TestSupport.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
 #include "data/Settings.h"
-#include "exercises/ExerciseHost.h"
 #include "exercises/ShulteExercise.h"
 
 #include <QSet>
@@ -10,46 +10,8 @@
 
 namespace {
 
-// A host with a board of its own that counts the ends of runs.
-class BoardHost : public ExerciseHost {
-public:
-    TOxelPanel board;
-    Settings looks;
-    QStringList words;
-    QStringList numbers;
-    int finished = 0;
-
-    TOxelPanel& Board() override { return board; }
-    const Settings& Looks() const override { return looks; }
-    QString ProgramDir() const override { return {}; }
-    bool LessonChecked() const override { return false; }
-    bool LadderActive() const override { return false; }
-    int SeriesExercise() const override { return 0; }
-    void TimerOn() override {}
-    void TimerOff() override {}
-    QString TimerText() const override { return {}; }
-    void SetTimerText(const QString&) override {}
-    int Penalty() const override { return 0; }
-    void AddPenalty(int) override {}
-    QString Heading(int) const override { return {}; }
-    void SetBarCaption(const QString&) override {}
-    QStringList& WordList() override { return words; }
-    const QStringList& NumberList() const override { return numbers; }
-    void FinishRun() override { ++finished; }
-    void VerifyRecord() override {}
-    void ShowAll() override {}
-    void ContinueAfterRun() override {}
-};
-
-// Judges a press on the cell holding the text, as the board reports it.
 bool Press(ShulteExercise& shulte, TOxelPanel& board, const QString& text) {
-    const int cell = board.LinesList().indexOf(text);
-    board.SetCellText(board.Line(cell));
-    board.SetCellInfo(board.Mark(cell));
-    board.SetCellNumber(cell);
-    board.SetCorrectFlag(!board.CorrectFlag());
-    shulte.Verify();
-    return board.CorrectFlag();
+    return PressText(shulte, board, text);
 }
 
 } // namespace
