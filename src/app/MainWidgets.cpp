@@ -146,6 +146,16 @@ void MainWidgets::SetExerciseListColor(TColor color) {
             .arg(face.name(), dark));
 }
 
+void MainWidgets::SetSeriesMode(bool on) {
+    LessonSB->setProperty("Tag", on ? 1 : 0);
+    LessonSB->setText(T(on ? Tx::SeriesRuns : Tx::SingleRuns));
+    LessonChB->setChecked(on);
+}
+
+bool MainWidgets::SeriesMode() const {
+    return LessonSB->property("Tag").toInt() == 1;
+}
+
 void MainWidgets::SetControlPanelSide(bool right) {
     toolsLayout->removeWidget(TimerP);
     toolsLayout->insertWidget(right ? 1 : 0, TimerP);

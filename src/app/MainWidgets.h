@@ -46,6 +46,11 @@ struct MainWidgets {
     // The page of an exercise, by exercise index.
     ControlPage& Page(int exerciseIndex);
 
+    // Series mode on or off: the switch `LessonSB` ("Серии", tag 1 / "Одиночные", tag 0)
+    // and the check box `LessonChB` it mirrors, whose change recolours and reloads.
+    void SetSeriesMode(bool on);
+    bool SeriesMode() const;
+
     // The exercise list's background ($BBGGRR): green, or blue in series mode.
     void SetExerciseListColor(TColor color);
     // Puts the control panel and the run timer on the right or the left side.

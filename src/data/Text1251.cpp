@@ -26,6 +26,10 @@ QString DecodeText(const QByteArray& bytes) {
     return decoder.decode(bytes);
 }
 
+bool Fits1251(const QString& text) {
+    return DecodeText(EncodeText(text)) == text;
+}
+
 QStringList ReadLines(const QByteArray& bytes) {
     const qsizetype zero = bytes.indexOf('\0');
     const QString text = DecodeText(zero < 0 ? bytes : bytes.left(zero));

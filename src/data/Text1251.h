@@ -9,6 +9,8 @@
 
 QByteArray EncodeText(const QString& text);
 QString DecodeText(const QByteArray& bytes);
+// True when Windows-1251 holds every character of the text, so that it reads back the same.
+bool Fits1251(const QString& text);
 
 // Splits Windows-1251 bytes into lines: CR, LF or CR LF end a line; a zero byte ends the
 // text; a last line without an end is an entry; a line end at the very end adds no entry.

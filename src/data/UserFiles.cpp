@@ -35,7 +35,7 @@ bool UserFiles::ValidUserName(const QString& name) {
         if (IsForbidden(c))
             return false;
     // Every stored copy of the name (tables, settings) is in Windows-1251.
-    return DecodeText(EncodeText(name)) == name;
+    return Fits1251(name);
 }
 
 QString UserFiles::CutNewUserName(const QString& name) {
