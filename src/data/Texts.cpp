@@ -129,6 +129,11 @@ constexpr Pair table[] = {
     FIXED(LadderStepWord, " / этап "),
     FIXED(LadderFailed, "УПРАЖНЕНИЕ НЕВЫПОЛНЕНО, ПОПЫТАЕМСЯ ЕЩЁ РАЗ?"),
     FIXED(LadderPassed, "УПРАЖНЕНИЕ ПРОЙДЕНО"),
+    FIXED(LessonNoSteps, "Начать нельзя: в lessons.ini у этого упражнения нет этапов."),
+    FIXED(LessonBadExercise,
+          "Начать нельзя: этап %1 в lessons.ini называет упражнение, которого нет."),
+    FIXED(LessonBadMode,
+          "Начать нельзя: этап %1 в lessons.ini называет режим, которого у упражнения нет."),
 
     {Tx::ProgressChart, "", "график прогресса"},
     {Tx::Beginning, "", "начало"},
