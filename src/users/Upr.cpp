@@ -12,7 +12,8 @@
 
 namespace {
 
-constexpr int ListHeight = 160;
+constexpr int ListHeight = 150;
+constexpr int RowHeight = 20;
 constexpr int ButtonHeight = 28;
 constexpr int NameColumnWidth = 211;
 constexpr int StatusColumnWidth = 167;
@@ -56,6 +57,7 @@ void TUprForm::BuildControls() {
     UprVLE->setColumnWidth(0, NameColumnWidth);
     UprVLE->setColumnWidth(1, StatusColumnWidth);
     UprVLE->verticalHeader()->hide();
+    UprVLE->verticalHeader()->setDefaultSectionSize(RowHeight);
     UprVLE->setSelectionBehavior(QAbstractItemView::SelectRows);
     UprVLE->setSelectionMode(QAbstractItemView::SingleSelection);
     UprVLE->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -125,8 +127,7 @@ void TUprForm::UprVLESelectCell(int n) {
     const Lesson& lesson = lessons_.At(n);
     StartSB->setEnabled(lessons_.MayStart(n));
     const QString problem = UprLessons::Problem(lesson);
-    OpisP->setText(problem.isEmpty() ? lesson.opis
-                                     : lesson.opis + QStringLiteral("\n\n") + problem);
+    OpisP->setText(problem.isEmpty() ? lesson.opis : lesson.opis + QLatin1Char('\n') + problem);
     ladder_.Load(lesson);
 }
 

@@ -84,13 +84,11 @@ private slots:
         QVERIFY(!lessons.MayStart(3));
         QVERIFY(lessons.MayStart(4));
         QCOMPARE(UprLessons::Problem(lessons.At(1)),
-                 QStringLiteral("Начать нельзя: в lessons.ini у этого упражнения нет этапов."));
+                 QStringLiteral("Начать нельзя: в lessons.ini у упражнения нет этапов."));
         QCOMPARE(UprLessons::Problem(lessons.At(2)),
-                 QStringLiteral(
-                     "Начать нельзя: этап 2 в lessons.ini называет упражнение, которого нет."));
+                 QStringLiteral("Начать нельзя: у этапа 2 в lessons.ini нет такого упражнения."));
         QCOMPARE(UprLessons::Problem(lessons.At(3)),
-                 QStringLiteral("Начать нельзя: этап 3 в lessons.ini называет режим, которого у "
-                                "упражнения нет."));
+                 QStringLiteral("Начать нельзя: у этапа 3 в lessons.ini нет такого режима."));
         QVERIFY(UprLessons::Problem(lessons.At(4)).isEmpty());
     }
 

@@ -165,13 +165,13 @@ private slots:
         auto form = ladder.shown(1);
         QCOMPARE(Column(form->UprVLE, 1), QStringList({"пройдено", "текущее"}));
         QVERIFY(!form->StartSB->isEnabled());
-        QCOMPARE(form->OpisP->text(),
-                 QStringLiteral("Без этапов.\n\nНачать нельзя: в lessons.ini у этого упражнения "
-                                "нет этапов."));
+        QCOMPARE(
+            form->OpisP->text(),
+            QStringLiteral("Без этапов.\nНачать нельзя: в lessons.ini у упражнения нет этапов."));
         ClickRow(*form, 1);
         QVERIFY(!form->StartSB->isEnabled());
-        QVERIFY(form->OpisP->text().startsWith(QStringLiteral("Описание.\n\n")));
-        QVERIFY(form->OpisP->text().contains(QStringLiteral("этап 2")));
+        QVERIFY(form->OpisP->text().startsWith(QStringLiteral("Описание.\n")));
+        QVERIFY(form->OpisP->text().contains(QStringLiteral("у этапа 2")));
         form->StartSBClick();
         QCOMPARE(ladder.starts, 0);
         QVERIFY(form->isVisible());
