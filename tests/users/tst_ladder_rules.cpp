@@ -34,26 +34,6 @@ class TestLadderRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void statusFollowsTheCurrentLesson() {
-        const UprLessons lessons(ThreeLessons(), 1);
-        QCOMPARE(lessons.Count(), 3);
-        QCOMPARE(lessons.Status(1), QStringLiteral("пройдено"));
-        QCOMPARE(lessons.Status(2), QStringLiteral("текущее"));
-        QCOMPARE(lessons.Status(3), QStringLiteral("недоступно"));
-        QCOMPARE(UprLessons::Status(1, 0), QStringLiteral("текущее"));
-        QCOMPARE(UprLessons::Status(3, 5), QStringLiteral("пройдено"));
-    }
-
-    void onlyLessonsUpToTheCurrentOneMayStart() {
-        const UprLessons lessons(ThreeLessons(), 1);
-        QVERIFY(lessons.MayStart(1));
-        QVERIFY(lessons.MayStart(2));
-        QVERIFY(!lessons.MayStart(3));
-        QVERIFY(!lessons.MayStart(0));
-        QVERIFY(!lessons.MayStart(4));
-        QVERIFY(UprLessons(ThreeLessons(), 2).MayStart(3));
-    }
-
     void showOrderTakesTheLastRowForRowsThatDoNotExist_data() {
         QTest::addColumn<int>("lessonCount");
         QTest::addColumn<int>("uprLevel");
@@ -144,13 +124,12 @@ private slots:
         state.Load(lesson);
         state.Judge(0.0);
         QCOMPARE(state.Judge(2500.0), LadderState::Verdict::LessonPassed);
-    }
 
-    void resultThatIsNotANumberPassesNoLimit() {
+        // A result that is not a number passes no limit.
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        LadderState state = Loaded(ThreeLessons()[1]);
+        state.Load(lesson);
         QCOMPARE(state.Judge(nan), LadderState::Verdict::Failed);
-        state.Load(ThreeLessons()[1]);
+        state.Load(lesson);
         state.Judge(1.0);
         QCOMPARE(state.Judge(nan), LadderState::Verdict::Failed);
     }
@@ -174,13 +153,6 @@ private slots:
         state.Judge(1.0);
         QCOMPARE(state.StepAt(2).exercisePosition, 2);
         QCOMPARE(state.StepAt(2).mode, 1);
-    }
-
-    void onlyCompletingTheCurrentLessonRaisesTheLevel() {
-        QCOMPARE(LadderState::LevelAfterLesson(0, 1), 1);
-        QCOMPARE(LadderState::LevelAfterLesson(1, 2), 2);
-        QCOMPARE(LadderState::LevelAfterLesson(2, 1), 2);
-        QCOMPARE(LadderState::LevelAfterLesson(3, 3), 3);
     }
 };
 

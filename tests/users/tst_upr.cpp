@@ -85,11 +85,7 @@ private slots:
         QCOMPARE(form->StartSB->text(), QStringLiteral("Старт"));
         QVERIFY(form->OpisP->wordWrap());
         QCOMPARE(form->OpisP->alignment(), Qt::AlignCenter);
-    }
-
-    void currentLessonIsSelectedAndLoadedWhenShown() {
-        Ladder ladder;
-        auto form = ladder.shown(1);
+        // The current lesson is selected and loaded.
         QCOMPARE(form->UprVLE->currentRow(), 1);
         QCOMPARE(form->UprVLE->selectionModel()->selectedRows().size(), 1);
         QCOMPARE(form->OpisP->text(), QStringLiteral("Шульте и мишени."));
@@ -117,34 +113,12 @@ private slots:
         QCOMPARE(ladder.state.LadderLesson(), 1);
     }
 
-    void newUserStartsAtTheFirstLessonOfTheDeliveredLadder() {
-        Ladder ladder(QByteArray{});
-        QFile::copy(QStringLiteral(OXEL_PROGRAMFILES_DIR "/lessons.ini"),
-                    ladder.folder.file(QStringLiteral("lessons.ini")));
-        auto form = ladder.shown(0);
-        QCOMPARE(form->UprVLE->rowCount(), 10);
-        const QStringList statuses = Column(form->UprVLE, 1);
-        QCOMPARE(statuses.first(), QStringLiteral("текущее"));
-        QCOMPARE(statuses.count(QStringLiteral("недоступно")), 9);
-        QCOMPARE(form->UprVLE->currentRow(), 0);
-        QVERIFY(form->StartSB->isEnabled());
-        QCOMPARE(ladder.state.LadderLesson(), 1);
-    }
-
     void levelPastTheListSelectsTheLastRow() {
         Ladder ladder;
         auto form = ladder.shown(3);
         QCOMPARE(Column(form->UprVLE, 1), QStringList({"пройдено", "пройдено", "пройдено"}));
         QCOMPARE(form->UprVLE->currentRow(), 2);
         QCOMPARE(ladder.state.LadderLesson(), 3);
-        QVERIFY(form->StartSB->isEnabled());
-    }
-
-    void singleLessonIsSelected() {
-        Ladder ladder("[LESSON_1]\nname=Один\nopis=Единственный.\nL1=0\nR1=5\n");
-        auto form = ladder.shown(0);
-        QCOMPARE(form->UprVLE->currentRow(), 0);
-        QCOMPARE(form->OpisP->text(), QStringLiteral("Единственный."));
         QVERIFY(form->StartSB->isEnabled());
     }
 
@@ -198,17 +172,6 @@ private slots:
         QCOMPARE(ladder.starts, 1);
         QCOMPARE(ladder.state.LadderLesson(), 1);
         QCOMPARE(ladder.state.Step(), 1);
-    }
-
-    void closingWithoutStartChangesNothingElse() {
-        Ladder ladder;
-        QTimer::singleShot(0, [] {
-            if (TUprForm* form = OpenForm())
-                form->close();
-        });
-        QVERIFY(!TUprForm::Execute(
-            ladder.folder.path(), 1, ladder.state, [&] { ++ladder.starts; }, nullptr));
-        QCOMPARE(ladder.starts, 0);
     }
 };
 
