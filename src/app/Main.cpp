@@ -4,6 +4,7 @@
 #include "CaptionPanel.h"
 #include "Glyphs.h"
 #include "HelpViewer.h"
+#include "LadderFlow.h"
 #include "Localization.h"
 #include "RecordPanel.h"
 #include "StartButtonPreview.h"
@@ -58,12 +59,15 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
     cycle_ = std::make_unique<RunCycle>(
         RunCycle::Context{w_, menu_, looks_, help_, programDir_, [this] { return CurrentUser; }});
     preview_ = std::make_unique<StartButtonPreview>(*cycle_);
+    ladder_ = std::make_unique<LadderFlow>(*this);
+    cycle_->SetLadderHooks(ladder_.get());
     FormCreate();
 }
 
 TMainForm::~TMainForm() {
     // The controls outlive this part of the window: nothing of theirs may call back into it.
     cycle_->TimerOff();
+    cycle_->SetLadderHooks(nullptr);
     w_.ControlNB->disconnect(this);
     w_.TabSwitchCB->disconnect(this);
     w_.LessonChB->disconnect(this);
@@ -108,6 +112,7 @@ void TMainForm::FormCreate() {
     LoadAllHelpTexts();
     LoadGipnoText();
     cycle_->SetLadderActive(false);
+    ladder_->UPRClear();
 }
 
 void TMainForm::ShowFileError(const QString& text) {
@@ -165,6 +170,7 @@ void TMainForm::ConnectEvents() {
     connect(w_.LessonChB, &QCheckBox::toggled, this, &TMainForm::LessonChBClick);
 
     connect(menu_.UserN, &QAction::triggered, this, &TMainForm::UserNClick);
+    connect(menu_.N1, &QAction::triggered, this, &TMainForm::N1Click);
     connect(menu_.MinimizeN, &QAction::triggered, this, &QWidget::showMinimized);
     connect(menu_.ExitN, &QAction::triggered, this, &QWidget::close);
     connect(menu_.LightClickN, &QAction::triggered, this, &TMainForm::LightClickNClick);
@@ -257,6 +263,10 @@ void TMainForm::UserNClick() {
     setWindowTitle(WindowCaption(CurrentUser));
     menu_.LevelNameN->setTitle(user->LevelCaption());
     menu_.LevelNameN->menuAction()->setVisible(true);
+}
+
+void TMainForm::N1Click() {
+    ladder_->N1Click();
 }
 
 void TMainForm::TabSwitchCBChange(int position) {

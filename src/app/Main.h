@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class LadderFlow;
 class RecordPanel;
 class TDataFile;
 class StartButtonPreview;
@@ -87,6 +88,9 @@ public:
     // `CurrentUser`, `UprLevel` and `UprSubLevel`, the caption and the level menu; quitting
     // there ends the program.
     void UserNClick();
+    // The ladder window (`N1Click`) and the ladder flow it starts.
+    void N1Click();
+    LadderFlow& Ladder() { return *ladder_; }
     // Reads the exercise headings and the number list.
     void LoadGipnoText();
 
@@ -115,6 +119,7 @@ private:
     MainMenu menu_;
     HelpPanel help_;
     std::unique_ptr<RunCycle> cycle_;
+    std::unique_ptr<LadderFlow> ladder_;
     std::unique_ptr<StartButtonPreview> preview_;
     std::unique_ptr<RecordPanel> recordPanel_;
     bool terminateRequested_ = false;

@@ -181,6 +181,7 @@ void RunCycle::TSShowOne(int i) {
     w_.LessonSB->hide();
     w_.TabSwitchCB->hide();
     ctx_.menu.FullScreenN->setEnabled(false);
+    ctx_.menu.N1->setEnabled(false);
     SetBarCaption(gipnoText_[i]);
     w_.Page(i).StartSB->setIcon(Glyphs::Icon(Glyphs::Stop));
     if (ExerciseLogic* exercise = ExerciseAt(i))
@@ -199,6 +200,7 @@ void RunCycle::TSShowAll(int k) {
     SetBarCaption(QString());
     TimerOff();
     ctx_.menu.FullScreenN->setEnabled(true);
+    ctx_.menu.N1->setEnabled(true);
     w_.TabSwitchCB->show();
     w_.LessonSB->show();
     if (ladderActive_ && ladderHooks_)

@@ -129,6 +129,9 @@ constexpr Pair table[] = {
     FIXED(LadderStepWord, " / этап "),
     FIXED(LadderFailed, "УПРАЖНЕНИЕ НЕВЫПОЛНЕНО, ПОПЫТАЕМСЯ ЕЩЁ РАЗ?"),
     FIXED(LadderPassed, "УПРАЖНЕНИЕ ПРОЙДЕНО"),
+    FIXED(LessonNoSteps, "Начать нельзя: в lessons.ini у упражнения нет этапов."),
+    FIXED(LessonBadExercise, "Начать нельзя: у этапа %1 в lessons.ini нет такого упражнения."),
+    FIXED(LessonBadMode, "Начать нельзя: у этапа %1 в lessons.ini нет такого режима."),
 
     {Tx::ProgressChart, "", "график прогресса"},
     {Tx::Beginning, "", "начало"},

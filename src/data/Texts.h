@@ -35,7 +35,8 @@ enum class Tx {
     Of, Cancel,
     // training ladder
     Ladder, LadderExercise, LadderProgress, LessonCurrent, LessonLocked, LessonPassed,
-    LadderStepAnnounce, LadderStepWord, LadderFailed, LadderPassed,
+    LadderStepAnnounce, LadderStepWord, LadderFailed, LadderPassed, LessonNoSteps,
+    LessonBadExercise, LessonBadMode,
     // statistics window
     ProgressChart, Beginning, Average, AverageValue, TotalTime, TotalPoints, Close,
     // settings window and number editor

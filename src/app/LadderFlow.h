@@ -1,0 +1,37 @@
+#pragma once
+
+#include "exercises/RunHooks.h"
+#include "users/LadderState.h"
+
+class TMainForm;
+
+// The training ladder in the main window: the ladder window (`N1Click`), the start of the
+// lesson chosen there, the announcement and start of each step (`UprTimerTimer`) and the
+// judging of each finished ladder run, which moves the user's position on the ladder and
+// stores it in the user's data file.
+class LadderFlow : public LadderHooks {
+public:
+    explicit LadderFlow(TMainForm& form);
+
+    LadderState& State() { return state_; }
+    const LadderState& State() const { return state_; }
+
+    // Opens the ladder window modally; not while a run or a ladder is in progress.
+    void N1Click();
+    // The main window's part of the ladder window's start: series mode on (series tables and
+    // board style) without a series, `LadderActive`, and `UprTimer` for the first step.
+    void StartLadder();
+    void UPRClear() { state_.UPRClear(); }
+
+    // LadderHooks
+    void UprTimerTimer() override;
+    void LadderStep() override;
+
+private:
+    // Leaves the ladder without a question: `LadderActive` off, the steps cleared.
+    void EndLadder();
+    void RefreshLevelCaption();
+
+    TMainForm& form_;
+    LadderState state_;
+};
