@@ -9,8 +9,7 @@
 #include <QDir>
 #include <QTest>
 
-// Shows the host's board and hands its presses to the exercise; the word list, when given,
-// becomes dic/rus.dic of the host's program folder.
+// Shows the host's board and hands its presses to the exercise.
 inline void WireBoard(BoardHost& host, ExerciseLogic& exercise) {
     host.board.resize(640, 480);
     host.board.show();
@@ -18,6 +17,7 @@ inline void WireBoard(BoardHost& host, ExerciseLogic& exercise) {
     host.board.OnVerifyText = [&exercise] { exercise.Verify(); };
 }
 
+// The word list of a program folder (dic/rus.dic).
 inline void WriteWordList(const QString& programDir, const QStringList& words) {
     QDir(programDir).mkpath(QStringLiteral("dic"));
     SaveLinesFile(QDir(programDir).filePath(QStringLiteral("dic/rus.dic")), words);

@@ -41,19 +41,9 @@ class TestConsonantSearch : public QObject {
     Q_OBJECT
 
 private slots:
-    void fortyOverTheDeliveredList() {
-        const QStringList words = DeliveredWords();
-        QStringList expected;
-        for (const QString& w : words)
-            if (EncodesByRule(w, "40"))
-                expected << w;
-        QVERIFY(expected.size() >= 3); // the list holds words such as "чемодан"
-        const auto result = ConsonantSearch::Jordano(QStringLiteral("40"), words);
-        QCOMPARE(result.letters, QStringLiteral("40 = ЧЩ + НМ"));
-        QCOMPARE(result.found, SortedIgnoringCase(expected));
-    }
-
-    void everyNumberOverTheDeliveredListFollowsTheRule() {
+    // Every number over the delivered list against the rule written out in this test; 40
+    // with its top line "40 = ЧЩ + НМ".
+    void deliveredListFollowsTheRule() {
         const QStringList words = DeliveredWords();
         int numbersWithWords = 0;
         for (int n = 0; n < 100; ++n) {
@@ -63,7 +53,12 @@ private slots:
                 if (EncodesByRule(w, digits))
                     expected << w;
             numbersWithWords += expected.isEmpty() ? 0 : 1;
-            QCOMPARE(ConsonantSearch::Jordano(digits, words).found, SortedIgnoringCase(expected));
+            const auto result = ConsonantSearch::Jordano(digits, words);
+            QCOMPARE(result.found, SortedIgnoringCase(expected));
+            if (n == 40) {
+                QCOMPARE(result.letters, QStringLiteral("40 = ЧЩ + НМ"));
+                QVERIFY(result.found.contains(QStringLiteral("чемодан")));
+            }
         }
         QVERIFY(numbersWithWords > 50);
     }

@@ -101,25 +101,6 @@ private slots:
         QCOMPARE(seams.sounds.count("N3"), 10);
     }
 
-    void pairsEndAfterTwentyAcceptedClicks() {
-        TestSeams seams;
-        BoardHost host;
-        host.programDir = folder.path();
-        DwordsExercise dwords(host);
-        WireBoard(host, dwords);
-        dwords.Draw(2);
-        dwords.Rearrange();
-        for (int r = 0; r < 10; ++r) {
-            QCOMPARE(host.finished, 0);
-            QVERIFY(ClickText(host.board, dwords.PairTable()[r][1]));
-            QVERIFY(ClickText(host.board, dwords.PairTable()[r][0]));
-        }
-        QCOMPARE(host.finished, 1);
-        QCOMPARE(seams.sounds.count("N3"), 10);
-        QCOMPARE(seams.sounds.count("CLICK"), 10);
-        QCOMPARE(host.penalty, 0);
-    }
-
     // A word standing in two rows binds the group to the lower one.
     void duplicatedWordOpensTheGroupOfTheLowerRow() {
         TestSeams seams;
