@@ -208,8 +208,14 @@ void RunCycle::TSShowAll(int k) {
 }
 
 void RunCycle::OxelPVerifyText() {
-    if (ExerciseLogic* exercise = ExerciseAt(activeExercise_))
-        exercise->Verify();
+    ExerciseLogic* exercise = ExerciseAt(activeExercise_);
+    // A run that has ended judges no more presses: the board may still show it, but a
+    // second press on its last cell must not end it again. The press leaves no verdict.
+    if (!exercise || ActivePage().RunPhase == 1) {
+        Board().DropPress();
+        return;
+    }
+    exercise->Verify();
 }
 
 void RunCycle::OxelPMouseUp(Qt::MouseButton button, int x, int y) {

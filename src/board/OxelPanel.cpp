@@ -332,7 +332,8 @@ void TOxelPanel::mousePressEvent(QMouseEvent* event) {
     pressedCell_ = cell;
     if (OnVerifyText)
         OnVerifyText();
-    // The owner may have refilled the board while judging; then there is nothing to show.
+    // The owner may have refilled the board while judging, or left the press unjudged;
+    // then there is nothing to show.
     if (pressedCell_ == cell)
         SetCellLook(cell, PressRules::HeldLook(lightClick_, correctFlag_));
 }

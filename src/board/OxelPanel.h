@@ -127,6 +127,9 @@ public:
     void MarkRight(int i);
     // Redraws the whole board from the marks, dropping the looks left by presses.
     void Repaint();
+    // The owner leaves the press being reported unjudged: the cell shows no verdict while
+    // held, and its release changes nothing.
+    void DropPress() { pressedCell_ = -1; }
 
     // The look cell i is painted in now: a look left by a press or release, else the look of
     // its mark; none when nothing is drawn for it.

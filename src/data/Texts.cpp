@@ -74,13 +74,18 @@ constexpr Pair table[] = {
     {Tx::NoName, "", "без имени"},
     FIXED(AlreadyRunning, "Oxelium уже запущенО!"),
     FIXED(RunInterrupted, "УПРАЖНЕНИЕ ПРЕРВАНО"),
-    FIXED(WordListTooShort, "В списке слов слишком мало слов для этого упражнения."),
+    FIXED(WordListTooShort,
+          "Список слов %1 слишком короткий (строк в нём: %2), а для этого режима нужно "
+          "не меньше %3."),
 
     {Tx::HelpCaption, "Oxelium Help", "Справка Oxelium"},
     {Tx::HelpBack, "Back", "Назад"},
     {Tx::HelpForward, "Forward", "Вперёд"},
     {Tx::HelpContents, "Contents", "Содержание"},
     {Tx::HelpFileMissing, "Help file not found:\n%1", "Не найден файл справки:\n%1"},
+
+    // memorising exercises
+    {Tx::WordsFound, "", "найдено слов - "},
 
     {Tx::TargetsWord, "", "мишеней"},
     {Tx::OneHit, "", "1 попадание"},

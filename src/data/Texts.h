@@ -23,6 +23,8 @@ enum class Tx {
     WordListTooShort,
     // help window
     HelpCaption, HelpBack, HelpForward, HelpContents, HelpFileMissing,
+    // memorising exercises
+    WordsFound,
     // targets
     TargetsWord, OneHit, BeginGame, RunOut, HitWord, MissWord, NoPressWord,
     // best-results table

@@ -41,9 +41,8 @@ void ShulteExercise::Verify() {
     }
     board.SetCorrectFlag(true);
     PlayWave(QStringLiteral("CLICK"), 2);
-    // Past the last number nothing more is accepted, so the end comes once.
-    const bool last = nextNumber_ == size_ * size_;
-    ++nextNumber_;
-    if (last)
+    if (nextNumber_ == size_ * size_)
         host_.FinishRun();
+    else
+        ++nextNumber_;
 }

@@ -120,8 +120,10 @@ private slots:
             const bool expected =
                 QStringList{"Dwords", "Mnemo", "Numbers", "Math", "Probe"}.contains(prefix);
             QCOMPARE(penalty, expected);
-            // Only the Schulte table can be started so far.
-            QCOMPARE(w.pages[position].StartSB->isEnabled(), position == 0);
+            // Only the exercises that are part of the program can be started.
+            const int index = ExerciseAtListPosition(position).index;
+            QCOMPARE(w.pages[position].StartSB->isEnabled(),
+                     form.Cycle().ExerciseAt(index) != nullptr);
         }
         QLabel* penalty = form.findChild<QLabel*>("MathShtrafTimerP");
         QCOMPARE(penalty->text(), QStringLiteral("0"));
