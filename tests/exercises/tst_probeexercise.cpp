@@ -176,6 +176,37 @@ private slots:
         QCOMPARE(host.finished, 0);
     }
 
+    // The sweep reaches the cell right before the clicked one.
+    void aTargetJustBeforeTheClickedOneIsMissed() {
+        TestSeams seams;
+        BoardHost host;
+        Probe probe(host);
+        QVERIFY(WireBoard(host.board, probe));
+        probe.Draw(1);
+        const QList<int> targets = TargetCells(host.board, probe);
+        int k = 1;
+        while (k < targets.size() && targets[k] != targets[k - 1] + 1)
+            ++k;
+        QVERIFY(k < targets.size());
+        QVERIFY(ClickCell(host.board, targets[k]));
+        QCOMPARE(host.board.Mark(targets[k - 1]), Probe::MissedMark);
+        QCOMPARE(host.penalty, 5 * k);
+        QCOMPARE(probe.ProbeMarked(), k + 1);
+    }
+
+    void aNewDrawClearsTheMarksOfTheLastRun() {
+        TestSeams seams;
+        BoardHost host;
+        Probe probe(host);
+        QVERIFY(WireBoard(host.board, probe));
+        probe.Draw(1);
+        QVERIFY(ClickCell(host.board, TargetCells(host.board, probe)[40]));
+        QVERIFY(CountMark(host.board, Probe::MissedMark) > 0);
+        probe.Draw(1);
+        QCOMPARE(CountMark(host.board, 1), Cells);
+        QCOMPARE(probe.ProbeMarked(), 0);
+    }
+
     void wrongSymbolsCostNothing() {
         TestSeams seams;
         BoardHost host;
