@@ -251,6 +251,18 @@ private slots:
         const ProbeExercise& probe = play.exercise<ProbeExercise>();
         QCOMPARE(first->text(), probe.Target1());
         QCOMPARE(second->text(), probe.Target2());
+        // Lime and yellow on black.
+        const QImage one = first->grab().toImage();
+        const QImage two = second->grab().toImage();
+        QCOMPARE(one.pixelColor(2, 2), QColor(Qt::black));
+        QCOMPARE(two.pixelColor(2, 2), QColor(Qt::black));
+        bool lime = false, yellow = false;
+        for (int y = 0; y < one.height(); ++y)
+            for (int x = 0; x < one.width(); ++x) {
+                lime = lime || one.pixelColor(x, y) == QColor(0, 255, 0);
+                yellow = yellow || two.pixelColor(x, y) == QColor(255, 255, 0);
+            }
+        QVERIFY(lime && yellow);
         QCOMPARE(play.board().ColCount(), 20);
         QCOMPARE(play.board().RowCount(), 20);
 
@@ -270,30 +282,6 @@ private slots:
         QCOMPARE(play.table("probe.rec")[1], QStringLiteral("388"));
         QVERIFY(!first->isVisible());
         QVERIFY(!second->isVisible());
-    }
-
-    void proofreadingDigitsGoToTheirOwnTable() {
-        Play play(7);
-        QTest::mouseClick(play.page().SwitchSB, Qt::LeftButton);
-        QCOMPARE(play.page().SwitchSB->text(), QStringLiteral("Режим [цифры]"));
-        play.startOrStop();
-        QVERIFY(ProbeExercise::Symbols(2).contains(play.label("ProbeLetter1P")->text()));
-        play.tickAfter(60000);
-        for (int cell : ProbeTargets(play))
-            QVERIFY(play.click(cell));
-        QCOMPARE(play.penalty(), QStringLiteral("0"));
-        QCOMPARE(play.table("probe.rec").mid(30, 3), QStringList({QString(), "60", play.today()}));
-    }
-
-    // The number-hint handler of one exercise must not outlive the next draw of any other.
-    void everyDrawDetachesTheMouseMoveHandler() {
-        for (int index : {1, 4, 7}) {
-            Play play(index);
-            play.board().OnMouseMove = [](int, int) {};
-            play.startOrStop();
-            QVERIFY(!play.board().OnMouseMove);
-            play.startOrStop();
-        }
     }
 };
 

@@ -4,8 +4,6 @@
 #include "data/Random.h"
 #include "exercises/ProbeExercise.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
@@ -92,17 +90,6 @@ private slots:
                 firstTargets << probe.Target1();
         }
         QCOMPARE(firstTargets.size(), 10);
-    }
-
-    void theShuffleMovesTheSymbolsOutOfTheirGroups() {
-        BoardHost host;
-        Probe probe(host);
-        probe.Draw(2);
-        QStringList grouped;
-        for (int g = 0; g < 40; ++g)
-            grouped += Probe::Symbols(2);
-        QVERIFY(host.board.LinesList() != grouped);
-        QVERIFY(host.board.LinesList().mid(0, 10) != Probe::Symbols(2));
     }
 
     void clickingTheLastTargetFirstMarksTheOther79Missed() {
@@ -224,42 +211,6 @@ private slots:
         QCOMPARE(probe.ProbeMarked(), 0);
         QCOMPARE(seams.sounds.names(), QStringList{"ERROR"});
         QCOMPARE(seams.sounds.played.last().second, 2);
-    }
-
-    void targetPanelsShowTheTargetsOnlyDuringARun() {
-        BoardHost host;
-        Probe probe(host);
-        QWidget page;
-        auto* layout = new QVBoxLayout(&page);
-        probe.AddPageControls(&page, layout);
-        page.show();
-        auto* first = page.findChild<QLabel*>("ProbeLetter1P");
-        auto* second = page.findChild<QLabel*>("ProbeLetter2P");
-        QVERIFY(first && second);
-        QVERIFY(!first->isVisible());
-        QVERIFY(!second->isVisible());
-        probe.RunShown();
-        probe.Draw(2);
-        QVERIFY(first->isVisible());
-        QVERIFY(second->isVisible());
-        QCOMPARE(first->text(), probe.Target1());
-        QCOMPARE(second->text(), probe.Target2());
-        // Lime and yellow on black.
-        const QImage one = first->grab().toImage();
-        const QImage two = second->grab().toImage();
-        QCOMPARE(one.pixelColor(2, 2), QColor(Qt::black));
-        QCOMPARE(two.pixelColor(2, 2), QColor(Qt::black));
-        bool lime = false, yellow = false;
-        for (int y = 0; y < one.height(); ++y)
-            for (int x = 0; x < one.width(); ++x) {
-                lime = lime || one.pixelColor(x, y) == QColor(0, 255, 0);
-                yellow = yellow || two.pixelColor(x, y) == QColor(255, 255, 0);
-            }
-        QVERIFY(lime);
-        QVERIFY(yellow);
-        probe.IdleShown();
-        QVERIFY(!first->isVisible());
-        QVERIFY(!second->isVisible());
     }
 };
 

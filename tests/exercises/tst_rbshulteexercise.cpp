@@ -200,21 +200,6 @@ private slots:
         QCOMPARE(host.board.LookOf(red)->ink, CellLook::Ink::Own);
         QCOMPARE(host.board.LookOf(red)->font, CellLook::FontKind::Big);
     }
-
-    void largerTablesEndAfterEveryCell() {
-        TestSeams seams;
-        BoardHost host;
-        RB rb(host);
-        for (int n : {7, 9}) {
-            host.finished = 0;
-            rb.Draw(n);
-            const QList<QPair<int, int>> order = AcceptedOrder(n);
-            QCOMPARE(order.size(), n * n);
-            for (int step = 0; step < order.size(); ++step)
-                QVERIFY(Press(rb, host.board, order[step].first, order[step].second));
-            QCOMPARE(host.finished, 1);
-        }
-    }
 };
 
 QTEST_MAIN(TestRBShulteExercise)
