@@ -226,6 +226,8 @@ void TMainForm::SetGlyphs() {
         page.StartSB->setIcon(Glyphs::Icon(page.RunPhase == 1 ? Glyphs::Start : Glyphs::Stop));
         page.HelpSB->setIcon(Glyphs::Icon(Glyphs::Help));
         page.SwitchSB->setIcon(Glyphs::Icon(Glyphs::ModeSwitch));
+        if (ExerciseLogic* exercise = cycle_->ExerciseAt(page.info->index))
+            exercise->SetGlyphs(&Glyphs::Icon);
     }
 }
 

@@ -245,6 +245,10 @@ void RunCycle::SetBarCaption(const QString& text) {
     w_.BaseButtonP->SetCaption(text);
 }
 
+void RunCycle::SetModeButtonVisible(int exerciseIndex, bool visible) {
+    w_.Page(exerciseIndex).SwitchSB->setVisible(visible);
+}
+
 void RunCycle::AddPenaltyToTime() {
     if (!ActivePage().ShtrafTimerP)
         return;

@@ -104,6 +104,7 @@ public:
     void AddPenalty(int seconds) override;
     QString Heading(int index) const override { return gipnoText_[index]; }
     void SetBarCaption(const QString& text) override;
+    void SetModeButtonVisible(int exerciseIndex, bool visible) override;
     QStringList& WordList() override { return wordList_; }
     const QStringList& NumberList() const override { return numStrLB_; }
     void FinishRun() override;

@@ -197,13 +197,14 @@ void TOxelPanel::paintEvent(QPaintEvent* event) {
     FitFontBig();
 
     QPainter canvas(this);
-    const QRect dirty = event->rect();
+    // Only the cells asked for: a sweep marks cells all over the board.
+    const QRegion& dirty = event->region();
     const QColor background = ColorToQColor(bgColor_);
     for (int col = 0; col < ColCount(); ++col) {
         for (int row = 0; row < RowCount(); ++row) {
             const int index = col + row * ColCount();
             const QRect cell = geometry_.CellRect(col, row);
-            if (!cell.intersects(dirty))
+            if (!dirty.intersects(cell))
                 continue;
             if (const auto look = LookOf(index))
                 DrawCellLook(index, canvas, *look);

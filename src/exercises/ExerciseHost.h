@@ -44,6 +44,10 @@ public:
     virtual QString Heading(int index) const = 0;
     virtual void SetBarCaption(const QString& text) = 0;
 
+    // Shows or hides the mode button on the exercise's own control page (an exercise with
+    // buttons of its own while running puts them in its place).
+    virtual void SetModeButtonVisible(int exerciseIndex, bool visible) = 0;
+
     // The shared word list `WordList` and the number list `NumStrLB` (memory words of
     // 00..99).
     virtual QStringList& WordList() = 0;

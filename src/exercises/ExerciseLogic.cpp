@@ -9,6 +9,8 @@ void ExerciseLogic::AddPageControls(QWidget*, QVBoxLayout*) {}
 
 void ExerciseLogic::Localize() {}
 
+void ExerciseLogic::SetGlyphs(const GlyphSource&) {}
+
 bool ExerciseLogic::ReadyToStart(int) {
     return true;
 }

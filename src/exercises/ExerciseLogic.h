@@ -2,8 +2,10 @@
 
 #include "data/ExerciseInfo.h"
 
+#include <QIcon>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 class ExerciseHost;
 class QVBoxLayout;
@@ -28,6 +30,10 @@ public:
     virtual void AddPageControls(QWidget* page, QVBoxLayout* layout);
     // Applies the interface texts to those controls (`Localization`).
     virtual void Localize();
+    // The button glyphs of the window by image index; given when the window sets the glyphs
+    // of every page, for the exercise's own buttons.
+    using GlyphSource = std::function<QIcon(int index)>;
+    virtual void SetGlyphs(const GlyphSource& glyph);
 
     // Checks what a run needs before anything changes (a word list long enough for the
     // mode); false leaves the exercise idle after the exercise has told the user why.

@@ -269,10 +269,16 @@ private slots:
 
     void exerciseWithoutRulesCannotStart() {
         Window win;
-        win.w().TabSwitchCB->setCurrentIndex(1);
-        QVERIFY(!win.w().pages[1].StartSB->isEnabled());
+        int position = 0;
+        while (position < ExerciseCount &&
+               win.form->Cycle().ExerciseAt(ExerciseAtListPosition(position).index))
+            ++position;
+        if (position == ExerciseCount)
+            QSKIP("every exercise is built");
+        win.w().TabSwitchCB->setCurrentIndex(position);
+        QVERIFY(!win.w().pages[position].StartSB->isEnabled());
         win.form->ShulteStartSBClick();
-        QCOMPARE(win.w().pages[1].RunPhase, 1);
+        QCOMPARE(win.w().pages[position].RunPhase, 1);
         QVERIFY(!win.form->Cycle().SysTimer().isActive());
     }
 

@@ -9,6 +9,7 @@
 #include "exercises/ExerciseHost.h"
 #include "exercises/ExerciseLogic.h"
 
+#include <QHash>
 #include <QStringList>
 
 class BoardHost : public ExerciseHost {
@@ -31,6 +32,8 @@ public:
     int verified = 0;
     int shownAll = 0;
     int continued = 0;
+    // Visibility asked for the mode button of each exercise, by exercise index.
+    QHash<int, bool> modeButtonVisible;
 
     TOxelPanel& Board() override { return board; }
     const Settings& Looks() const override { return looks; }
@@ -49,6 +52,9 @@ public:
     void AddPenalty(int seconds) override { penalty += seconds; }
     QString Heading(int index) const override { return headings.value(index); }
     void SetBarCaption(const QString& text) override { barCaption = text; }
+    void SetModeButtonVisible(int exerciseIndex, bool visible) override {
+        modeButtonVisible[exerciseIndex] = visible;
+    }
     QStringList& WordList() override { return words; }
     const QStringList& NumberList() const override { return numbers; }
     void FinishRun() override { ++finished; }

@@ -1,0 +1,184 @@
+#include "MathExercise.h"
+
+#include "DrawDistinct.h"
+#include "ExerciseHost.h"
+#include "board/OxelPanel.h"
+#include "data/Random.h"
+#include "data/Settings.h"
+#include "data/Sound.h"
+#include "data/Texts.h"
+
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int OrdinaryMaxOperand = 10;
+constexpr int SeriesMaxOperand = 50;
+
+QToolButton* MakePageButton(QWidget* page, const QString& name, int height) {
+    auto* button = new QToolButton(page);
+    button->setObjectName(name);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setIconSize(QSize(32, 32));
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    button->setFixedHeight(height);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+MathExercise::MathExercise(ExerciseHost& host) : ExerciseLogic(host, 4) {}
+
+void MathExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
+    MathRestartSB = MakePageButton(page, QStringLiteral("MathRestartSB"), 66);
+    GetScoreSB = MakePageButton(page, QStringLiteral("GetScoreSB"), 40);
+    layout->addWidget(MathRestartSB);
+    layout->addWidget(GetScoreSB);
+    QObject::connect(MathRestartSB, &QToolButton::clicked, MathRestartSB,
+                     [this] { MathRestartSBClick(); });
+    QObject::connect(GetScoreSB, &QToolButton::clicked, GetScoreSB, [this] { GetScoreSBClick(); });
+}
+
+void MathExercise::Localize() {
+    if (MathRestartSB)
+        MathRestartSB->setText(T(Tx::Restart));
+    if (GetScoreSB)
+        GetScoreSB->setText(T(Tx::TakePoints));
+}
+
+void MathExercise::SetGlyphs(const GlyphSource& glyph) {
+    if (MathRestartSB)
+        MathRestartSB->setIcon(glyph(4));
+}
+
+void MathExercise::ApplyLook() {
+    const Settings& looks = host_.Looks();
+    TOxelPanel& board = host_.Board();
+    board.SetBgColor(looks.MathBGColor);
+    board.SetGridColor(looks.MathGridColor);
+    board.SetFontBig(BoardFont(looks.MathFont1));
+    board.SetFontSmall(BoardFont(looks.MathFont2));
+}
+
+void MathExercise::Draw(int mode) {
+    TOxelPanel& board = host_.Board();
+    size_ = mode;
+    maxOperand_ = host_.SeriesExercise() != 0 ? SeriesMaxOperand : OrdinaryMaxOperand;
+    board.OnMouseMove = nullptr;
+    board.SetGP(false);
+    ApplyLook();
+    board.SetColCount(size_);
+    board.SetRowCount(size_);
+    board.setCursor(Qt::PointingHandCursor);
+    mathClick_ = 1;
+    over_ = false;
+
+    const int cells = CellCount();
+    const int count = cells / 3;
+    // A whole arrangement of the cell numbers 1..n², which can always be drawn.
+    const QList<int> arrangement = *DrawDistinct(cells, cells);
+    QStringList values(cells);
+    triples_.clear();
+    for (int k = 0; k < count; ++k) {
+        Triple t{};
+        t.a = Random(maxOperand_ - 1) + 1;
+        t.b = Random(maxOperand_) + 1;
+        t.aCell = arrangement[k] - 1;
+        t.bCell = arrangement[count + k] - 1;
+        t.sumCell = arrangement[2 * count + k] - 1;
+        values[t.aCell] = QString::number(t.a);
+        values[t.bCell] = QString::number(t.b);
+        values[t.sumCell] = QString::number(t.a + t.b);
+        triples_.append(t);
+    }
+    board.SetLinesList(values);
+    board.ResetMarks();
+}
+
+void MathExercise::Reject() {
+    host_.Board().SetCorrectFlag(false);
+    PlayWave(QStringLiteral("ERROR"), 2);
+}
+
+void MathExercise::Verify() {
+    TOxelPanel& board = host_.Board();
+    const int mark = board.CellInfo();
+    if (over_ || mark == ChosenMark || mark == RemovedMark) {
+        Reject();
+        return;
+    }
+    const int value = board.CellText().toInt();
+    switch (mathClick_ % 3) {
+    case 1:
+        mathFirst_ = value;
+        mathFirstCell_ = board.CellNumber();
+        break;
+    case 2:
+        mathSecond_ = value;
+        mathSecondCell_ = board.CellNumber();
+        break;
+    default:
+        // A wrong sum keeps both operands: the same sum is to be found.
+        if (value != mathFirst_ + mathSecond_) {
+            Reject();
+            return;
+        }
+        board.SetCorrectFlag(true);
+        mathSumCell_ = board.CellNumber();
+        board.HideCell(mathFirstCell_);
+        board.HideCell(mathSecondCell_);
+        board.HideCell(mathSumCell_);
+        PlayWave(QStringLiteral("N3"), 2);
+        if (mathClick_ == CellCount()) {
+            over_ = true;
+            host_.FinishRun();
+        } else {
+            ++mathClick_;
+        }
+        return;
+    }
+    board.SetCorrectFlag(true);
+    ++mathClick_;
+    PlayWave(QStringLiteral("CLICK"), 2);
+}
+
+void MathExercise::RunShown() {
+    host_.SetModeButtonVisible(Index(), false);
+    if (MathRestartSB)
+        MathRestartSB->show();
+    if (GetScoreSB)
+        GetScoreSB->show();
+}
+
+void MathExercise::IdleShown() {
+    if (MathRestartSB)
+        MathRestartSB->hide();
+    if (GetScoreSB)
+        GetScoreSB->hide();
+    host_.SetModeButtonVisible(Index(), true);
+}
+
+void MathExercise::MathRestartSBClick() {
+    host_.Board().ResetMarks();
+    mathClick_ = 1;
+    host_.TimerOff();
+    host_.TimerOn();
+    host_.AddPenalty(PenaltyPerRestart);
+}
+
+void MathExercise::GetScoreSBClick() {
+    if (over_)
+        return;
+    const TOxelPanel& board = host_.Board();
+    int left = 0;
+    for (int i = 0; i < CellCount(); ++i)
+        if (board.Mark(i) != RemovedMark)
+            ++left;
+    host_.AddPenalty(PenaltyPerCell * left);
+    mathClick_ = CellCount();
+    over_ = true;
+    host_.FinishRun();
+}
