@@ -38,6 +38,7 @@ enum class Tx {
     LadderStepAnnounce, LadderStepWord, LadderFailed, LadderPassed,
     // statistics window
     ProgressChart, Beginning, Average, AverageValue, TotalTime, TotalPoints, Close,
+    HelpButton, StatsFileDamaged,
     // settings window and number editor
     Font, BgColour, GridColour, PointColour, RestoreDefaults, TargetColours,
     Font1ColourFixed,
