@@ -58,6 +58,10 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
     cycle_ = std::make_unique<RunCycle>(
         RunCycle::Context{w_, menu_, looks_, help_, programDir_, [this] { return CurrentUser; }});
     preview_ = std::make_unique<StartButtonPreview>(*cycle_);
+    series_ = std::make_unique<SeriesFlow>(
+        SeriesFlow::Context{this, *cycle_, w_, programDir_, [this] { return CurrentUser; },
+                            [this] { return settingsFile_.get(); }});
+    cycle_->SetSeriesHooks(series_.get());
     FormCreate();
 }
 
@@ -163,8 +167,10 @@ void TMainForm::ConnectEvents() {
     connect(w_.TabSwitchCB, &QComboBox::activated, this, &TMainForm::TabSwitchCBCloseUp);
     connect(w_.ControlNB, &QStackedWidget::currentChanged, this, &TMainForm::ControlNBPageChanged);
     connect(w_.LessonChB, &QCheckBox::toggled, this, &TMainForm::LessonChBClick);
+    connect(w_.LessonSB, &QToolButton::clicked, this, &TMainForm::LessonSBClick);
 
     connect(menu_.UserN, &QAction::triggered, this, &TMainForm::UserNClick);
+    connect(menu_.StatsN, &QAction::triggered, this, &TMainForm::StatsNClick);
     connect(menu_.MinimizeN, &QAction::triggered, this, &QWidget::showMinimized);
     connect(menu_.ExitN, &QAction::triggered, this, &QWidget::close);
     connect(menu_.LightClickN, &QAction::triggered, this, &TMainForm::LightClickNClick);
