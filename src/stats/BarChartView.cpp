@@ -5,14 +5,17 @@
 #include <QBarSet>
 #include <QChart>
 #include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
 #include <QValueAxis>
 #include <algorithm>
 
 namespace {
 
 const QColor InkColor(0x30, 0x30, 0x30);
-constexpr int MarkPrecision = 6;
-constexpr qreal MarkGap = 6; // pixels between a bar and its mark
+constexpr qreal MarkGap = 4;    // pixels between the end of a bar and its mark
+constexpr qreal LabelGap = 4;   // pixels between the axis line and a category label
+constexpr int LabelPixels = 11; // category labels, largest size
+constexpr int SmallestLabelPixels = 8;
 
 QFont ChartFont(int pixelSize, bool bold) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -21,17 +24,20 @@ QFont ChartFont(int pixelSize, bool bold) {
     return font;
 }
 
-// The mark text Qt Charts draws for a value.
-QString MarkText(double value) {
-    return QString::number(value, 'g', MarkPrecision);
+QGraphicsSimpleTextItem* TextItem(const QString& text, const QFont& font, QGraphicsItem* parent) {
+    auto* item = new QGraphicsSimpleTextItem(text, parent);
+    item->setFont(font);
+    item->setBrush(InkColor);
+    item->setZValue(100);
+    return item;
 }
 
 } // namespace
 
 BarChartView::BarChartView(QAbstractBarSeries* series, int setCount, Qt::Alignment categorySide,
-                           QWidget* parent)
+                           MarkFormat markFormat, QWidget* parent)
     : QChartView(parent), series_(series), categories_(new QBarCategoryAxis),
-      valueAxis_(new QValueAxis) {
+      valueAxis_(new QValueAxis), markFormat_(std::move(markFormat)), categorySide_(categorySide) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->hide();
@@ -44,19 +50,16 @@ BarChartView::BarChartView(QAbstractBarSeries* series, int setCount, Qt::Alignme
 
     for (int i = 0; i < setCount; ++i) {
         auto* set = new QBarSet(QString());
-        set->setLabelFont(ChartFont(11, true));
-        set->setLabelColor(InkColor);
         set->setPen(Qt::NoPen);
         series_->append(set);
         sets_.append(set);
     }
-    series_->setLabelsVisible(true);
-    series_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series_->setLabelsPrecision(MarkPrecision);
+    series_->setLabelsVisible(false);
     chart->addSeries(series_);
 
-    categories_->setLabelsFont(ChartFont(11, false));
-    categories_->setLabelsColor(InkColor);
+    // The axis keeps room for one line of labels, which it shows blank.
+    categories_->setLabelsFont(ChartFont(LabelPixels, false));
+    categories_->setLabelsColor(Qt::transparent);
     categories_->setGridLineVisible(false);
     categories_->setLinePen(QPen(QColor(0x90, 0x90, 0x90)));
     chart->addAxis(categories_, categorySide);
@@ -89,12 +92,21 @@ void BarChartView::SetBars(const QStringList& labels, const QList<int>& sets,
             column.append(sets.at(i) == s ? values.at(i) : 0.0);
         set->append(column);
     }
-    // A category axis takes every label once: equal labels get invisible marks apart.
-    QStringList distinct;
+    // A category axis takes every label once: its blank labels differ in invisible marks.
+    QStringList blanks;
     for (qsizetype i = 0; i < labels.size(); ++i)
-        distinct.append(labels.at(i) + QString(static_cast<int>(i), QChar(0x200B)));
+        blanks.append(QLatin1Char(' ') + QString(static_cast<int>(i), QChar(0x200B)));
     categories_->clear();
-    categories_->append(distinct);
+    categories_->append(blanks);
+
+    qDeleteAll(marks_);
+    marks_.clear();
+    qDeleteAll(labelItems_);
+    labelItems_.clear();
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        marks_.append(TextItem(markFormat_(values.at(i)), ChartFont(11, true), chart()));
+        labelItems_.append(TextItem(labels.at(i), ChartFont(LabelPixels, false), chart()));
+    }
     Fit();
 }
 
@@ -102,36 +114,109 @@ void BarChartView::Clear() {
     SetBars({}, {}, {});
 }
 
-bool BarChartView::UprightMarks() const {
-    return series_->labelsAngle() != 0;
+QStringList BarChartView::Marks() const {
+    QStringList texts;
+    for (const QGraphicsSimpleTextItem* mark : marks_)
+        texts.append(mark->text());
+    return texts;
+}
+
+QRectF BarChartView::PlotArea() const {
+    return chart()->plotArea();
+}
+
+QRectF BarChartView::MarkRect(int bar) const {
+    const QGraphicsSimpleTextItem* mark = marks_.at(bar);
+    return mark->mapRectToParent(mark->boundingRect());
+}
+
+QRectF BarChartView::LabelRect(int bar) const {
+    const QGraphicsSimpleTextItem* label = labelItems_.at(bar);
+    return label->mapRectToParent(label->boundingRect());
+}
+
+void BarChartView::FitCategoryLabels(qreal room) {
+    int pixels = LabelPixels;
+    for (; pixels > SmallestLabelPixels; --pixels) {
+        const QFontMetricsF metrics(ChartFont(pixels, false));
+        qreal widest = 0;
+        for (const QString& label : labels_)
+            widest = std::max(widest, metrics.horizontalAdvance(label));
+        if (widest + 4 <= room)
+            break;
+    }
+    for (QGraphicsSimpleTextItem* label : labelItems_)
+        label->setFont(ChartFont(pixels, false));
 }
 
 void BarChartView::Fit() {
-    const QRectF plot = chart()->plotArea();
-    if (values_.isEmpty() || plot.height() <= 0) {
-        valueAxis_->setRange(0, 1);
+    // Laying the chart out again calls here once more.
+    if (fitting_)
         return;
+    fitting_ = true;
+    const QRectF plot = chart()->plotArea();
+    const bool laidOut = !values_.isEmpty() && plot.height() > 0 && plot.width() > 0;
+    for (QList<QGraphicsSimpleTextItem*>* items : {&marks_, &labelItems_})
+        for (QGraphicsSimpleTextItem* item : *items)
+            item->setVisible(laidOut);
+    if (laidOut) {
+        FitCategoryLabels(plot.width() / values_.size());
+        PlaceMarks();
+        PlaceLabels();
+    } else {
+        valueAxis_->setRange(0, 1);
     }
-    const QFontMetricsF metrics(sets_.first()->labelFont());
-    qreal widest = 0;
-    for (double v : values_)
-        widest = std::max(widest, metrics.horizontalAdvance(MarkText(v)));
-    const qreal room = plot.width() / values_.size();
-    const bool upright = widest + 4 > room;
-    series_->setLabelsAngle(upright ? -90 : 0);
+    fitting_ = false;
+}
 
-    // The longest bars end early enough to leave their marks inside the plot: above the
+void BarChartView::PlaceMarks() {
+    const QRectF plot = chart()->plotArea();
+    const QFontMetricsF metrics(marks_.first()->font());
+    qreal widest = 0;
+    for (const QGraphicsSimpleTextItem* mark : marks_)
+        widest = std::max(widest, metrics.horizontalAdvance(mark->text()));
+    upright_ = widest + 4 > plot.width() / values_.size();
+    const qreal along = upright_ ? widest : metrics.height(); // the mark's extent along a bar
+
+    // The longest bars end early enough to leave their marks inside the plot: beyond the
     // tallest bar, and below the deepest one when a damaged file holds negative values.
     const double high = std::max(0.0, *std::max_element(values_.begin(), values_.end()));
     const double low = std::min(0.0, *std::min_element(values_.begin(), values_.end()));
     if (high == low) {
         valueAxis_->setRange(0, 1);
-        return;
+    } else {
+        const qreal headroom = along + 2 * MarkGap;
+        const int ends = (high > 0 ? 1 : 0) + (low < 0 ? 1 : 0);
+        const qreal barSpace = std::max(plot.height() - ends * headroom, plot.height() / 3);
+        const double extra = (plot.height() - barSpace) / ends * (high - low) / barSpace;
+        valueAxis_->setRange(low < 0 ? low - extra : 0, high > 0 ? high + extra : 0);
     }
-    const qreal headroom = (upright ? widest : metrics.height()) + 2 * MarkGap;
-    const int ends = (high > 0 ? 1 : 0) + (low < 0 ? 1 : 0);
-    const qreal barSpace = std::max(plot.height() - ends * headroom, plot.height() / 3);
-    const double perPixel = (high - low) / barSpace;
-    const double extra = (plot.height() - barSpace) / ends * perPixel;
-    valueAxis_->setRange(low < 0 ? low - extra : 0, high > 0 ? high + extra : 0);
+
+    for (qsizetype i = 0; i < marks_.size(); ++i) {
+        QGraphicsSimpleTextItem* mark = marks_[i];
+        const QPointF end = chart()->mapToPosition(QPointF(i, values_[i]), series_);
+        const qreal width = metrics.horizontalAdvance(mark->text());
+        const qreal height = metrics.height();
+        const bool below = values_[i] < 0;
+        // Turned a quarter to the left, the text runs upward from its origin.
+        mark->setRotation(upright_ ? -90 : 0);
+        if (upright_)
+            mark->setPos(end.x() - height / 2,
+                         below ? end.y() + MarkGap + width : end.y() - MarkGap);
+        else
+            mark->setPos(end.x() - width / 2,
+                         below ? end.y() + MarkGap : end.y() - MarkGap - height);
+    }
+}
+
+void BarChartView::PlaceLabels() {
+    const QRectF plot = chart()->plotArea();
+    const bool top = categorySide_ & Qt::AlignTop;
+    for (qsizetype i = 0; i < labelItems_.size(); ++i) {
+        QGraphicsSimpleTextItem* label = labelItems_[i];
+        const QRectF box = label->boundingRect();
+        const qreal x = chart()->mapToPosition(QPointF(i, 0), series_).x();
+        label->setPos(x - box.width() / 2,
+                      top ? plot.top() - LabelGap - box.height() : plot.bottom() + LabelGap);
+    }
 }

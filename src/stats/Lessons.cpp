@@ -6,6 +6,7 @@
 #include "data/DataFile.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
+#include "data/NumberFormat.h"
 #include "data/Settings.h"
 #include "data/Texts.h"
 
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStackedBarSeries>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -58,7 +60,17 @@ QToolButton* Button(QWidget* parent, const char* name) {
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setStyleSheet(QLatin1String(ButtonStyle));
+    button->setFixedHeight(22);
     return button;
+}
+
+int ListWidth(QListWidget* list, const QStringList& texts) {
+    list->ensurePolished();
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
 }
 
 // Selects a row without the list announcing it; the caller runs the handler itself.
@@ -87,8 +99,8 @@ TLessonsForm::TLessonsForm(Setup setup, QWidget* parent)
 
 void TLessonsForm::BuildControls() {
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(6, 6, 6, 4);
-    column->setSpacing(6);
+    column->setContentsMargins(6, 6, 6, 3);
+    column->setSpacing(5);
 
     Panel1 = Panel(this, "Panel1");
     auto* top = new QHBoxLayout(Panel1);
@@ -104,14 +116,19 @@ void TLessonsForm::BuildControls() {
     HistoryLB = List(Panel3, "HistoryLB");
     Panel2->layout()->addWidget(LessonLB);
     Panel3->layout()->addWidget(HistoryLB);
-    Panel2->setFixedWidth(142);
-    Panel3->setFixedWidth(128);
+    // Wide enough for the longest label and a date line beside a scroll bar.
+    QStringList texts;
+    for (const StatsLabel& label : StatsLabels::All())
+        texts.append(label.text);
+    Panel2->setFixedWidth(ListWidth(LessonLB, texts));
+    Panel3->setFixedWidth(ListWidth(HistoryLB, {QStringLiteral("00.00.0000 00:00:00")}));
     HistoryLB->viewport()->setMouseTracking(true);
     HistoryLB->viewport()->installEventFilter(this);
 
     Series1 = new QBarSeries;
     Series1->setBarWidth(0.6);
-    Chart1 = new BarChartView(Series1, 1, Qt::AlignTop, Panel1);
+    // The results as entered, the averages always with their one decimal.
+    Chart1 = new BarChartView(Series1, 1, Qt::AlignTop, FormatGeneral, Panel1);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->Set(0)->setColor(ColorToQColor(Series1Color));
     top->addWidget(Panel2);
@@ -123,7 +140,7 @@ void TLessonsForm::BuildControls() {
     bottom->setContentsMargins(0, 0, 0, 0);
     Series2 = new QStackedBarSeries;
     Series2->setBarWidth(0.5);
-    Chart2 = new BarChartView(Series2, 3, Qt::AlignBottom, Panel4);
+    Chart2 = new BarChartView(Series2, 3, Qt::AlignBottom, FormatOneDecimal, Panel4);
     Chart2->setObjectName(QStringLiteral("Chart2"));
     Chart2->Set(BeginningSet)->setColor(ColorToQColor(SeriesHistory::BeginningColor));
     Chart2->Set(AverageSet)->setColor(ColorToQColor(SeriesHistory::AverageColor));

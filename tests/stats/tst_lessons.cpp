@@ -115,6 +115,9 @@ private slots:
         QCOMPARE(form.Chart2->TitleLines(), QStringList{"график прогресса"});
         QCOMPARE(form.Chart2->Labels(), QStringList({"начало", ">>", "среднее"}));
         QCOMPARE(form.Chart2->Values(), QList<double>({23, 23, 23}));
+        // Results as entered, averages with their one decimal.
+        QCOMPARE(form.Chart1->Marks(), QStringList({"25", "24", "23", "22", "21"}));
+        QCOMPARE(form.Chart2->Marks(), QStringList({"23.0", "23.0", "23.0"}));
         QCOMPARE(ProgressColor(form, 0), QColor(0xFF, 0, 0));
         QCOMPARE(ProgressColor(form, 1), SeriesGreen);
         QCOMPARE(ProgressColor(form, 2), QColor(0, 0, 0xFF));
@@ -319,6 +322,34 @@ private slots:
         // A stored size below the minimum opens at the minimum.
         Settings::WriteLessonsSize(*f.ini, QSize(120, -5));
         QCOMPARE(TLessonsForm(f.setup()).size(), QSize(500, 300));
+    }
+
+    // At the smallest size no mark or label is cut off or runs into another.
+    void marksAndLabelsFitAtTheSmallestSize() {
+        for (int first : {31, 9995}) {
+            Folder f;
+            f.write("numbers5.db", Series(12, first));
+            TLessonsForm form(f.setup());
+            form.show();
+            QCOMPARE(form.size(), QSize(500, 300));
+            QTest::qWait(1);
+            QCOMPARE(form.Chart2->UprightMarks(), first > 1000);
+            for (BarChartView* chart : {form.Chart1, form.Chart2}) {
+                const int bars = static_cast<int>(chart->Values().size());
+                const QRectF plot = chart->PlotArea();
+                QVERIFY(plot.height() > 20);
+                for (int i = 0; i < bars; ++i) {
+                    QVERIFY2(plot.contains(chart->MarkRect(i)), qPrintable(chart->Marks()[i]));
+                    QVERIFY(chart->LabelRect(i).top() >= plot.bottom() ||
+                            chart->LabelRect(i).bottom() <= plot.top());
+                    QVERIFY(chart->LabelRect(i).width() <= plot.width() / bars);
+                    if (i + 1 < bars) {
+                        QVERIFY(!chart->MarkRect(i).intersects(chart->MarkRect(i + 1)));
+                        QVERIFY(!chart->LabelRect(i).intersects(chart->LabelRect(i + 1)));
+                    }
+                }
+            }
+        }
     }
 
     void helpOpensTheBookAt540() {
