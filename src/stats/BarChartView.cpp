@@ -81,7 +81,7 @@ void BarChartView::SetTitleLines(const QStringList& lines) {
 }
 
 void BarChartView::SetBars(const QStringList& labels, const QList<int>& sets,
-                           const QList<double>& values) {
+                           const QList<double>& values, const QStringList& marks) {
     labels_ = labels;
     values_ = values;
     for (int s = 0; s < sets_.size(); ++s) {
@@ -104,7 +104,8 @@ void BarChartView::SetBars(const QStringList& labels, const QList<int>& sets,
     qDeleteAll(labelItems_);
     labelItems_.clear();
     for (qsizetype i = 0; i < values.size(); ++i) {
-        marks_.append(TextItem(markFormat_(values.at(i)), ChartFont(11, true), chart()));
+        const QString mark = i < marks.size() ? marks.at(i) : markFormat_(values.at(i));
+        marks_.append(TextItem(mark, ChartFont(11, true), chart()));
         labelItems_.append(TextItem(labels.at(i), ChartFont(LabelPixels, false), chart()));
     }
     Fit();

@@ -34,8 +34,10 @@ public:
     void SetTitleLines(const QStringList& lines);
     const QStringList& TitleLines() const { return titleLines_; }
 
-    // Replaces the bars: the category label, the set and the value of each.
-    void SetBars(const QStringList& labels, const QList<int>& sets, const QList<double>& values);
+    // Replaces the bars: the category label, the set and the value of each, and the text of
+    // each value mark (the value in the chart's format when none are given).
+    void SetBars(const QStringList& labels, const QList<int>& sets, const QList<double>& values,
+                 const QStringList& marks = {});
     void Clear();
     // The category labels as given (equal labels are allowed).
     const QStringList& Labels() const { return labels_; }

@@ -127,7 +127,7 @@ void TLessonsForm::BuildControls() {
 
     Series1 = new QBarSeries;
     Series1->setBarWidth(0.6);
-    // The results as entered, the averages always with their one decimal.
+    // The results are marked as they were shown, the averages always with one decimal.
     Chart1 = new BarChartView(Series1, 1, Qt::AlignTop, FormatGeneral, Panel1);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->Set(0)->setColor(ColorToQColor(Series1Color));
@@ -337,8 +337,11 @@ void TLessonsForm::HistoryLBClick() {
         ReportDamaged(path);
         return;
     }
+    QStringList shown;
+    for (const QString& result : record->results.mid(0, StatsStore::RunsPerSeries))
+        shown.append(result.trimmed());
     Chart1->SetBars({"1", "2", "3", "4", "5"}, {0, 0, 0, 0, 0},
-                    QList<double>(values.begin(), values.end()));
+                    QList<double>(values.begin(), values.end()), shown);
     Chart1->SetTitleLines(
         SeriesHistory::SeriesTitle(values, StatsLabels::IsScore(LessonLB->currentItem()->text())));
 }

@@ -95,7 +95,7 @@ class TestLessons : public QObject {
 private slots:
     void oneSeriesShowsItsResultsAndThreeEqualBars() {
         Folder f;
-        f.write("shulte5.db", {{"07.03.2024 14:05:09", "25.0/24.0/23.0/22.0/21.0"}});
+        f.write("shulte5.db", {{"07.03.2024 14:05:09", "25.0/24.0/23/22.0/ 21.0"}});
         TLessonsForm form(f.setup());
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Статистика серий [Anna]"));
@@ -115,8 +115,8 @@ private slots:
         QCOMPARE(form.Chart2->TitleLines(), QStringList{"график прогресса"});
         QCOMPARE(form.Chart2->Labels(), QStringList({"начало", ">>", "среднее"}));
         QCOMPARE(form.Chart2->Values(), QList<double>({23, 23, 23}));
-        // Results as entered, averages with their one decimal.
-        QCOMPARE(form.Chart1->Marks(), QStringList({"25", "24", "23", "22", "21"}));
+        // Results as they were shown, averages with their one decimal.
+        QCOMPARE(form.Chart1->Marks(), QStringList({"25.0", "24.0", "23", "22.0", "21.0"}));
         QCOMPARE(form.Chart2->Marks(), QStringList({"23.0", "23.0", "23.0"}));
         QCOMPARE(ProgressColor(form, 0), QColor(0xFF, 0, 0));
         QCOMPARE(ProgressColor(form, 1), SeriesGreen);
