@@ -125,35 +125,6 @@ private slots:
         QCOMPARE(whole.dates, QStringList{"03.01.2024"});
     }
 
-    void oneSeriesGivesThreeEqualBars() {
-        const QList<Bar> bars = SeriesHistory::ProgressBars({23.4}, false);
-        QCOMPARE(Labels(bars), QStringList({"начало", ">>", "среднее"}));
-        QCOMPARE(Values(bars), QList<double>({23.4, 23.4, 23.4}));
-        QCOMPARE(bars[0].kind, Kind::Beginning);
-        QCOMPARE(bars[1].kind, Kind::Recent);
-        QCOMPARE(bars[1].record, 0);
-        QCOMPARE(bars[2].kind, Kind::Average);
-        QVERIFY(SeriesHistory::ProgressBars({}, false).isEmpty());
-    }
-
-    void twelveSeriesShowTheTenNewestOldestFirst() {
-        // Newest first: 31, 32, ... 42.
-        QList<double> averages;
-        for (int i = 0; i < 12; ++i)
-            averages.append(31 + i);
-        const QList<Bar> bars = SeriesHistory::ProgressBars(averages, false);
-        QCOMPARE(bars.size(), 12);
-        QCOMPARE(bars.first().value, 40.0); // the smallest of 40, 41, 42
-        QList<double> recent;
-        for (int i = 1; i <= 10; ++i) {
-            QCOMPARE(bars[i].label, QStringLiteral(">>"));
-            QCOMPARE(bars[i].record, 10 - i);
-            recent.append(bars[i].value);
-        }
-        QCOMPARE(recent, QList<double>({40, 39, 38, 37, 36, 35, 34, 33, 32, 31}));
-        QCOMPARE(bars.last().value, 36.5); // all twelve, not only the ten shown
-    }
-
     void beginningIsTheBestOfTheThreeOldest() {
         const QList<double> averages = {90, 10, 30, 50, 40};
         QCOMPARE(SeriesHistory::Beginning(averages, true), 50.0);
