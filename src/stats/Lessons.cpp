@@ -292,7 +292,8 @@ void TLessonsForm::LessonLBClick() {
                                             StatsLabels::IsScore(LessonLB->currentItem()->text()));
     ShowProgress();
     Select(HistoryLB, HistoryLB->count() > 0 ? 0 : -1);
-    HistoryLBClick();
+    // The newest series, from the records just read.
+    ShowSeries(*records, path);
 }
 
 void TLessonsForm::ShowProgress() {
@@ -314,21 +315,25 @@ void TLessonsForm::ShowProgress() {
 }
 
 void TLessonsForm::HistoryLBClick() {
-    const int row = HistoryLB->currentRow();
-    if (LessonLB->currentRow() < 0 || row < 0)
+    if (LessonLB->currentRow() < 0 || HistoryLB->currentRow() < 0)
         return;
-    const QString date = HistoryLB->item(row)->text();
     Chart1->Clear();
     Chart1->SetTitleLines({});
     QString path;
-    const std::optional<QList<StatsStore::Record>> records = ReadSelected(path);
-    if (!records)
+    if (const std::optional<QList<StatsStore::Record>> records = ReadSelected(path))
+        ShowSeries(*records, path);
+}
+
+void TLessonsForm::ShowSeries(const QList<StatsStore::Record>& records, const QString& path) {
+    const int row = HistoryLB->currentRow();
+    if (row < 0)
         return;
+    const QString date = HistoryLB->item(row)->text();
     // Equal date lines: the first, newest, record is shown.
     const auto record =
-        std::find_if(records->begin(), records->end(),
+        std::find_if(records.begin(), records.end(),
                      [&](const StatsStore::Record& r) { return r.dateTime == date; });
-    if (record == records->end())
+    if (record == records.end())
         return;
     std::array<double, StatsStore::RunsPerSeries> values{};
     try {

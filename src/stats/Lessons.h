@@ -87,6 +87,8 @@ private:
     // The records of the selected label's file; a file that cannot be read is reported.
     std::optional<QList<StatsStore::Record>> ReadSelected(QString& path) const;
     void ShowProgress();
+    // Charts the series selected in the date list from the records of the file at `path`.
+    void ShowSeries(const QList<StatsStore::Record>& records, const QString& path);
     void ReportDamaged(const QString& path) const;
 
     Setup setup_;
