@@ -31,8 +31,8 @@ void WriteSeries(const QTemporaryDir& dir, int count) {
 void BM_StatsWindowOpen1000(benchmark::State& state) {
     QTemporaryDir dir;
     WriteSeries(dir, 1000);
-    const TLessonsForm::Setup setup{dir.path() + QLatin1Char('/'), QStringLiteral("Anna"),
-                                    nullptr, 0, 0, {}};
+    const TLessonsForm::Setup setup{
+        dir.path() + QLatin1Char('/'), QStringLiteral("Anna"), nullptr, 0, 0, {}};
     for (auto _ : state) {
         auto form = std::make_unique<TLessonsForm>(setup);
         form->show();
