@@ -61,6 +61,10 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
     preview_ = std::make_unique<StartButtonPreview>(*cycle_);
     ladder_ = std::make_unique<LadderFlow>(*this);
     cycle_->SetLadderHooks(ladder_.get());
+    series_ = std::make_unique<SeriesFlow>(
+        SeriesFlow::Context{this, *cycle_, w_, programDir_, [this] { return CurrentUser; },
+                            [this] { return settingsFile_.get(); }});
+    cycle_->SetSeriesHooks(series_.get());
     FormCreate();
 }
 
@@ -68,6 +72,7 @@ TMainForm::~TMainForm() {
     // The controls outlive this part of the window: nothing of theirs may call back into it.
     cycle_->TimerOff();
     cycle_->SetLadderHooks(nullptr);
+    cycle_->SetSeriesHooks(nullptr);
     w_.ControlNB->disconnect(this);
     w_.TabSwitchCB->disconnect(this);
     w_.LessonChB->disconnect(this);
@@ -168,9 +173,11 @@ void TMainForm::ConnectEvents() {
     connect(w_.TabSwitchCB, &QComboBox::activated, this, &TMainForm::TabSwitchCBCloseUp);
     connect(w_.ControlNB, &QStackedWidget::currentChanged, this, &TMainForm::ControlNBPageChanged);
     connect(w_.LessonChB, &QCheckBox::toggled, this, &TMainForm::LessonChBClick);
+    connect(w_.LessonSB, &QToolButton::clicked, this, &TMainForm::LessonSBClick);
 
     connect(menu_.UserN, &QAction::triggered, this, &TMainForm::UserNClick);
     connect(menu_.N1, &QAction::triggered, this, &TMainForm::N1Click);
+    connect(menu_.StatsN, &QAction::triggered, this, &TMainForm::StatsNClick);
     connect(menu_.MinimizeN, &QAction::triggered, this, &QWidget::showMinimized);
     connect(menu_.ExitN, &QAction::triggered, this, &QWidget::close);
     connect(menu_.LightClickN, &QAction::triggered, this, &TMainForm::LightClickNClick);

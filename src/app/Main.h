@@ -4,6 +4,7 @@
 #include "MainMenu.h"
 #include "MainWidgets.h"
 #include "RunCycle.h"
+#include "SeriesFlow.h"
 #include "data/Settings.h"
 
 #include <QMainWindow>
@@ -41,6 +42,7 @@ public:
     MainWidgets& Widgets() { return w_; }
     MainMenu& Menu() { return menu_; }
     RunCycle& Cycle() { return *cycle_; }
+    SeriesFlow& Series() { return *series_; }
     HelpPanel& Help() { return help_; }
     RecordPanel& Records() { return *recordPanel_; }
     Settings& Looks() { return looks_; }
@@ -58,6 +60,10 @@ public:
     void ControlNBPageChanged();
     // The series box changed, also by code: panel and exercise list colours, the table.
     void LessonChBClick();
+    // The switch "Одиночные"/"Серии" toggles series mode.
+    void LessonSBClick() { w_.SetSeriesMode(!w_.SeriesMode()); }
+    // The statistics window.
+    void StatsNClick() { series_->ShowStatistics(); }
 
     // Run cycle entries, under the names the program gives them.
     void ShulteStartSBClick() { cycle_->ShulteStartSBClick(); }
@@ -120,6 +126,7 @@ private:
     HelpPanel help_;
     std::unique_ptr<RunCycle> cycle_;
     std::unique_ptr<LadderFlow> ladder_;
+    std::unique_ptr<SeriesFlow> series_;
     std::unique_ptr<StartButtonPreview> preview_;
     std::unique_ptr<RecordPanel> recordPanel_;
     bool terminateRequested_ = false;

@@ -71,8 +71,8 @@ MainMenu MainMenu::Build(QMainWindow* window) {
     m.N1 = AddItem(m.LevelNameN, "N1");
     m.N1->setText(T(Tx::MenuLadder));
 
-    // Their windows come with the statistics, settings and editor.
-    for (QAction* later : {m.StatsN, m.SettingsN, m.NumbersNetN, m.GipnoN})
+    // Their windows come with the settings and the editor.
+    for (QAction* later : {m.SettingsN, m.NumbersNetN, m.GipnoN})
         later->setEnabled(false);
     return m;
 }

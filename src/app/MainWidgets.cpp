@@ -64,8 +64,6 @@ void BuildTopBar(MainWidgets& w, QWidget* central) {
     w.LessonSB->setText(T(Tx::SingleRuns));
     w.LessonSB->setFixedHeight(28);
     w.LessonSB->setFocusPolicy(Qt::NoFocus);
-    // Series mode needs its countdown window and the statistics store.
-    w.LessonSB->setEnabled(false);
     bar->addWidget(w.LessonSB);
 
     w.LessonChB = new QCheckBox(w.BaseButtonP);

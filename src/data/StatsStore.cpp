@@ -58,14 +58,15 @@ void StatsStore::Append(const QString& user, int exerciseIndex, int mode, const 
         stored.append(StoredResult(result));
 
     const QString path = FilePath(user, exerciseIndex, mode);
-    QStringList lines;
+    // The older content is kept as bytes, not as lines: a damaged file may hold a zero byte
+    // or odd line ends, and nothing below the new record may be lost or changed.
+    QByteArray older;
     if (QFileInfo::exists(path)) {
         DecryptFile(path, ScratchPath());
-        lines = LoadLinesFile(ScratchPath());
+        older = LoadFileBytes(ScratchPath());
     }
-    lines.prepend(stored.join(QLatin1Char('/')));
-    lines.prepend(FormatDateTime(finished));
-    SaveLinesFile(ScratchPath(), lines);
+    const QStringList record = {FormatDateTime(finished), stored.join(QLatin1Char('/'))};
+    SaveFileBytes(ScratchPath(), WriteLines(record) + older);
     EncryptFile(ScratchPath(), path);
 }
 

@@ -32,7 +32,8 @@ public:
     QString FilePath(const QString& user, int exerciseIndex, int mode) const;
     bool Exists(const QString& user, int exerciseIndex, int mode) const;
 
-    // Adds one series at the top of the file (creating it). Exactly five results are
+    // Adds one series at the top of the file (creating it); every byte of the older
+    // content stays below it unchanged, even in a damaged file. Exactly five results are
     // expected (std::invalid_argument otherwise). A missing statistics folder throws
     // OxelError naming the file; nothing is written then.
     void Append(const QString& user, int exerciseIndex, int mode, const QDateTime& finished,

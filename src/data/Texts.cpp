@@ -145,6 +145,9 @@ constexpr Pair table[] = {
     {Tx::TotalTime, "", "Общее время"},
     {Tx::TotalPoints, "", "Всего очков"},
     {Tx::Close, "", "Закрыть"},
+    {Tx::HelpButton, "", "Справка"},
+    {Tx::StatsFileDamaged, "The statistics file is damaged; not every series could be read:\n%1",
+     "Файл статистики повреждён, прочитаны не все серии:\n%1"},
 
     {Tx::Font, "", "Шрифт"},
     {Tx::BgColour, "", "Цвет фона"},

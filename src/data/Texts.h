@@ -41,6 +41,7 @@ enum class Tx {
     LessonBadExercise, LessonBadMode,
     // statistics window
     ProgressChart, Beginning, Average, AverageValue, TotalTime, TotalPoints, Close,
+    HelpButton, StatsFileDamaged,
     // settings window and number editor
     Font, BgColour, GridColour, PointColour, RestoreDefaults, TargetColours,
     Font1ColourFixed,

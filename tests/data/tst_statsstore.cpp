@@ -47,6 +47,7 @@ private slots:
     void valuesThrowOnDamagedResults();
     void oddFileLacksLastResults();
     void garbageStaysBelowNewRecord();
+    void appendKeepsEveryByteAfterAZeroByte();
     void missingFileHasNoRecords();
 };
 
@@ -195,6 +196,25 @@ void TestStatsStore::garbageStaysBelowNewRecord() {
         QCOMPARE(after[i + 1].results, before[i].results);
         QCOMPARE(after[i + 1].complete, before[i].complete);
     }
+}
+
+void TestStatsStore::appendKeepsEveryByteAfterAZeroByte() {
+    Store s;
+    QByteArray older("01.01.2024 10:00:00\r\n1/2/3/4/5\r\n");
+    older.append('\0');
+    older.append("02.01.2024\r\n6/7/8/9/10\rlone end\n\xff\x01 no line end");
+    const QString path = s.folder.file("users/AnnaDB/shulte6.db");
+    WriteBytes(path, ReferenceCipher(older, true));
+    s.stats.Append("Anna", 0, 6, Finished, Series1);
+    QCOMPARE(ReferenceCipher(ReadBytes(path), false),
+             "07.03.2024 14:05:09\r\n23.4/21.9/22.0/20.7/19.8\r\n" + older);
+    s.stats.Append("Anna", 0, 6, Finished.addDays(1), Series2);
+    const QByteArray plain = ReferenceCipher(ReadBytes(path), false);
+    QVERIFY(plain.endsWith(older));
+    QCOMPARE(plain.size(), 47 + 45 + older.size());
+    const QList<StatsStore::Record> records = s.stats.ReadRecords("Anna", 0, 6);
+    QCOMPARE(records.size(), 3);
+    QCOMPARE(records[2].results, QStringList({"1", "2", "3", "4", "5"}));
 }
 
 void TestStatsStore::missingFileHasNoRecords() {

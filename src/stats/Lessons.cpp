@@ -1,0 +1,393 @@
+#include "Lessons.h"
+
+#include "BarChartView.h"
+#include "StatsLabels.h"
+#include "board/ColorRef.h"
+#include "data/DataFile.h"
+#include "data/Dialogs.h"
+#include "data/Errors.h"
+#include "data/NumberFormat.h"
+#include "data/Settings.h"
+#include "data/Texts.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QDir>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStackedBarSeries>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr quint32 Series1Color = 0xC08000;
+
+const char* const ListStyle =
+    "QListWidget { background: #FFFBF0; color: black; font-family: 'Liberation Sans';"
+    " font-size: 12px; border: 1px solid #8A8A8A; }"
+    "QListWidget::item:selected { background: #0A246A; color: white; }";
+
+const char* const ButtonStyle =
+    "QToolButton { font-family: 'Liberation Sans'; font-size: 12px; color: black;"
+    " padding: 2px 14px; }"
+    "QToolButton:hover { border: 1px solid; border-color: white #808080 #808080 white; }"
+    "QToolButton:pressed { border-color: #808080 white white #808080; }";
+
+QFrame* Panel(QWidget* parent, const char* name) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+QListWidget* List(QWidget* parent, const char* name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setStyleSheet(QLatin1String(ListStyle));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QToolButton* Button(QWidget* parent, const char* name) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoRaise(true);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setStyleSheet(QLatin1String(ButtonStyle));
+    button->setFixedHeight(22);
+    return button;
+}
+
+int ListWidth(QListWidget* list, const QStringList& texts) {
+    list->ensurePolished();
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+}
+
+// Selects a row without the list announcing it; the caller runs the handler itself.
+void Select(QListWidget* list, int row) {
+    const QSignalBlocker quiet(list);
+    list->setCurrentRow(row);
+}
+
+} // namespace
+
+TLessonsForm::TLessonsForm(Setup setup, QWidget* parent)
+    : QDialog(parent), setup_(std::move(setup)), store_(setup_.programDir) {
+    setObjectName(QStringLiteral("LessonsForm"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setSizeGripEnabled(true);
+    setMinimumSize(MinWidth, MinHeight);
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(0xD4, 0xD4, 0xD4));
+    setPalette(silver);
+    setAutoFillBackground(true);
+    BuildControls();
+    ApplyStoredSize();
+}
+
+void TLessonsForm::BuildControls() {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 6, 6, 3);
+    column->setSpacing(5);
+
+    Panel1 = Panel(this, "Panel1");
+    auto* top = new QHBoxLayout(Panel1);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setSpacing(6);
+    Panel2 = Panel(Panel1, "Panel2");
+    Panel3 = Panel(Panel1, "Panel3");
+    for (QFrame* panel : {Panel2, Panel3}) {
+        auto* inside = new QVBoxLayout(panel);
+        inside->setContentsMargins(0, 0, 0, 0);
+    }
+    LessonLB = List(Panel2, "LessonLB");
+    HistoryLB = List(Panel3, "HistoryLB");
+    Panel2->layout()->addWidget(LessonLB);
+    Panel3->layout()->addWidget(HistoryLB);
+    // Wide enough for the longest label and a date line beside a scroll bar.
+    QStringList texts;
+    for (const StatsLabel& label : StatsLabels::All())
+        texts.append(label.text);
+    Panel2->setFixedWidth(ListWidth(LessonLB, texts));
+    Panel3->setFixedWidth(ListWidth(HistoryLB, {QStringLiteral("00.00.0000 00:00:00")}));
+    HistoryLB->viewport()->setMouseTracking(true);
+    HistoryLB->viewport()->installEventFilter(this);
+
+    Series1 = new QBarSeries;
+    Series1->setBarWidth(0.6);
+    // The results are marked as they were shown, the averages always with one decimal.
+    Chart1 = new BarChartView(Series1, 1, Qt::AlignTop, FormatGeneral, Panel1);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->Set(0)->setColor(ColorToQColor(Series1Color));
+    top->addWidget(Panel2);
+    top->addWidget(Panel3);
+    top->addWidget(Chart1, 1);
+
+    Panel4 = Panel(this, "Panel4");
+    auto* bottom = new QVBoxLayout(Panel4);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    Series2 = new QStackedBarSeries;
+    Series2->setBarWidth(0.5);
+    Chart2 = new BarChartView(Series2, 3, Qt::AlignBottom, FormatOneDecimal, Panel4);
+    Chart2->setObjectName(QStringLiteral("Chart2"));
+    Chart2->Set(BeginningSet)->setColor(ColorToQColor(SeriesHistory::BeginningColor));
+    Chart2->Set(AverageSet)->setColor(ColorToQColor(SeriesHistory::AverageColor));
+    Chart2->Set(RecentSet)->setSelectedColor(ColorToQColor(SeriesHistory::SelectedColor));
+    Chart2->SetTitleLines({T(Tx::ProgressChart)});
+    bottom->addWidget(Chart2);
+
+    Panel5 = Panel(this, "Panel5");
+    auto* buttons = new QHBoxLayout(Panel5);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    SpeedButton1 = Button(Panel5, "SpeedButton1");
+    CloseSB = Button(Panel5, "CloseSB");
+    buttons->addWidget(SpeedButton1);
+    buttons->addStretch(1);
+    buttons->addWidget(CloseSB);
+    buttons->addSpacing(14); // clear of the size grip
+
+    column->addWidget(Panel1, 1);
+    column->addWidget(Panel4, 1);
+    column->addWidget(Panel5);
+
+    connect(LessonLB, &QListWidget::currentRowChanged, this, &TLessonsForm::LessonLBClick);
+    connect(HistoryLB, &QListWidget::currentRowChanged, this, &TLessonsForm::HistoryLBClick);
+    connect(CloseSB, &QToolButton::clicked, this, &TLessonsForm::CloseSBClick);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TLessonsForm::SpeedButton1Click);
+}
+
+void TLessonsForm::ApplyStoredSize() {
+    QSize size(MinWidth, MinHeight);
+    if (setup_.settingsFile) {
+        try {
+            size = Settings::ReadLessonsSize(*setup_.settingsFile);
+        } catch (const OxelError&) {
+            // A damaged store gives the design size; it was reported at start-up.
+        }
+    }
+    // A stored size that no longer fits (another screen, a damaged entry) is brought back
+    // within the minimum and the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize largest = screen ? screen->availableSize() : QSize(1920, 1080);
+    resize(std::clamp(size.width(), MinWidth, std::max(MinWidth, largest.width())),
+           std::clamp(size.height(), MinHeight, std::max(MinHeight, largest.height())));
+}
+
+void TLessonsForm::Execute(Setup setup, QWidget* parent) {
+    TLessonsForm form(std::move(setup), parent);
+    form.exec();
+}
+
+void TLessonsForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous() && !shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TLessonsForm::FormShow() {
+    setWindowTitle(T(Tx::MenuStats) + QStringLiteral(" [") + setup_.currentUser + QLatin1Char(']'));
+    CloseSB->setText(T(Tx::Close));
+    SpeedButton1->setText(T(Tx::HelpButton));
+    LessonRefresh();
+    const QString seriesLabel = setup_.seriesExercise != 0
+                                    ? StatsLabels::Of(setup_.seriesExercise - 1, setup_.seriesMode)
+                                    : QString();
+    if (LessonLB->count() > 0) {
+        QStringList labels;
+        for (int i = 0; i < LessonLB->count(); ++i)
+            labels.append(LessonLB->item(i)->text());
+        StatsLabels::Sort(labels);
+        const QSignalBlocker quiet(LessonLB);
+        LessonLB->clear();
+        LessonLB->addItems(labels);
+    }
+    // During a series the label of that series is chosen, or none when it has no file yet.
+    if (setup_.seriesExercise != 0) {
+        const QList<QListWidgetItem*> found = LessonLB->findItems(seriesLabel, Qt::MatchExactly);
+        Select(LessonLB, found.isEmpty() ? -1 : LessonLB->row(found.first()));
+        LessonLBClick();
+        Select(HistoryLB, HistoryLB->count() > 0 ? 0 : -1);
+        HistoryLBClick();
+    } else if (LessonLB->count() > 0) {
+        Select(LessonLB, 0);
+        LessonLBClick();
+    }
+}
+
+void TLessonsForm::LessonRefresh() {
+    Chart1->Clear();
+    Chart1->SetTitleLines({});
+    {
+        const QSignalBlocker quietLabels(LessonLB);
+        const QSignalBlocker quietDates(HistoryLB);
+        LessonLB->clear();
+        HistoryLB->clear();
+    }
+    for (const StatsLabel& label : StatsLabels::All())
+        if (store_.Exists(setup_.currentUser, label.exercise, label.mode))
+            LessonLB->insertItem(0, label.text);
+}
+
+QString TLessonsForm::GetFileStat(const QListWidget* list) const {
+    const QListWidgetItem* item = list->currentItem();
+    if (!item || list->currentRow() < 0)
+        return {};
+    const std::optional<StatsLabel> label = StatsLabels::Find(item->text());
+    return label ? store_.FilePath(setup_.currentUser, label->exercise, label->mode) : QString();
+}
+
+std::optional<QList<StatsStore::Record>> TLessonsForm::ReadSelected(QString& path) const {
+    path = GetFileStat(LessonLB);
+    if (path.isEmpty())
+        return std::nullopt;
+    const StatsLabel label = *StatsLabels::Find(LessonLB->currentItem()->text());
+    try {
+        return store_.ReadRecords(setup_.currentUser, label.exercise, label.mode);
+    } catch (const OxelError& e) {
+        ShowError(e.text());
+        return std::nullopt;
+    }
+}
+
+void TLessonsForm::ReportDamaged(const QString& path) const {
+    ShowError(T(Tx::StatsFileDamaged).arg(QDir::toNativeSeparators(path)));
+}
+
+void TLessonsForm::LessonLBClick() {
+    {
+        const QSignalBlocker quiet(HistoryLB);
+        HistoryLB->clear();
+    }
+    Chart1->Clear();
+    Chart1->SetTitleLines({});
+    // The progress of the label shown before must not stand beside another label's dates.
+    progress_.clear();
+    Chart2->Clear();
+
+    QString path;
+    const std::optional<QList<StatsStore::Record>> records = ReadSelected(path);
+    if (!records)
+        return;
+    const SeriesHistory::Reading reading = SeriesHistory::Read(*records);
+    HistoryLB->addItems(reading.dates);
+    if (reading.damaged) {
+        ReportDamaged(path);
+        return;
+    }
+    progress_ = SeriesHistory::ProgressBars(reading.averages,
+                                            StatsLabels::IsScore(LessonLB->currentItem()->text()));
+    ShowProgress();
+    Select(HistoryLB, HistoryLB->count() > 0 ? 0 : -1);
+    // The newest series, from the records just read.
+    ShowSeries(*records, path);
+}
+
+void TLessonsForm::ShowProgress() {
+    QStringList labels;
+    QList<int> sets;
+    QList<double> values;
+    for (const SeriesHistory::Bar& bar : progress_) {
+        labels.append(bar.label);
+        values.append(bar.value);
+        sets.append(bar.kind == SeriesHistory::BarKind::Beginning ? BeginningSet
+                    : bar.kind == SeriesHistory::BarKind::Recent  ? RecentSet
+                                                                  : AverageSet);
+    }
+    QBarSet* recent = Chart2->Set(RecentSet);
+    recent->deselectAllBars();
+    recent->setColor(ColorToQColor(SeriesHistory::SeriesColor));
+    Chart2->SetTitleLines({T(Tx::ProgressChart)});
+    Chart2->SetBars(labels, sets, values);
+}
+
+void TLessonsForm::HistoryLBClick() {
+    if (LessonLB->currentRow() < 0 || HistoryLB->currentRow() < 0)
+        return;
+    Chart1->Clear();
+    Chart1->SetTitleLines({});
+    QString path;
+    if (const std::optional<QList<StatsStore::Record>> records = ReadSelected(path))
+        ShowSeries(*records, path);
+}
+
+void TLessonsForm::ShowSeries(const QList<StatsStore::Record>& records, const QString& path) {
+    const int row = HistoryLB->currentRow();
+    if (row < 0)
+        return;
+    const QString date = HistoryLB->item(row)->text();
+    // Equal date lines: the first, newest, record is shown.
+    const auto record =
+        std::find_if(records.begin(), records.end(),
+                     [&](const StatsStore::Record& r) { return r.dateTime == date; });
+    if (record == records.end())
+        return;
+    std::array<double, StatsStore::RunsPerSeries> values{};
+    try {
+        values = record->Values();
+    } catch (const OxelError&) {
+        ReportDamaged(path);
+        return;
+    }
+    QStringList shown;
+    for (const QString& result : record->results.mid(0, StatsStore::RunsPerSeries))
+        shown.append(result.trimmed());
+    Chart1->SetBars({"1", "2", "3", "4", "5"}, {0, 0, 0, 0, 0},
+                    QList<double>(values.begin(), values.end()), shown);
+    Chart1->SetTitleLines(
+        SeriesHistory::SeriesTitle(values, StatsLabels::IsScore(LessonLB->currentItem()->text())));
+}
+
+void TLessonsForm::HistoryLBMouseMove() {
+    if (progress_.isEmpty())
+        return;
+    QBarSet* recent = Chart2->Set(RecentSet);
+    recent->setColor(ColorToQColor(SeriesHistory::HoverColor));
+    recent->deselectAllBars();
+    const int bar = SeriesHistory::SelectedBar(progress_, HistoryLB->currentRow());
+    if (bar >= 0)
+        recent->selectBar(bar);
+}
+
+bool TLessonsForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == HistoryLB->viewport() && event->type() == QEvent::MouseMove)
+        HistoryLBMouseMove();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TLessonsForm::CloseSBClick() {
+    close();
+}
+
+void TLessonsForm::SpeedButton1Click() {
+    if (setup_.showHelp)
+        setup_.showHelp(HelpContext);
+}
+
+void TLessonsForm::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TLessonsForm::FormClose() {
+    if (!setup_.settingsFile)
+        return;
+    try {
+        Settings::WriteLessonsSize(*setup_.settingsFile, size());
+    } catch (const OxelError& e) {
+        ShowError(e.text());
+    }
+}

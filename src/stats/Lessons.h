@@ -1,0 +1,98 @@
+#pragma once
+
+#include "SeriesHistory.h"
+
+#include <QDialog>
+#include <functional>
+
+class BarChartView;
+class QBarSeries;
+class QFrame;
+class QListWidget;
+class QStackedBarSeries;
+class QToolButton;
+class TDataFile;
+
+// The statistics window: the exercise-and-mode labels that have a statistics file, the date
+// lines of the series of the chosen label, a bar chart of the five results of the chosen
+// series with their total and average, and the progress chart that sets the first series
+// against the ten newest and the overall average. It only reads the statistics files.
+class TLessonsForm : public QDialog {
+    Q_OBJECT
+public:
+    struct Setup {
+        QString programDir;
+        QString currentUser;
+        // Where the window size is kept; without one the size is neither read nor kept.
+        TDataFile* settingsFile = nullptr;
+        // `SeriesExercise`: the exercise index + 1 of the series just finished or running,
+        // whose label and newest series are preselected; 0 for none.
+        int seriesExercise = 0;
+        // The mode of that exercise.
+        int seriesMode = 0;
+        // Opens the help book at a context number.
+        std::function<void(int)> showHelp;
+    };
+
+    static constexpr int HelpContext = 540;
+    static constexpr int MinWidth = 500;
+    static constexpr int MinHeight = 300;
+
+    explicit TLessonsForm(Setup setup, QWidget* parent = nullptr);
+    // Creates the window, shows it modally and frees it.
+    static void Execute(Setup setup, QWidget* parent);
+
+    QFrame* Panel1 = nullptr; // the lists and the series chart
+    QFrame* Panel2 = nullptr; // the labels
+    QFrame* Panel3 = nullptr; // the dates
+    QFrame* Panel4 = nullptr; // the progress chart
+    QFrame* Panel5 = nullptr; // the buttons
+    QListWidget* LessonLB = nullptr;
+    QListWidget* HistoryLB = nullptr;
+    BarChartView* Chart1 = nullptr;
+    QBarSeries* Series1 = nullptr;
+    BarChartView* Chart2 = nullptr;
+    QStackedBarSeries* Series2 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* CloseSB = nullptr;
+
+    // The sets of `Series2`, one per kind of bar.
+    enum ProgressSet { BeginningSet, RecentSet, AverageSet };
+
+    void FormShow();
+    void LessonRefresh();
+    // The statistics file of the label selected in the list; empty when none is selected
+    // or the text is no label.
+    QString GetFileStat(const QListWidget* list) const;
+    void LessonLBClick();
+    void HistoryLBClick();
+    void HistoryLBMouseMove();
+    void CloseSBClick();
+    void SpeedButton1Click();
+    void FormClose();
+
+    // The bars of the progress chart as built for the selected label.
+    const QList<SeriesHistory::Bar>& ProgressBars() const { return progress_; }
+
+public slots:
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void ApplyStoredSize();
+    // The records of the selected label's file; a file that cannot be read is reported.
+    std::optional<QList<StatsStore::Record>> ReadSelected(QString& path) const;
+    void ShowProgress();
+    // Charts the series selected in the date list from the records of the file at `path`.
+    void ShowSeries(const QList<StatsStore::Record>& records, const QString& path);
+    void ReportDamaged(const QString& path) const;
+
+    Setup setup_;
+    StatsStore store_;
+    QList<SeriesHistory::Bar> progress_;
+    bool shown_ = false;
+};
