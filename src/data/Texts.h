@@ -25,6 +25,7 @@ enum class Tx {
     HelpCaption, HelpBack, HelpForward, HelpContents, HelpFileMissing,
     // targets
     TargetsWord, OneHit, BeginGame, RunOut, HitWord, MissWord, NoPressWord,
+    LivesHint, CountsHint, AvgReactionHint, LastReactionHint,
     // best-results table
     BestResults, NumberSign, NameHead, ResultHead, DateHead,
     // sign-in

@@ -17,6 +17,8 @@ void ExerciseLogic::ApplyLook() {}
 
 void ExerciseLogic::Rearrange() {}
 
+void ExerciseLogic::StopOwnTimers() {}
+
 void ExerciseLogic::Abandon() {}
 
 void ExerciseLogic::RunShown() {}

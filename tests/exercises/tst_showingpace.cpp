@@ -1,0 +1,118 @@
+#include "TestSupport.h"
+#include "exercises/ShowingPace.h"
+
+#include <QtTest>
+
+class TestShowingPace : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstTickIsDueOneIntervalAfterTheStart() {
+        TestSeams seams;
+        seams.clock.monotonic = 1000;
+        int ticks = 0;
+        ShowingPace pace([&] { ++ticks; });
+        pace.Start(500);
+        QVERIFY(pace.Enabled());
+        QCOMPARE(pace.StartMs(), 1000);
+        QCOMPARE(pace.DueMs(), 1500);
+        QVERIFY(pace.Timer().isActive());
+        QVERIFY(pace.Timer().isSingleShot());
+        QCOMPARE(pace.Timer().timerType(), Qt::PreciseTimer);
+        QCOMPARE(pace.Timer().interval(), 500);
+        QCOMPARE(ticks, 0);
+    }
+
+    // Each tick comes 7 ms late; the next one is still due on the grid of the start.
+    void lateTicksDoNotAddUp() {
+        TestSeams seams;
+        QList<qint64> dueAtTick;
+        ShowingPace* self = nullptr;
+        ShowingPace pace([&] { dueAtTick << self->DueMs(); });
+        self = &pace;
+        pace.Start(600);
+        for (int k = 1; k <= 20; ++k) {
+            seams.clock.monotonic = 600 * k + 7;
+            pace.Tick();
+            QCOMPARE(pace.Timer().interval(), 593);
+        }
+        QCOMPARE(dueAtTick.size(), 20);
+        for (int k = 1; k <= 20; ++k)
+            QCOMPARE(dueAtTick[k - 1], 600 * k);
+        QCOMPARE(pace.DueMs(), 600 * 21);
+    }
+
+    // A tick more than an interval late drops the showings whose time has passed.
+    void tickLaterThanAnIntervalSkipsToTheNextSlot() {
+        TestSeams seams;
+        int ticks = 0;
+        ShowingPace pace([&] { ++ticks; });
+        pace.Start(500);
+        seams.clock.monotonic = 1750; // slot 1 was due at 500
+        pace.Tick();
+        QCOMPARE(ticks, 1);
+        QCOMPARE(pace.DueMs(), 2000);
+        QCOMPARE(pace.Timer().interval(), 250);
+        QCOMPARE(ShowingPace::NextSlot(0, 500, 1, 1999), 4);
+        QCOMPARE(ShowingPace::NextSlot(0, 500, 1, 2000), 5);
+        QCOMPARE(ShowingPace::NextSlot(0, 500, 3, 1510), 4);
+        QCOMPARE(ShowingPace::NextSlot(100, 500, 1, 620), 2);
+    }
+
+    // The tick's own work (the paint) is counted from the tick's due time, not added to it.
+    void slowHandlerKeepsTheGrid() {
+        TestSeams seams;
+        ShowingPace pace([&] { seams.clock.advance(40); });
+        pace.Start(500);
+        seams.clock.monotonic = 502;
+        pace.Tick();
+        QCOMPARE(pace.Timer().interval(), 1000 - 542);
+    }
+
+    void stopAndRestartFromATick() {
+        TestSeams seams;
+        ShowingPace* self = nullptr;
+        int ticks = 0;
+        bool restart = false;
+        ShowingPace pace([&] {
+            ++ticks;
+            self->Stop();
+            if (restart)
+                self->Start(900);
+        });
+        self = &pace;
+        pace.Start(500);
+        seams.clock.monotonic = 500;
+        pace.Tick();
+        QVERIFY(!pace.Enabled());
+        QVERIFY(!pace.Timer().isActive());
+        // A tick already on its way after the stop does nothing.
+        pace.Tick();
+        QCOMPARE(ticks, 1);
+
+        restart = true;
+        pace.Start(500);
+        seams.clock.monotonic = 1000;
+        pace.Tick();
+        QCOMPARE(ticks, 2);
+        QVERIFY(pace.Enabled());
+        QCOMPARE(pace.StartMs(), 1000);
+        QCOMPARE(pace.DueMs(), 1900);
+        QCOMPARE(pace.Timer().interval(), 900);
+    }
+
+    // On the real event loop the ticks come at their interval.
+    void ticksOnTheEventLoop() {
+        int ticks = 0;
+        ShowingPace pace([&] { ++ticks; });
+        pace.Start(20);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 2000);
+        pace.Stop();
+        const int seen = ticks;
+        QTest::qWait(60);
+        QCOMPARE(ticks, seen);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShowingPace)
+#include "tst_showingpace.moc"
