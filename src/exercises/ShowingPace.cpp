@@ -3,6 +3,7 @@
 #include "data/Clock.h"
 
 #include <algorithm>
+#include <cmath>
 
 ShowingPace::ShowingPace(std::function<void()> onTick) : onTick_(std::move(onTick)) {
     timer_.setSingleShot(true);
@@ -14,7 +15,7 @@ void ShowingPace::Start(int intervalMs) {
     ++generation_;
     enabled_ = true;
     interval_ = std::max(1, intervalMs);
-    startMs_ = ProgramClock().MonotonicMs();
+    startMs_ = ProgramClock().MonotonicFineMs();
     slot_ = 1;
     ScheduleSlot(startMs_);
 }
@@ -25,13 +26,15 @@ void ShowingPace::Stop() {
     timer_.stop();
 }
 
-qint64 ShowingPace::NextSlot(qint64 startMs, int intervalMs, qint64 slot, qint64 nowMs) {
-    const qint64 firstToCome = (nowMs - startMs) / intervalMs + 1;
+qint64 ShowingPace::NextSlot(double startMs, int intervalMs, qint64 slot, double nowMs) {
+    const auto firstToCome = qint64(std::floor((nowMs - startMs) / intervalMs)) + 1;
     return std::max(slot + 1, firstToCome);
 }
 
-void ShowingPace::ScheduleSlot(qint64 nowMs) {
-    timer_.start(int(std::max<qint64>(0, DueMs() - nowMs)));
+void ShowingPace::ScheduleSlot(double nowMs) {
+    // The timer counts whole milliseconds: rounded, a tick lands within half a millisecond
+    // of its due time before the event loop's own delay.
+    timer_.start(int(std::max(0L, std::lround(DueMs() - nowMs))));
 }
 
 void ShowingPace::Tick() {
@@ -41,7 +44,7 @@ void ShowingPace::Tick() {
     onTick_();
     if (generation != generation_ || !enabled_)
         return;
-    const qint64 now = ProgramClock().MonotonicMs();
+    const double now = ProgramClock().MonotonicFineMs();
     slot_ = NextSlot(startMs_, interval_, slot_, now);
     ScheduleSlot(now);
 }

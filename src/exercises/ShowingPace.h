@@ -18,10 +18,10 @@ public:
     void Stop();
     bool Enabled() const { return enabled_; }
     int Interval() const { return interval_; }
-    // The start on the monotonic clock and the due time of the tick being handled (or of
-    // the next one between ticks).
-    qint64 StartMs() const { return startMs_; }
-    qint64 DueMs() const { return startMs_ + slot_ * interval_; }
+    // The start on the monotonic clock (fractions of a millisecond) and the due time of the
+    // tick being handled (or of the next one between ticks).
+    double StartMs() const { return startMs_; }
+    double DueMs() const { return startMs_ + double(slot_) * interval_; }
     // The timer that waits for the next tick (precise, single shot).
     const QTimer& Timer() const { return timer_; }
 
@@ -30,16 +30,16 @@ public:
 
     // The slot of the next tick after slot k at time now: k + 1, or the first one still to
     // come when its time has passed.
-    static qint64 NextSlot(qint64 startMs, int intervalMs, qint64 slot, qint64 nowMs);
+    static qint64 NextSlot(double startMs, int intervalMs, qint64 slot, double nowMs);
 
 private:
-    void ScheduleSlot(qint64 nowMs);
+    void ScheduleSlot(double nowMs);
 
     std::function<void()> onTick_;
     QTimer timer_;
     bool enabled_ = false;
     int interval_ = 0;
-    qint64 startMs_ = 0;
+    double startMs_ = 0;
     qint64 slot_ = 0;
     // Counts starts and stops, so a tick that restarted or stopped the pace schedules nothing.
     quint64 generation_ = 0;

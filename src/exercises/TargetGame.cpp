@@ -146,12 +146,12 @@ void TargetGame::DXTimer1Timer() {
         figures_.MoveTo(places);
     clickerEnabled_ = true;
     screen_.PaintShowing();
-    showMoment_ = ProgramClock().MonotonicMs();
+    showMoment_ = ProgramClock().MonotonicFineMs();
     PlayWave(QStringLiteral("T_SHOW"), 3);
 }
 
 void TargetGame::TargetClickPMouseDown(Qt::MouseButton button) {
-    const qint64 moment = ProgramClock().MonotonicMs();
+    const double moment = ProgramClock().MonotonicFineMs();
     if (!running_ || !clickerEnabled_)
         return;
     const bool between = clicker_ == Clicker::Begin;
@@ -179,12 +179,13 @@ void TargetGame::TargetClickPMouseDown(Qt::MouseButton button) {
     clickerEnabled_ = false;
 }
 
-void TargetGame::Hit(qint64 moment) {
+void TargetGame::Hit(double moment) {
     TargetClicker(Clicker::Hit);
     PlayWave(QStringLiteral("T_YES"), 2);
     pending_ = false;
     ++hits_;
     clickMoment_ = moment;
+    // Whole milliseconds, the fraction cut off.
     lastReaction_ = int(clickMoment_ - showMoment_);
     panels_.last = QString::number(lastReaction_);
     reactionTotal_ += lastReaction_;

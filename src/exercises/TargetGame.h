@@ -104,8 +104,9 @@ public:
     bool TargetPending() const { return pending_; }
     bool TargetAborted() const { return aborted_; }
     quint32 JokerColour() const { return jokerColour_; }
-    qint64 ShowMoment() const { return showMoment_; }
-    qint64 ClickMoment() const { return clickMoment_; }
+    // Monotonic milliseconds with their fraction.
+    double ShowMoment() const { return showMoment_; }
+    double ClickMoment() const { return clickMoment_; }
     int TargetRangeX() const { return rangeX_; }
     int TargetRangeY() const { return rangeY_; }
 
@@ -120,7 +121,7 @@ private:
     void SetLivesPanel();
     QString StageText() const;
     QString CountsText() const;
-    void Hit(qint64 moment);
+    void Hit(double moment);
 
     Screen& screen_;
     Setup setup_;
@@ -145,8 +146,8 @@ private:
     bool pending_ = false;
     bool aborted_ = false;
     quint32 jokerColour_ = 0;
-    qint64 showMoment_ = 0;
-    qint64 clickMoment_ = 0;
+    double showMoment_ = 0;
+    double clickMoment_ = 0;
     int rangeX_ = 0;
     int rangeY_ = 0;
 };

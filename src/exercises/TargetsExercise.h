@@ -28,8 +28,8 @@ public:
     void ApplyLook() override;
     // Game start: the board as the playing field, the figures laid out, stage 1 prepared.
     void Draw(int mode) override;
-    // Board presses are blocked during a game; there is nothing to judge.
-    void Verify() override {}
+    // Board presses are blocked during a game; a press that still comes is no answer.
+    void Verify() override;
     void StopOwnTimers() override;
     // The user's stop: the game ends without a best-result check.
     void Abandon() override;

@@ -14,8 +14,8 @@ private slots:
         ShowingPace pace([&] { ++ticks; });
         pace.Start(500);
         QVERIFY(pace.Enabled());
-        QCOMPARE(pace.StartMs(), 1000);
-        QCOMPARE(pace.DueMs(), 1500);
+        QCOMPARE(pace.StartMs(), 1000.0);
+        QCOMPARE(pace.DueMs(), 1500.0);
         QVERIFY(pace.Timer().isActive());
         QVERIFY(pace.Timer().isSingleShot());
         QCOMPARE(pace.Timer().timerType(), Qt::PreciseTimer);
@@ -26,7 +26,7 @@ private slots:
     // Each tick comes 7 ms late; the next one is still due on the grid of the start.
     void lateTicksDoNotAddUp() {
         TestSeams seams;
-        QList<qint64> dueAtTick;
+        QList<double> dueAtTick;
         ShowingPace* self = nullptr;
         ShowingPace pace([&] { dueAtTick << self->DueMs(); });
         self = &pace;
@@ -38,8 +38,8 @@ private slots:
         }
         QCOMPARE(dueAtTick.size(), 20);
         for (int k = 1; k <= 20; ++k)
-            QCOMPARE(dueAtTick[k - 1], 600 * k);
-        QCOMPARE(pace.DueMs(), 600 * 21);
+            QCOMPARE(dueAtTick[k - 1], 600.0 * k);
+        QCOMPARE(pace.DueMs(), 600.0 * 21);
     }
 
     // A tick more than an interval late drops the showings whose time has passed.
@@ -51,7 +51,7 @@ private slots:
         seams.clock.monotonic = 1750; // slot 1 was due at 500
         pace.Tick();
         QCOMPARE(ticks, 1);
-        QCOMPARE(pace.DueMs(), 2000);
+        QCOMPARE(pace.DueMs(), 2000.0);
         QCOMPARE(pace.Timer().interval(), 250);
         QCOMPARE(ShowingPace::NextSlot(0, 500, 1, 1999), 4);
         QCOMPARE(ShowingPace::NextSlot(0, 500, 1, 2000), 5);
@@ -96,9 +96,38 @@ private slots:
         pace.Tick();
         QCOMPARE(ticks, 2);
         QVERIFY(pace.Enabled());
-        QCOMPARE(pace.StartMs(), 1000);
-        QCOMPARE(pace.DueMs(), 1900);
+        QCOMPARE(pace.StartMs(), 1000.0);
+        QCOMPARE(pace.DueMs(), 1900.0);
         QCOMPARE(pace.Timer().interval(), 900);
+    }
+
+    // A start between two milliseconds: each tick is aimed at the nearest whole millisecond.
+    void fractionsOfAMillisecondAreRounded() {
+        struct FineClock : ManualClock {
+            double fine = 0;
+            double MonotonicFineMs() const override { return fine; }
+        } clock;
+        InstallClock(&clock);
+        ShowingPace pace([] {});
+        clock.fine = 100.6;
+        pace.Start(500);
+        QCOMPARE(pace.Timer().interval(), 500);
+        clock.fine = 600.9;
+        pace.Tick();
+        QCOMPARE(pace.DueMs(), 1100.6);
+        QCOMPARE(pace.Timer().interval(), 500);
+        clock.fine = 1101.3;
+        pace.Tick();
+        QCOMPARE(pace.Timer().interval(), 499);
+        InstallClock(nullptr);
+    }
+
+    void systemClockReadsFractionsOnTheSameScale() {
+        const qint64 before = ProgramClock().MonotonicMs();
+        const double fine = ProgramClock().MonotonicFineMs();
+        const qint64 after = ProgramClock().MonotonicMs();
+        QVERIFY(double(before) <= fine);
+        QVERIFY(fine < double(after + 1));
     }
 
     // On the real event loop the ticks come at their interval.

@@ -340,8 +340,8 @@ private slots:
         play.Begin(1);
         play.Press(Qt::RightButton);
         QVERIFY(play.TickToPattern());
-        QCOMPARE(play.game.ShowMoment(), play.seams.clock.monotonic);
-        const qint64 shownAt = play.seams.clock.monotonic;
+        QCOMPARE(play.game.ShowMoment(), double(play.seams.clock.monotonic));
+        const double shownAt = double(play.seams.clock.monotonic);
         play.PressAfter(250);
         QCOMPARE(play.game.ClickMoment(), shownAt + 250);
         QCOMPARE(play.game.TargetLastReaction(), 250);
@@ -355,6 +355,32 @@ private slots:
         play.Tick();
         QCOMPARE(play.game.PanelTexts().average, QStringLiteral("275"));
         QCOMPARE(play.game.PanelTexts().last, QStringLiteral("301"));
+    }
+
+    // The whole milliseconds between the two moments, the fraction cut off.
+    void reactionIsTruncatedToWholeMilliseconds() {
+        struct FineClock : ManualClock {
+            double fine = 0;
+            double MonotonicFineMs() const override { return fine; }
+        };
+        TargetPlay play;
+        FineClock clock;
+        InstallClock(&clock);
+        play.Begin(1);
+        play.Press(Qt::RightButton);
+        bool pattern = false;
+        for (int i = 0; i < 100 && !pattern; ++i) {
+            clock.fine += 1000.9;
+            play.game.DXTimer1Timer();
+            pattern = play.game.TargetPending();
+        }
+        QVERIFY(pattern);
+        const double shownAt = clock.fine;
+        QCOMPARE(play.game.ShowMoment(), shownAt);
+        clock.fine = shownAt + 250.95;
+        play.Press(Qt::LeftButton);
+        QCOMPARE(play.game.TargetLastReaction(), 250);
+        InstallClock(&play.seams.clock);
     }
 
     void endAtMinusOneLivesEntersTheScoreSoFar() {

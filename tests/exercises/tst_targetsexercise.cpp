@@ -282,6 +282,10 @@ private slots:
         QVERIFY(!f.clicker()->isEnabled());
         QVERIFY(!f.targets.Shape(1)->isVisible());
         QCOMPARE(f.host.timerText, QStringLiteral("0"));
+        // The board is open again, but a press on it answers nothing.
+        const int sounds = int(f.seams.sounds.played.size());
+        QVERIFY(!PressCell(f.targets, f.host.board, 0));
+        QCOMPARE(f.seams.sounds.played.size(), sounds);
     }
 
     void seriesAndLadderRunsBeginAtOnce() {
@@ -329,7 +333,7 @@ private slots:
         f.targets.DXTimer1Timer();
         const QColor shown = ColorToQColor(f.game().Figures().shape[0].colour);
         QVERIFY(shown != QColor(Qt::black));
-        QCOMPARE(f.game().ShowMoment(), clock.monotonic);
+        QCOMPARE(f.game().ShowMoment(), double(clock.monotonic));
         QVERIFY(!clock.readings.isEmpty());
         QCOMPARE(clock.readings.last().second, shown);
         InstallClock(&f.seams.clock);
