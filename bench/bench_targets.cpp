@@ -145,9 +145,10 @@ BENCHMARK(BM_TargetsTickDrift)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// A synthetic user presses the clicker 150 to 400 ms after each patterned showing; the press
-// is posted to the event queue as the platform posts a real one. True reaction: the moment
-// of the post minus the moment the showing was painted; measured: what the game counted.
+// A synthetic user presses the clicker 150 to 400 ms (and a fraction) after each patterned
+// showing; the press is posted to the event queue as the platform posts a real one.
+// True reaction: the moment of the post minus the moment the showing was painted.
+// Measured: what the game counted.
 void BM_TargetsReactionError(benchmark::State& state) {
     const int showings = static_cast<int>(state.range(0));
     FineClock clock;
@@ -172,8 +173,14 @@ void BM_TargetsReactionError(benchmark::State& state) {
             if (!window.game().TargetPending())
                 return;
             const double shownAt = clock.Fine();
-            const int delay = 150 + (next++ % 11) * 25;
-            QTimer::singleShot(delay, Qt::PreciseTimer, &pending, [&, shownAt] {
+            const int delay = 150 + (next % 11) * 25;
+            // A person's reaction is no whole number of milliseconds: the press waits a
+            // further fraction, spread evenly over the millisecond.
+            const double fraction = std::fmod(0.618034 * next++, 1.0);
+            QTimer::singleShot(delay, Qt::PreciseTimer, &pending, [&, shownAt, fraction] {
+                const double until = clock.Fine() + fraction;
+                while (clock.Fine() < until) {
+                }
                 const int hits = window.game().TargetHits();
                 const double pressedAt = clock.Fine();
                 QCoreApplication::postEvent(
