@@ -189,16 +189,6 @@ private slots:
         QVERIFY(t.win.seams.dialogs.messages.isEmpty());
     }
 
-    void gameWithoutPointsEntersNothing() {
-        TargetsWindow t;
-        t.start();
-        t.loseTheGame();
-        QCOMPARE(t.game().TargetScore(), 0);
-        QCOMPARE(t.page().RunPhase, 1);
-        QCOMPARE(t.win.seams.sounds.count("REC_IN"), 0);
-        QVERIFY(t.win.table("targets.rec").join(QString()).isEmpty());
-    }
-
     void seriesGameBeginsEachStageAtOnceAndSavesStats() {
         TargetsWindow t;
         HookRecorder hooks;

@@ -59,16 +59,6 @@ private slots:
         QCOMPARE(ShowingPace::NextSlot(100, 500, 1, 620), 2);
     }
 
-    // The tick's own work (the paint) is counted from the tick's due time, not added to it.
-    void slowHandlerKeepsTheGrid() {
-        TestSeams seams;
-        ShowingPace pace([&] { seams.clock.advance(40); });
-        pace.Start(500);
-        seams.clock.monotonic = 502;
-        pace.Tick();
-        QCOMPARE(pace.Timer().interval(), 1000 - 542);
-    }
-
     void stopAndRestartFromATick() {
         TestSeams seams;
         ShowingPace* self = nullptr;

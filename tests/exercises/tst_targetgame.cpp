@@ -229,26 +229,6 @@ private slots:
         QCOMPARE(play.game.TargetScore(), 0);
     }
 
-    void missedPatternInALaterStageShowsNoPress() {
-        TargetPlay play;
-        play.Begin(1);
-        PlayStage(play, 300);
-        play.Press(Qt::RightButton);
-        QVERIFY(play.TickToPattern());
-        play.Tick();
-        QCOMPARE(play.game.ClickerState(), Clicker::Missed);
-        QCOMPARE(play.game.TargetLives(), 1);
-        QCOMPARE(play.game.TargetErrors(), 1);
-        QVERIFY(play.game.ClickerEnabled());
-        QCOMPARE(play.game.TargetStage(), 2);
-        // The panels were refreshed before the miss was counted; the next tick shows it.
-        QCOMPARE(play.game.PanelTexts().lives, QStringLiteral("жизнь = 2"));
-        if (play.game.TargetPending())
-            play.PressAfter(100);
-        play.Tick();
-        QCOMPARE(play.game.PanelTexts().lives, QStringLiteral("жизнь = 1"));
-    }
-
     void twoClicksInOneShowingCountOnce() {
         TargetPlay play;
         play.Begin(1);
@@ -315,21 +295,6 @@ private slots:
         QVERIFY(play.game.ClickerEnabled());
         QCOMPARE(play.game.ClickerState(), Clicker::Waiting);
         QCOMPARE(play.seams.sounds.count("T_GO"), 1);
-    }
-
-    void showingPlaysAfterThePaintAndOpensTheClicker() {
-        TargetPlay play;
-        play.Begin(3);
-        play.Press(Qt::RightButton);
-        play.Press(Qt::LeftButton); // wrong: the clicker closes
-        QVERIFY(!play.game.ClickerEnabled());
-        play.seams.sounds.played.clear();
-        play.Tick();
-        QCOMPARE(play.screen.paints, 1);
-        QCOMPARE(play.seams.sounds.played.last(), qMakePair(QStringLiteral("T_SHOW"), 3));
-        QVERIFY(play.game.ClickerEnabled());
-        QCOMPARE(play.game.ClickerState(), Clicker::Waiting);
-        QCOMPARE(play.game.TargetLastReaction(), 0);
     }
 
     // The moment of a showing is taken once its figures are painted, so the time the paint
@@ -445,26 +410,6 @@ private slots:
         QCOMPARE(play.game.TargetErrors(), 3);
         QCOMPARE(play.game.PanelTexts().average, QStringLiteral("0"));
         QCOMPARE(play.screen.ended, QList<bool>{false});
-    }
-
-    void livesPanelWarnsAtZeroLives() {
-        TargetPlay play;
-        play.Begin(1);
-        QCOMPARE(play.game.PanelTexts().lives, QStringLiteral("жизнь = 1"));
-        QVERIFY(!play.game.PanelTexts().livesAlarm);
-        play.Press(Qt::RightButton);
-        play.Press(Qt::LeftButton); // wrong: 0 lives
-        play.Tick();
-        QCOMPARE(play.game.PanelTexts().lives, QStringLiteral("жизнь = 0"));
-        QVERIFY(play.game.PanelTexts().livesAlarm);
-        // Stage 2 adds one.
-        for (int guard = 0; guard < 500 && play.game.TargetStage() == 1; ++guard) {
-            if (play.game.TargetPending())
-                play.PressAfter(200);
-            play.Tick();
-        }
-        QCOMPARE(play.game.PanelTexts().lives, QStringLiteral("жизнь = 1"));
-        QVERIFY(!play.game.PanelTexts().livesAlarm);
     }
 
     void stopEndsWithoutACheck() {
@@ -599,22 +544,6 @@ private slots:
         QCOMPARE(play.game.TargetShown(), 1);
         for (const TargetFigure& s : play.game.Figures().shape)
             QVERIFY(QRect(0, 0, 30, 20).contains(s.rect.topLeft()));
-    }
-
-    void sameSeedSameGame() {
-        auto run = [](quint32 seed) {
-            TargetPlay play(seed);
-            play.Begin(1);
-            play.Press(Qt::RightButton);
-            QList<std::array<quint32, 3>> seen;
-            for (int i = 0; i < 10; ++i) {
-                play.Tick();
-                seen << Colours(play.game);
-            }
-            return seen;
-        };
-        QCOMPARE(run(5), run(5));
-        QVERIFY(run(5) != run(6));
     }
 };
 

@@ -288,20 +288,6 @@ private slots:
         QCOMPARE(f.seams.sounds.played.size(), sounds);
     }
 
-    void seriesAndLadderRunsBeginAtOnce() {
-        for (bool ladder : {false, true}) {
-            Fixture f;
-            f.host.lessonChecked = !ladder;
-            f.host.ladderActive = ladder;
-            f.targets.Draw(1);
-            QCOMPARE(f.seams.sounds.played.first(), qMakePair(QStringLiteral("T_GO"), 1));
-            QVERIFY(f.targets.Pace().Enabled());
-            QCOMPARE(f.clicker()->text(), QStringLiteral("кликер"));
-            f.targets.StopOwnTimers();
-            f.targets.Abandon();
-        }
-    }
-
     void showingIsPaintedBeforeItsMomentIsTaken() {
         // A clock that notes, at each reading, the colour the first figure was last painted in.
         struct PaintClock : ManualClock {
@@ -337,20 +323,6 @@ private slots:
         QVERIFY(!clock.readings.isEmpty());
         QCOMPARE(clock.readings.last().second, shown);
         InstallClock(&f.seams.clock);
-    }
-
-    void onShownFollowsEachShowing() {
-        Fixture f;
-        int shown = 0;
-        f.targets.OnShown = [&] {
-            ++shown;
-            QCOMPARE(f.game().TargetShown(), shown);
-        };
-        f.targets.Draw(1);
-        f.press(Qt::RightButton);
-        while (f.game().TargetStage() == 1)
-            f.tick();
-        QCOMPARE(shown, f.game().TargetShown());
     }
 
     void lookFollowsTheSettingsKeepingTheFonts() {
