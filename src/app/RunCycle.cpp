@@ -138,6 +138,8 @@ void RunCycle::AnswerRun(ExerciseLogic& exercise, ControlPage& page) {
 }
 
 void RunCycle::StopRun(ExerciseLogic& exercise) {
+    // Nothing of the run may go on behind the message below.
+    exercise.StopOwnTimers();
     if (ladderActive_) {
         sysTimer_.stop();
         ShowMessage(T(Tx::RunInterrupted));

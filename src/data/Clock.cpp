@@ -3,22 +3,44 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 
-qint64 Clock::NowMs() const { return QDateTime::currentMSecsSinceEpoch(); }
+namespace {
 
-qint64 Clock::MonotonicMs() const {
-    static QElapsedTimer timer = [] {
+const QElapsedTimer& Monotonic() {
+    static const QElapsedTimer timer = [] {
         QElapsedTimer t;
         t.start();
         return t;
     }();
-    return timer.elapsed();
+    return timer;
 }
 
-namespace {
-Clock systemClock;
+// The system's clocks; the monotonic one read to the nanosecond.
+class SystemClock : public Clock {
+public:
+    double MonotonicFineMs() const override { return double(Monotonic().nsecsElapsed()) / 1e6; }
+};
+
+SystemClock systemClock;
 Clock* installed = nullptr;
+
 } // namespace
 
-Clock& ProgramClock() { return installed ? *installed : systemClock; }
+qint64 Clock::NowMs() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
-void InstallClock(Clock* clock) { installed = clock; }
+qint64 Clock::MonotonicMs() const {
+    return Monotonic().elapsed();
+}
+
+double Clock::MonotonicFineMs() const {
+    return double(MonotonicMs());
+}
+
+Clock& ProgramClock() {
+    return installed ? *installed : systemClock;
+}
+
+void InstallClock(Clock* clock) {
+    installed = clock;
+}

@@ -11,6 +11,9 @@ public:
     virtual qint64 NowMs() const;
     // Monotonic milliseconds, for measuring reaction times.
     virtual qint64 MonotonicMs() const;
+    // The same monotonic time with its fraction of a millisecond, for pacing and measuring
+    // below a millisecond. A clock that keeps whole milliseconds gives those.
+    virtual double MonotonicFineMs() const;
 };
 
 Clock& ProgramClock();

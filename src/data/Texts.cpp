@@ -94,6 +94,10 @@ constexpr Pair table[] = {
     {Tx::HitWord, "", "ПОПАДАНИЕ"},
     {Tx::MissWord, "", "ОШИБКА"},
     {Tx::NoPressWord, "", "НЕНАЖАТИЕ"},
+    {Tx::LivesHint, "", "количество жизней"},
+    {Tx::CountsHint, "", "кол-во мишеней / попадания / ошибки"},
+    {Tx::AvgReactionHint, "", "средняя реакция"},
+    {Tx::LastReactionHint, "", "реакция на последней сбитой мишени"},
 
     {Tx::BestResults, "", "ЛУЧШИЕ РЕЗУЛЬТАТЫ"},
     {Tx::NumberSign, "", "№"},

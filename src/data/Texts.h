@@ -27,6 +27,7 @@ enum class Tx {
     WordsFound,
     // targets
     TargetsWord, OneHit, BeginGame, RunOut, HitWord, MissWord, NoPressWord,
+    LivesHint, CountsHint, AvgReactionHint, LastReactionHint,
     // best-results table
     BestResults, NumberSign, NameHead, ResultHead, DateHead,
     // sign-in

@@ -19,6 +19,8 @@ void ExerciseLogic::ApplyLook() {}
 
 void ExerciseLogic::Rearrange() {}
 
+void ExerciseLogic::StopOwnTimers() {}
+
 void ExerciseLogic::Abandon() {}
 
 void ExerciseLogic::RunShown() {}

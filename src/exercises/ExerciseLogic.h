@@ -52,6 +52,9 @@ public:
     virtual void Verify() = 0;
     // Memorise-then-answer exercises: rearranges the board when answering begins.
     virtual void Rearrange();
+    // The user stopped the run: the exercise's own timers stop at once, before the cycle
+    // shows any message, so nothing goes on behind it.
+    virtual void StopOwnTimers();
     // The user stopped the run; the cycle then returns the window to idle.
     virtual void Abandon();
 

@@ -1,0 +1,258 @@
+#include "TargetsExercise.h"
+
+#include "ClickerPanel.h"
+#include "ExerciseHost.h"
+#include "TargetShape.h"
+#include "board/OxelPanel.h"
+#include "data/Settings.h"
+#include "data/Texts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegion>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int InfoHeight = 18;
+constexpr int ClickerHeight = 64;
+
+QLabel* MakeInfoPanel(QWidget* parent, int n) {
+    auto* panel = new QLabel(parent);
+    panel->setObjectName(QStringLiteral("TargetInfoP%1").arg(n));
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFixedHeight(InfoHeight);
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(p);
+    QFont font = panel->font();
+    font.setPixelSize(11);
+    panel->setFont(font);
+    return panel;
+}
+
+// White and regular; red and bold when no life is left to spare.
+void ShowAlarm(QLabel* panel, bool alarm) {
+    if (panel->font().bold() == alarm)
+        return;
+    QPalette p = panel->palette();
+    p.setColor(QPalette::WindowText, alarm ? ColorToQColor(clRed) : QColor(Qt::white));
+    panel->setPalette(p);
+    QFont font = panel->font();
+    font.setBold(alarm);
+    panel->setFont(font);
+}
+
+struct ClickerLook {
+    Tx caption;
+    TColor background;
+};
+
+ClickerLook LookOf(TargetGame::Clicker state) {
+    switch (state) {
+    case TargetGame::Clicker::Hit:
+        return {Tx::HitWord, 0x008000};
+    case TargetGame::Clicker::Wrong:
+        return {Tx::MissWord, 0x0000FF};
+    case TargetGame::Clicker::Missed:
+        return {Tx::NoPressWord, 0x800080};
+    case TargetGame::Clicker::Begin:
+        return {Tx::BeginGame, clBlack};
+    case TargetGame::Clicker::Waiting:
+        break;
+    }
+    return {Tx::Clicker, clBlack};
+}
+
+} // namespace
+
+TargetsExercise::TargetsExercise(ExerciseHost& host)
+    : ExerciseLogic(host, 3), game_(*this), pace_([this] { DXTimer1Timer(); }) {}
+
+TargetsExercise::~TargetsExercise() {
+    if (clicker_)
+        clicker_->OnMouseDown = nullptr;
+}
+
+ClickerPanel* TargetsExercise::TargetClickP() const {
+    return clicker_.data();
+}
+
+void TargetsExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
+    infoBox_ = new QGroupBox(page);
+    infoBox_->setObjectName(QStringLiteral("TargetInfoGB"));
+    auto* box = new QVBoxLayout(infoBox_);
+    box->setContentsMargins(3, 3, 3, 3);
+    box->setSpacing(2);
+    for (int n = 1; n <= 5; ++n) {
+        info_[n - 1] = MakeInfoPanel(infoBox_, n);
+        box->addWidget(info_[n - 1]);
+    }
+    info_[2]->setText(QStringLiteral("0 / 0 / 0"));
+    layout->addWidget(infoBox_);
+
+    clicker_ = new ClickerPanel(page);
+    clicker_->setObjectName(QStringLiteral("TargetClickP"));
+    clicker_->setFixedHeight(ClickerHeight);
+    // Nothing to answer before a game starts.
+    clicker_->setEnabled(false);
+    clicker_->OnMouseDown = [this](Qt::MouseButton button) { TargetClickPMouseDown(button); };
+    layout->addWidget(clicker_);
+}
+
+void TargetsExercise::Localize() {
+    if (!clicker_)
+        return;
+    const QString stageDelay = T(Tx::Stage) + QStringLiteral(" / ") + T(Tx::Delay);
+    infoBox_->setTitle(T(Tx::Information));
+    clicker_->SetLook(T(Tx::Clicker), clBlack);
+    info_[0]->setText(stageDelay);
+    info_[1]->setText(T(Tx::Life));
+    info_[3]->setText(T(Tx::AvgReaction));
+    info_[4]->setText(T(Tx::Reaction));
+    const QString hints[] = {stageDelay, T(Tx::LivesHint), T(Tx::CountsHint),
+                             T(Tx::AvgReactionHint), T(Tx::LastReactionHint)};
+    for (int i = 0; i < 5; ++i)
+        info_[i]->setToolTip(hints[i]);
+}
+
+void TargetsExercise::ApplyLook() {
+    TOxelPanel& board = host_.Board();
+    board.SetBgColor(host_.Looks().TargetBGColor);
+    board.SetGridColor(host_.Looks().TargetBGColor);
+    if (shapes_[0])
+        SyncFigures();
+}
+
+void TargetsExercise::Draw(int mode) {
+    EnsureFigures();
+    const Settings& looks = host_.Looks();
+    TOxelPanel& board = host_.Board();
+    board.OnMouseMove = nullptr;
+    board.SetGP(false);
+    board.SetBgColor(looks.TargetBGColor);
+    board.SetGridColor(Settings::TargetGridColor);
+    const BoardFont font(Settings::TargetFont());
+    board.SetFontBig(font);
+    board.SetFontSmall(font);
+    board.SetColCount(1);
+    board.SetRowCount(1);
+    board.SetBlockClick(true);
+
+    TargetGame::Setup setup;
+    setup.mode = mode;
+    setup.background = looks.TargetBGColor;
+    setup.colours = looks.TargetColor;
+    setup.boardWidth = board.width();
+    setup.boardHeight = board.height();
+    setup.beginAtOnce = host_.LessonChecked() || host_.LadderActive();
+    game_.Begin(setup);
+    Sync();
+}
+
+void TargetsExercise::Verify() {
+    host_.Board().SetCorrectFlag(false);
+}
+
+void TargetsExercise::StopOwnTimers() {
+    pace_.Stop();
+}
+
+void TargetsExercise::Abandon() {
+    game_.Stop();
+}
+
+QString TargetsExercise::RecordDetail() const {
+    return game_.DetailText();
+}
+
+void TargetsExercise::DXTimer1Timer() {
+    const int shown = game_.TargetShown();
+    game_.DXTimer1Timer();
+    if (game_.TargetShown() != shown && OnShown)
+        OnShown();
+    Sync();
+}
+
+void TargetsExercise::TargetClickPMouseDown(Qt::MouseButton button) {
+    game_.TargetClickPMouseDown(button);
+    Sync();
+}
+
+void TargetsExercise::EnableTimer(int intervalMs) {
+    pace_.Start(intervalMs);
+}
+
+void TargetsExercise::DisableTimer() {
+    pace_.Stop();
+}
+
+void TargetsExercise::ShowHeading(const QString& text) {
+    host_.Board().SetSingleText(text);
+}
+
+void TargetsExercise::PaintShowing() {
+    TOxelPanel& board = host_.Board();
+    QRegion dirty;
+    for (const TargetShape* shape : shapes_)
+        dirty += shape->geometry();
+    SyncFigures();
+    for (const TargetShape* shape : shapes_)
+        dirty += shape->geometry();
+    // Painted now, together with the board where the figures were: the showing's moment
+    // is the moment it is on the screen, not the next pass of the event loop.
+    board.repaint(dirty);
+}
+
+void TargetsExercise::GameEnded(bool aborted) {
+    Sync();
+    if (aborted) {
+        host_.Board().SetBlockClick(false);
+        return;
+    }
+    host_.ShowAll();
+    host_.VerifyRecord();
+    host_.ContinueAfterRun();
+}
+
+void TargetsExercise::Sync() {
+    // Nothing to show before the first game.
+    if (!shapes_[0])
+        return;
+    const TargetGame::Panels& panels = game_.PanelTexts();
+    if (info_[0]) {
+        const QString texts[] = {panels.stage, panels.lives, panels.counts, panels.average,
+                                 panels.last};
+        for (int i = 0; i < 5; ++i)
+            info_[i]->setText(texts[i]);
+        ShowAlarm(info_[1], panels.livesAlarm);
+    }
+    if (clicker_) {
+        const ClickerLook look = LookOf(game_.ClickerState());
+        clicker_->SetLook(T(look.caption), look.background);
+        clicker_->setEnabled(game_.ClickerEnabled());
+    }
+    host_.SetTimerText(panels.timer);
+    SyncFigures();
+}
+
+void TargetsExercise::SyncFigures() {
+    const TargetFigures& figures = game_.Figures();
+    const quint32 fill = host_.Board().BgColor();
+    for (int i = 0; i < 3; ++i) {
+        TargetShape* shape = shapes_[i];
+        shape->SetLook(figures.shape[i], i == 0 && figures.circle, figures.opaque, fill);
+        shape->setVisible(figures.visible);
+    }
+}
+
+void TargetsExercise::EnsureFigures() {
+    if (shapes_[0])
+        return;
+    for (int i = 0; i < 3; ++i) {
+        shapes_[i] = new TargetShape(&host_.Board());
+        shapes_[i]->setObjectName(QStringLiteral("Shape%1").arg(i + 1));
+    }
+}
