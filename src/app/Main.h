@@ -89,6 +89,11 @@ public:
     void UserNClick();
     // Reads the exercise headings and the number list.
     void LoadGipnoText();
+    // The settings window (F6), the number editor and the heading editor; the heading
+    // editor reloads the headings afterwards, which the next run shows.
+    void SettingsNClick();
+    void NumbersNetNClick();
+    void GipnoNClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -71,8 +71,8 @@ MainMenu MainMenu::Build(QMainWindow* window) {
     m.N1 = AddItem(m.LevelNameN, "N1");
     m.N1->setText(T(Tx::MenuLadder));
 
-    // Their windows come with the statistics, settings, editor and ladder.
-    for (QAction* later : {m.StatsN, m.SettingsN, m.NumbersNetN, m.GipnoN, m.N1})
+    // Their windows come with the statistics and the ladder.
+    for (QAction* later : {m.StatsN, m.N1})
         later->setEnabled(false);
     return m;
 }

@@ -40,7 +40,12 @@ enum class Tx {
     ProgressChart, Beginning, Average, AverageValue, TotalTime, TotalPoints, Close,
     // settings window and number editor
     Font, BgColour, GridColour, PointColour, RestoreDefaults, TargetColours,
-    Font1ColourFixed,
+    Font1ColourFixed, Apply, HintsOn, HintsOff, JordanoOn, JordanoOff, FontColourLabel,
+    ColourDialog, FontFaceNotStorable, LineNotStorable,
+    ColourCustom, ColourBlack, ColourMaroon, ColourGreen, ColourOlive, ColourNavy, ColourPurple,
+    ColourTeal, ColourGray, ColourSilver, ColourRed, ColourLime, ColourYellow, ColourBlue,
+    ColourFuchsia, ColourAqua, ColourWhite, ColourMoneyGreen, ColourSkyBlue, ColourCream,
+    ColourMedGray,
     // about box and splash
     AboutCaption, VersionLine, Copyright,
     // errors of the file layer
