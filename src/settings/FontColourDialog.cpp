@@ -4,12 +4,34 @@
 #include "data/Texts.h"
 
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// The font as the dialog lists it: under the family it resolves to ("ARIAL" as Liberation
+// Sans) and the style of that family with the same weight and slant, which the dialog would
+// otherwise not find by name and replace with the first style it lists.
+QFont Shown(const QFont& font) {
+    QFont shown = font;
+    const QString family = QFontInfo(font).family();
+    shown.setFamily(family);
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::bold(family, style) == font.bold() &&
+            QFontDatabase::italic(family, style) == font.italic()) {
+            shown.setStyleName(style);
+            break;
+        }
+    }
+    return shown;
+}
+
+} // namespace
 
 FontColourDialog::FontColourDialog(const BoardFont& initial, QWidget* parent)
     : QDialog(parent), initial_(initial) {
@@ -22,10 +44,7 @@ FontColourDialog::FontColourDialog(const BoardFont& initial, QWidget* parent)
     FontD->setObjectName(QStringLiteral("FontD"));
     FontD->setWindowFlags(Qt::Widget);
     FontD->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    // The dialog lists faces by the family they resolve to ("ARIAL" as Liberation Sans).
-    QFont shown = initial.Font();
-    shown.setFamily(QFontInfo(shown).family());
-    FontD->setCurrentFont(shown);
+    FontD->setCurrentFont(Shown(initial.Font()));
 
     ColourCB = new ColourBox(this);
     ColourCB->setObjectName(QStringLiteral("ColourCB"));

@@ -150,13 +150,16 @@ void TNumForm::NumLBClick() {
     InfoP->setText(lines_.Info(row));
 }
 
+// The field is entered with its text selected, so that typing replaces the line and an
+// arrow key keeps it.
 void TNumForm::NumLBDblClick() {
     NumE->setFocus();
+    NumE->selectAll();
 }
 
 void TNumForm::NumLBKeyPress(int key) {
     if (IsEnter(key))
-        NumE->setFocus();
+        NumLBDblClick();
 }
 
 void TNumForm::NumEChange(const QString& text) {

@@ -8,10 +8,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace {
-
-// The toolkit's own dialogs label their parts in Russian when its translation is installed.
-void InstallToolkitTexts() {
+bool WidgetPickers::InstallToolkitTexts() {
     static const bool installed = [] {
         if (Language() != 2)
             return false;
@@ -21,10 +18,8 @@ void InstallToolkitTexts() {
             return false;
         return QCoreApplication::installTranslator(translator);
     }();
-    Q_UNUSED(installed);
+    return installed;
 }
-
-} // namespace
 
 std::optional<BoardFont> WidgetPickers::PickFont(const BoardFont& initial, QWidget* parent) {
     InstallToolkitTexts();

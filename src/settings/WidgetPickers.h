@@ -9,4 +9,8 @@ class WidgetPickers : public Pickers {
 public:
     std::optional<BoardFont> PickFont(const BoardFont& initial, QWidget* parent) override;
     std::optional<TColor> PickColour(TColor initial, QWidget* parent) override;
+
+    // The toolkit's own dialogs label their parts in Russian when its translation is
+    // installed on this machine; true once it is in use.
+    static bool InstallToolkitTexts();
 };

@@ -165,6 +165,8 @@ private slots:
         QTest::keyClick(form->NumLB, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), form->NumE);
         QVERIFY(form->isVisible());
+        QCOMPARE(form->NumE->selectedText(), QStringLiteral("слово1"));
+        QTest::keyClick(form->NumE, Qt::Key_End);
         QTest::keyClicks(form->NumE, QStringLiteral("!"));
         QTest::keyClick(form->NumE, Qt::Key_Enter);
         QCOMPARE(QApplication::focusWidget(), form->NumLB);
@@ -177,6 +179,8 @@ private slots:
         QTest::mouseDClick(form->NumLB->viewport(), Qt::LeftButton, {}, centre);
         QCOMPARE(QApplication::focusWidget(), form->NumE);
         QCOMPARE(form->NumE->text(), QStringLiteral("слово5"));
+        Type(form->NumE, QStringLiteral("я"));
+        QCOMPARE(form->NumLB->item(5)->text(), QStringLiteral("я"));
     }
 
     void lineWindows1251CannotHoldIsRefusedByName() {
