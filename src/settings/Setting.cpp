@@ -282,21 +282,17 @@ void TSettingForm::ShDefaultSBClick(int tag) {
     ShowValues(tag);
 }
 
-void TSettingForm::FlipToggle(const char* name) {
-    for (const SettingField* field : SettingFieldsOfTab(7)) {
-        if (qstrcmp(field->name, name) == 0) {
-            values_.SetFlag(*field, !values_.Flag(*field));
-            ShowValue(*field);
-        }
-    }
+void TSettingForm::FlipToggle(const SettingField& field) {
+    values_.SetFlag(field, !values_.Flag(field));
+    ShowValue(field);
 }
 
 void TSettingForm::NumbersNetSBClick() {
-    FlipToggle("NumbersNetSB");
+    FlipToggle(SettingFieldNamed("NumbersNetSB"));
 }
 
 void TSettingForm::NumbersJordSBClick() {
-    FlipToggle("NumbersJordSB");
+    FlipToggle(SettingFieldNamed("NumbersJordSB"));
 }
 
 // A store that cannot be written keeps the window open with the values unconfirmed, so

@@ -76,7 +76,7 @@ private:
     // The font buttons of the tab draw on the background its board has.
     void ShowBackdrops(int tag);
     void EditFont(const SettingField& field);
-    void FlipToggle(const char* name);
+    void FlipToggle(const SettingField& field);
 
     SettingContext ctx_;
     SettingValues values_;

@@ -122,6 +122,13 @@ QList<const SettingField*> SettingFieldsOfTab(int tag) {
     return fields;
 }
 
+const SettingField& SettingFieldNamed(const char* name) {
+    for (const SettingField& field : SettingFields())
+        if (qstrcmp(field.name, name) == 0)
+            return field;
+    throw std::invalid_argument(name);
+}
+
 const SettingTab& SettingTabOf(int tag) {
     if (tag < 1 || tag > ExerciseCount)
         throw std::out_of_range("settings tab out of range");

@@ -51,5 +51,7 @@ struct SettingTab {
 std::span<const SettingField> SettingFields();
 // The controls of one tab, by its tag, in the order they are shown.
 QList<const SettingField*> SettingFieldsOfTab(int tag);
+// The control of that name.
+const SettingField& SettingFieldNamed(const char* name);
 // The tab by its tag (1..8).
 const SettingTab& SettingTabOf(int tag);

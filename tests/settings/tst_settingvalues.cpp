@@ -104,13 +104,6 @@ QStringList EntriesOfTab(int tag) {
     }
 }
 
-const SettingField& Field(const char* name) {
-    for (const SettingField& field : SettingFields())
-        if (qstrcmp(field.name, name) == 0)
-            return field;
-    qFatal("no control %s", name);
-}
-
 } // namespace
 
 class TestSettingValues : public QObject {
@@ -153,13 +146,13 @@ private slots:
     }
 
     void numberBackgroundBoxEditsTheGridColour() {
-        const SettingField& shown = Field("NumbersGridCB");
+        const SettingField& shown = SettingFieldNamed("NumbersGridCB");
         QCOMPARE(shown.Caption(), QStringLiteral("Цвет фона"));
         QVERIFY(!shown.hidden);
-        const SettingField& hidden = Field("NumbersBgCB");
+        const SettingField& hidden = SettingFieldNamed("NumbersBgCB");
         QCOMPARE(hidden.Caption(), QStringLiteral("Цвет сетки"));
         QVERIFY(hidden.hidden);
-        QVERIFY(Field("ProbeFont2SB").hidden);
+        QVERIFY(SettingFieldNamed("ProbeFont2SB").hidden);
         SettingValues values{Settings()};
         values.SetColour(shown, 0x0000FF);
         QCOMPARE(values.Edited().NumbersGridColor, 0x0000FFu);
