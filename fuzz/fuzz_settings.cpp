@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         TDataFile store(path);
         settings.Load(store);
-        // Saving rewrites the store once per entry; half of the inputs take that path.
+        // Saving rewrites the store; half of the inputs take that path.
         if (size == 0 || (data[size - 1] & 1) == 0)
             return 0;
         settings.SaveOptions(store);

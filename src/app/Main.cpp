@@ -19,6 +19,8 @@
 #include "data/RecordTables.h"
 #include "data/Sound.h"
 #include "data/Texts.h"
+#include "settings/Num.h"
+#include "settings/Setting.h"
 #include "users/Welcome.h"
 
 #include <QAction>
@@ -163,6 +165,24 @@ void TMainForm::LoadGipnoText() {
     }
 }
 
+void TMainForm::SettingsNClick() {
+    TSettingForm::Execute({looks_, settingsFile_.get(), w_.ControlNB->currentIndex(),
+                           cycle_->ExerciseAt(ActiveExercise()), w_.OxelP},
+                          this);
+}
+
+void TMainForm::NumbersNetNClick() {
+    // The number hints use the saved words at once.
+    if (const std::optional<QStringList> saved =
+            TNumForm::Execute(programDir_, EditorMode::Numbers, this))
+        cycle_->SetNumberList(*saved);
+}
+
+void TMainForm::GipnoNClick() {
+    TNumForm::Execute(programDir_, EditorMode::Headings, this);
+    LoadGipnoText();
+}
+
 void TMainForm::ConnectEvents() {
     cycle_->Connect();
     for (ControlPage& page : w_.pages) {
@@ -180,6 +200,9 @@ void TMainForm::ConnectEvents() {
     connect(menu_.StatsN, &QAction::triggered, this, &TMainForm::StatsNClick);
     connect(menu_.MinimizeN, &QAction::triggered, this, &QWidget::showMinimized);
     connect(menu_.ExitN, &QAction::triggered, this, &QWidget::close);
+    connect(menu_.SettingsN, &QAction::triggered, this, &TMainForm::SettingsNClick);
+    connect(menu_.NumbersNetN, &QAction::triggered, this, &TMainForm::NumbersNetNClick);
+    connect(menu_.GipnoN, &QAction::triggered, this, &TMainForm::GipnoNClick);
     connect(menu_.LightClickN, &QAction::triggered, this, &TMainForm::LightClickNClick);
     connect(menu_.CPRightN, &QAction::triggered, this, &TMainForm::CPRightNClick);
     connect(menu_.CPLeftN, &QAction::triggered, this, &TMainForm::CPLeftNClick);

@@ -99,6 +99,11 @@ public:
     LadderFlow& Ladder() { return *ladder_; }
     // Reads the exercise headings and the number list.
     void LoadGipnoText();
+    // The settings window (F6), the number editor and the heading editor; the heading
+    // editor reloads the headings afterwards, which the next run shows.
+    void SettingsNClick();
+    void NumbersNetNClick();
+    void GipnoNClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

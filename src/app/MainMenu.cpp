@@ -70,9 +70,5 @@ MainMenu MainMenu::Build(QMainWindow* window) {
     m.LevelNameN->menuAction()->setVisible(false);
     m.N1 = AddItem(m.LevelNameN, "N1");
     m.N1->setText(T(Tx::MenuLadder));
-
-    // Their windows come with the settings and the editor.
-    for (QAction* later : {m.SettingsN, m.NumbersNetN, m.GipnoN})
-        later->setEnabled(false);
     return m;
 }

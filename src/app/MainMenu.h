@@ -32,7 +32,6 @@ struct MainMenu {
     QMenu* LevelNameN = nullptr;
     QAction* N1 = nullptr;
 
-    // Builds the menu bar of the window. The items whose windows are not part of the
-    // program yet are disabled; the level menu is hidden until a user signs in.
+    // Builds the menu bar of the window; the level menu is hidden until a user signs in.
     static MainMenu Build(QMainWindow* window);
 };

@@ -78,11 +78,31 @@ TDataFile::TDataFile(const QString& fileName) : fileName_(fileName) {
 TDataFile::~TDataFile() = default;
 
 QByteArray TDataFile::Load() const {
-    return LoadFileBytes(fileName_);
+    return pending_ ? *pending_ : LoadFileBytes(fileName_);
 }
 
-void TDataFile::Save(const QByteArray& store) const {
-    SaveFileBytes(fileName_, store);
+void TDataFile::Save(const QByteArray& store) {
+    if (pending_)
+        *pending_ = store;
+    else
+        SaveFileBytes(fileName_, store);
+}
+
+TDataFile::Batch::Batch(TDataFile& file) : file_(file) {
+    Q_ASSERT(!file_.pending_);
+    file_.pending_ = LoadFileBytes(file_.fileName_);
+}
+
+TDataFile::Batch::~Batch() {
+    file_.pending_.reset();
+}
+
+void TDataFile::Batch::Commit() {
+    if (!file_.pending_)
+        return;
+    const QByteArray store = *file_.pending_;
+    file_.pending_.reset();
+    SaveFileBytes(file_.fileName_, store);
 }
 
 bool TDataFile::ReadHeader(const QByteArray& store, qsizetype pos, Entry& entry) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The font record kept in a font entry: character set, colour ($BBGGRR, system colours with
 // high byte 80 hex kept as they are), pitch (0 default, 1 variable, 2 fixed), size in points,
@@ -27,6 +28,23 @@ struct FontRecord {
 // replaces the file atomically, so a write that is cut off leaves the old or the new store.
 class TDataFile {
 public:
+    // Gathers the writes and deletes made while it lives into one replacement of the file:
+    // they work on the store in memory (reads see them), and Commit writes the result, the
+    // very bytes the same calls one by one would have left. Without Commit, or when a call
+    // inside throws, the file stays as it was. Batches do not nest.
+    class Batch {
+    public:
+        explicit Batch(TDataFile& file);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        // Replaces the file atomically with the gathered store; throws OxelError.
+        void Commit();
+
+    private:
+        TDataFile& file_;
+    };
+
     // Opens the store, creating an empty file when none exists. Throws OxelError naming the
     // file when it can be neither opened nor created.
     explicit TDataFile(const QString& fileName);
@@ -76,7 +94,7 @@ public:
 private:
     struct Entry;
     QByteArray Load() const;
-    void Save(const QByteArray& store) const;
+    void Save(const QByteArray& store);
     // Deciphers the header at pos into entry; false when fewer than 80 bytes are left.
     bool ReadHeader(const QByteArray& store, qsizetype pos, Entry& entry);
     bool FindEntry(const QByteArray& store, const QString& section, const QString& name,
@@ -84,4 +102,6 @@ private:
     QByteArray KeptEntries(const QByteArray& store, const QString& section, const QString& name);
 
     QString fileName_;
+    // The store of a batch in progress, which loading and saving use instead of the file.
+    std::optional<QByteArray> pending_;
 };

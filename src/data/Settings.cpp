@@ -187,6 +187,7 @@ void Settings::Load(TDataFile& file) {
 }
 
 void Settings::SaveOptions(TDataFile& file) const {
+    TDataFile::Batch batch(file);
     OptionsAccess o(file);
     o.Write("DwordsBGColor", DwordsBGColor);
     o.Write("DwordsGridColor", DwordsGridColor);
@@ -218,6 +219,17 @@ void Settings::SaveOptions(TDataFile& file) const {
     o.Write("TargetBGColor", TargetBGColor);
     for (int i = 0; i < 10; ++i)
         file.WriteInteger(Options, TargetColorName(i + 1), static_cast<qint32>(TargetColor[i]));
+    batch.Commit();
+}
+
+void Settings::TakeOptions(const Settings& other) {
+    const bool fullScreen = FullScreen;
+    const bool lightClick = LightClick;
+    const bool rightCP = RightCP;
+    *this = other;
+    FullScreen = fullScreen;
+    LightClick = lightClick;
+    RightCP = rightCP;
 }
 
 void Settings::WriteFullScreen(TDataFile& file, bool on) {

@@ -59,8 +59,12 @@ public:
     // or too short entries give the defaults. OxelError of a damaged store propagates; the
     // values not read by then keep their defaults.
     void Load(TDataFile& file);
-    // Writes every "OPTIONS" entry in the fixed save order.
+    // Writes every "OPTIONS" entry in the fixed save order, in one atomic replacement of the
+    // file that leaves the same bytes as the writes one by one. On OxelError the file is
+    // unchanged.
     void SaveOptions(TDataFile& file) const;
+    // Takes every "OPTIONS" value of the other settings; the "COMMON" switches stay.
+    void TakeOptions(const Settings& other);
 
     // The switches: the field is set, then written.
     void WriteFullScreen(TDataFile& file, bool on);

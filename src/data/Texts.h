@@ -45,7 +45,12 @@ enum class Tx {
     HelpButton, StatsFileDamaged,
     // settings window and number editor
     Font, BgColour, GridColour, PointColour, RestoreDefaults, TargetColours,
-    Font1ColourFixed,
+    Font1ColourFixed, Apply, HintsOn, HintsOff, JordanoOn, JordanoOff, FontColourLabel,
+    ColourDialog, FontFaceNotStorable, LineNotStorable,
+    ColourCustom, ColourBlack, ColourMaroon, ColourGreen, ColourOlive, ColourNavy, ColourPurple,
+    ColourTeal, ColourGray, ColourSilver, ColourRed, ColourLime, ColourYellow, ColourBlue,
+    ColourFuchsia, ColourAqua, ColourWhite, ColourMoneyGreen, ColourSkyBlue, ColourCream,
+    ColourMedGray,
     // about box and splash
     AboutCaption, VersionLine, Copyright,
     // errors of the file layer

@@ -1,0 +1,107 @@
+// The settings window: "Да" with every entry changed, written to oxel.ini on disk and the
+// active Schulte board re-applied and painted.
+#include "app/Main.h"
+#include "board/OxelPanel.h"
+#include "data/Text1251.h"
+#include "settings/Setting.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+// The files the start-up checks for.
+void Install(const QTemporaryDir& dir) {
+    for (const char* name :
+         {"shulte", "rbshulte", "mnemo", "target", "math", "dwords", "numbers", "probe"})
+        Write(dir.filePath(QStringLiteral("hlp/%1.rtf").arg(QLatin1String(name))),
+              "{\\rtf1\\ansi text\\par}");
+    QStringList words;
+    for (int i = 0; i < 100; ++i)
+        words << QStringLiteral("слово%1").arg(i);
+    Write(dir.filePath("dic/rus.dic"), WriteLines(words));
+    Write(dir.filePath("dic/rnum.dic"), WriteLines(words));
+    Write(dir.filePath("dic/rgipno.dic"), WriteLines(words.mid(0, 8)));
+}
+
+// Looks whose every "OPTIONS" value differs from its default.
+Settings Changed() {
+    Settings s;
+    quint32 colour = 0x010203;
+    for (quint32* c :
+         {&s.ShulteBGColor, &s.ShulteGridColor, &s.ShulteGPColor, &s.MnemoBGColor, &s.ProbeBGColor,
+          &s.MathBGColor, &s.MathGridColor, &s.DwordsBGColor, &s.DwordsGridColor, &s.NumbersBGColor,
+          &s.NumbersGridColor, &s.TargetBGColor})
+        *c = colour++;
+    for (quint32& c : s.TargetColor)
+        c = colour++;
+    quint16 size = 30;
+    for (FontRecord* f :
+         {&s.ShulteFont1, &s.ShulteFont2, &s.RbShulteFont1, &s.RbShulteFont2, &s.MnemoFont1,
+          &s.MnemoFont2, &s.ProbeFont1, &s.ProbeFont2, &s.MathFont1, &s.MathFont2, &s.DwordsFont1,
+          &s.DwordsFont2, &s.NumbersFont1, &s.NumbersFont2}) {
+        f->size = size++;
+        f->face = QStringLiteral("Liberation Serif");
+    }
+    s.NumbersShowHints = false;
+    s.NumbersShowJordano = true;
+    return s;
+}
+
+// Each round opens the window on changed looks and restores every tab, so that "Да" takes
+// a new value for every entry; only the press is timed.
+void BM_SettingsConfirm(benchmark::State& state) {
+    QTemporaryDir dir;
+    Install(dir);
+    TMainForm main(dir.path());
+    main.show();
+    QCoreApplication::processEvents();
+    main.Widgets().pages[0].StartSB->click();
+    TOxelPanel& board = *main.Widgets().OxelP;
+    const Settings changed = Changed();
+    for (auto _ : state) {
+        state.PauseTiming();
+        main.Looks().TakeOptions(changed);
+        auto form =
+            std::make_unique<TSettingForm>(SettingContext{main.Looks(), main.SettingsFile(), 0,
+                                                          main.Cycle().ExerciseAt(0), &board},
+                                           &main);
+        form->FormShow();
+        for (int tag = 1; tag <= ExerciseCount; ++tag)
+            form->ShDefaultSBClick(tag);
+        state.ResumeTiming();
+        form->YesSB->click();
+        board.repaint();
+        state.PauseTiming();
+        if (!(main.Looks() == Settings()))
+            state.SkipWithError("the confirmation did not take the values");
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SettingsConfirm)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Measured without a user: the sign-in window would wait for one.
+    TMainForm::SetSignInOnActivation(false);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,39 @@
+#include "WidgetPickers.h"
+
+#include "FontColourDialog.h"
+#include "data/Texts.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+bool WidgetPickers::InstallToolkitTexts() {
+    static const bool installed = [] {
+        if (Language() != 2)
+            return false;
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(QStringLiteral("qtbase_ru"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return false;
+        return QCoreApplication::installTranslator(translator);
+    }();
+    return installed;
+}
+
+std::optional<BoardFont> WidgetPickers::PickFont(const BoardFont& initial, QWidget* parent) {
+    InstallToolkitTexts();
+    FontColourDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Chosen();
+}
+
+std::optional<TColor> WidgetPickers::PickColour(TColor initial, QWidget* parent) {
+    InstallToolkitTexts();
+    const QColor chosen = QColorDialog::getColor(
+        ColorToQColor(initial), parent, T(Tx::ColourDialog), QColorDialog::DontUseNativeDialog);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return QColorToColor(chosen);
+}
