@@ -75,6 +75,8 @@ constexpr Pair table[] = {
     FIXED(AlreadyRunning, "Oxelium уже запущенО!"),
     FIXED(RunInterrupted, "УПРАЖНЕНИЕ ПРЕРВАНО"),
     FIXED(WordListTooShort, "В списке слов слишком мало слов для этого упражнения."),
+    {Tx::NoCodePage, "",
+     "В системе нет кодовой страницы Windows-1251: Oxelium не сможет читать и записывать свои файлы."},
 
     {Tx::HelpCaption, "Oxelium Help", "Справка Oxelium"},
     {Tx::HelpBack, "Back", "Назад"},
@@ -115,6 +117,9 @@ constexpr Pair table[] = {
     {Tx::NewButton, "", "Новый"},
     {Tx::DeleteButton, "", "Удалить"},
     FIXED(LevelWord, " - ступень "),
+    {Tx::BadPassword, "",
+     "Недопустимые символы в пароле (допустимы русские и английские буквы, цифры и знаки). "
+     "Пользователь не создан."},
 
     {Tx::Of, "", "из"},
     {Tx::Cancel, "", "Отмена"},
