@@ -4,6 +4,7 @@
 #include "CaptionPanel.h"
 #include "Glyphs.h"
 #include "HelpViewer.h"
+#include "HintStyle.h"
 #include "Localization.h"
 #include "RecordPanel.h"
 #include "StartButtonPreview.h"
@@ -96,6 +97,7 @@ void TMainForm::FormCreate() {
     }
     ReadSettings();
 
+    HintStyle::Install();
     QPalette tips = QToolTip::palette();
     tips.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFB, 0xF0));
     QToolTip::setPalette(tips);
