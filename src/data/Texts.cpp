@@ -76,7 +76,8 @@ constexpr Pair table[] = {
     FIXED(RunInterrupted, "УПРАЖНЕНИЕ ПРЕРВАНО"),
     FIXED(WordListTooShort, "В списке слов слишком мало слов для этого упражнения."),
     {Tx::NoCodePage, "",
-     "В системе нет кодовой страницы Windows-1251: Oxelium не сможет читать и записывать свои файлы."},
+     "В системе нет кодовой страницы Windows-1251: Oxelium не сможет читать и записывать свои "
+     "файлы."},
 
     {Tx::HelpCaption, "Oxelium Help", "Справка Oxelium"},
     {Tx::HelpBack, "Back", "Назад"},

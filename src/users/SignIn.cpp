@@ -67,9 +67,9 @@ QString SignInRules::AddUser() const {
         ShowMessage(T(Tx::UserExists));
         return {};
     }
-    const QString password =
-        AppDialogs().Prompt(T(Tx::NewUser), T(Tx::EnterPassword), PasswordLength)
-            .left(PasswordLength);
+    const QString password = AppDialogs()
+                                 .Prompt(T(Tx::NewUser), T(Tx::EnterPassword), PasswordLength)
+                                 .left(PasswordLength);
     // A substituted character would never match the typed one: the user could neither sign
     // in nor be deleted.
     if (!UserFiles::ValidPassword(password)) {

@@ -45,8 +45,12 @@ void WriteSetting(TDataFile& file, int n) {
         file.WriteString(QStringLiteral("OPTIONS"), KeyName(key), StringValue(n));
 }
 
-QString Name(int n) { return QStringLiteral("U%1").arg(n); }
-QString Detail(int n) { return QStringLiteral(" [%1 / %2] ").arg(n % 7).arg(n); }
+QString Name(int n) {
+    return QStringLiteral("U%1").arg(n);
+}
+QString Detail(int n) {
+    return QStringLiteral(" [%1 / %2] ").arg(n % 7).arg(n);
+}
 QStringList Results(int n) {
     QStringList results;
     for (int i = 1; i <= StatsStore::RunsPerSeries; ++i)
@@ -186,9 +190,9 @@ private slots:
             QCOMPARE(::kill(child, SIGKILL), 0);
             int status = 0;
             QCOMPARE(waitpid(child, &status, 0), child);
-            QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
-                     qPrintable(QStringLiteral("the writer stopped by itself: status %1")
-                                    .arg(status)));
+            QVERIFY2(
+                WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+                qPrintable(QStringLiteral("the writer stopped by itself: status %1").arg(status)));
             const Counts before = counts;
             Check(before, counts);
             if (QTest::currentTestFailed())
@@ -200,9 +204,8 @@ private slots:
         for (const QString& sub : {QStringLiteral("."), QStringLiteral("rec"),
                                    QStringLiteral("users/") + User + QStringLiteral("DB")}) {
             const QDir d(dir + QLatin1Char('/') + sub);
-            leftovers += static_cast<int>(d.entryList(QDir::Files).filter(QRegularExpression(
-                                                                           "\\.[^.]{6}$"))
-                                              .size());
+            leftovers += static_cast<int>(
+                d.entryList(QDir::Files).filter(QRegularExpression("\\.[^.]{6}$")).size());
         }
         qInfo("%d kills in %.1f s: %d settings writes, %d table inserts, %d statistics records; "
               "%d kills between two files' writes, %d cut-off saves left a temporary file",

@@ -93,8 +93,9 @@ void TestUserFiles::forbiddenCharactersAreRefused() {
 
 void TestUserFiles::passwordsOutsideTheCodePageAreRefused() {
     Installation in;
-    for (const QString& password : {QStringLiteral("é"), QStringLiteral("Ω1"),
-                                    QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))}) {
+    for (const QString& password :
+         {QStringLiteral("é"), QStringLiteral("Ω1"),
+          QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))}) {
         QVERIFY(!UserFiles::ValidPassword(password));
         QVERIFY_THROWS_EXCEPTION(OxelError, in.users.CreateUser("Anna", password));
         QVERIFY(!in.users.UserExists("Anna"));
