@@ -76,6 +76,9 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::FormCreate() {
+    // Hint timing comes with the application's style; set before the controls are made, so
+    // that none of them has to be polished again.
+    HintStyle::Install();
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(Glyphs::ProgramIcon());
     w_ = MainWidgets::Build(this, cycle_->Exercises());
@@ -97,7 +100,6 @@ void TMainForm::FormCreate() {
     }
     ReadSettings();
 
-    HintStyle::Install();
     QPalette tips = QToolTip::palette();
     tips.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFB, 0xF0));
     QToolTip::setPalette(tips);
