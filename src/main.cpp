@@ -6,6 +6,7 @@
 #include "app/Splash.h"
 #include "app/WidgetDialogs.h"
 #include "board/BoardFont.h"
+#include "data/Text1251.h"
 #include "data/Texts.h"
 
 #include <QApplication>
@@ -18,6 +19,10 @@ int main(int argc, char* argv[]) {
     Glyphs::SetProgramIcon();
     WidgetDialogs dialogs;
     InstallDialogs(&dialogs);
+    if (!CheckCodePage()) {
+        InstallDialogs(nullptr);
+        return 1;
+    }
 
     const QString programDir = QCoreApplication::applicationDirPath();
     InstanceLock lock(programDir);

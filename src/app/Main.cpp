@@ -4,6 +4,7 @@
 #include "CaptionPanel.h"
 #include "Glyphs.h"
 #include "HelpViewer.h"
+#include "HintStyle.h"
 #include "LadderFlow.h"
 #include "Localization.h"
 #include "RecordPanel.h"
@@ -86,6 +87,9 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::FormCreate() {
+    // Hint timing comes with the application's style; set before the controls are made, so
+    // that none of them has to be polished again.
+    HintStyle::Install();
     setObjectName(QStringLiteral("MainForm"));
     setWindowIcon(Glyphs::ProgramIcon());
     w_ = MainWidgets::Build(this, cycle_->Exercises());

@@ -2,6 +2,7 @@
 
 #include "board/PressRules.h"
 
+#include <QBackingStore>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -144,6 +145,7 @@ void TOxelPanel::MarkRight(int i) { SetMarkAndRedraw(i, 40); }
 
 void TOxelPanel::Repaint() {
     overrides_.fill(std::nullopt);
+    requested_ = rect();
     update();
 }
 
@@ -162,7 +164,9 @@ void TOxelPanel::SetCellLook(int i, std::optional<CellLook> look) {
     if (i < 0 || i >= BoardGeometry::MaxCells)
         return;
     overrides_[i] = look;
-    update(CellRect(i));
+    const QRect cell = CellRect(i);
+    requested_ += cell;
+    update(cell);
 }
 
 std::optional<CellLook> TOxelPanel::LookOf(int i) const {
@@ -192,9 +196,24 @@ void TOxelPanel::FitFontBig() {
         fontBig_.SetSize(size);
 }
 
+bool TOxelPanel::PaintsToScreen() const {
+    // Painting for the screen is redirected into the window's backing store.
+    QBackingStore* store = backingStore();
+    return store && redirected(nullptr) == store->paintDevice();
+}
+
 void TOxelPanel::paintEvent(QPaintEvent* event) {
     geometry_.SetPaintRect(0, 0, width(), height());
     FitFontBig();
+    if (PaintsToScreen()) {
+        // A paint of the whole board that is more than the cells the board asked for (an
+        // exposure after the help panel is hidden, the window shown again) shows each cell
+        // by its mark, so no press or release look outlives it. A grab changes nothing.
+        const QRegion& region = event->region();
+        if ((QRegion(rect()) - region).isEmpty() && !(region - requested_).isEmpty())
+            overrides_.fill(std::nullopt);
+        requested_ = QRegion();
+    }
 
     QPainter canvas(this);
     // Only the cells asked for: a sweep marks cells all over the board.

@@ -7,6 +7,7 @@
 #include "board/CellTextCache.h"
 #include "board/ColorRef.h"
 
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -125,7 +126,8 @@ public:
     void ShowCell(int i);
     void MarkWrong(int i);
     void MarkRight(int i);
-    // Redraws the whole board from the marks, dropping the looks left by presses.
+    // Redraws the whole board from the marks, dropping the looks left by presses. Any other
+    // paint of the whole board to the screen does the same.
     void Repaint();
     // The owner leaves the press being reported unjudged: the cell shows no verdict while
     // held, and its release changes nothing.
@@ -161,12 +163,17 @@ private:
     void ContentChanged();
     void SetCellLook(int i, std::optional<CellLook> look);
     void SetMarkAndRedraw(int i, quint8 mark);
-    void AppearanceChanged() { update(); }
+    // A new look of the whole board: every cell is drawn by its mark again.
+    void AppearanceChanged() { Repaint(); }
+    // True while painting for the screen, false while rendered into an image (a grab).
+    bool PaintsToScreen() const;
 
     BoardGeometry geometry_;
     BoardCells cells_;
     // Looks left on cells by presses and releases, shown until the next full repaint.
     std::array<std::optional<CellLook>, BoardGeometry::MaxCells> overrides_{};
+    // What the board asked to have repainted since the last paint to the screen.
+    QRegion requested_;
 
     QString cellText_;
     int cellInfo_ = -1;

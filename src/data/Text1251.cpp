@@ -1,5 +1,6 @@
 #include "Text1251.h"
 
+#include "Dialogs.h"
 #include "Errors.h"
 #include "Texts.h"
 
@@ -8,21 +9,22 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace {
-
-constexpr const char* CodePage = "windows-1251";
-
-} // namespace
+bool CheckCodePage(const char* name) {
+    if (QStringEncoder(name).isValid() && QStringDecoder(name).isValid())
+        return true;
+    ShowError(T(Tx::NoCodePage));
+    return false;
+}
 
 // Opening a converter costs far more than converting a name, and the code page keeps no
 // state between calls, so each thread keeps one of each.
 QByteArray EncodeText(const QString& text) {
-    thread_local QStringEncoder encoder(CodePage, QStringConverter::Flag::Stateless);
+    thread_local QStringEncoder encoder(CodePage1251, QStringConverter::Flag::Stateless);
     return encoder.encode(text);
 }
 
 QString DecodeText(const QByteArray& bytes) {
-    thread_local QStringDecoder decoder(CodePage, QStringConverter::Flag::Stateless);
+    thread_local QStringDecoder decoder(CodePage1251, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 

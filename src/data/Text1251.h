@@ -7,6 +7,14 @@
 // Windows-1251 text and the line lists every plain data file of the program is made of
 // (tables, statistics, word and heading lists).
 
+// The converter name of the code page of every data file.
+inline constexpr const char* CodePage1251 = "windows-1251";
+
+// True when the named code page can be converted both ways. Otherwise it shows the message
+// that the program cannot work with its files and returns false; the start-up ends then,
+// since every text would be written empty and every list read empty.
+bool CheckCodePage(const char* name = CodePage1251);
+
 QByteArray EncodeText(const QString& text);
 QString DecodeText(const QByteArray& bytes);
 // True when Windows-1251 holds every character of the text, so that it reads back the same.

@@ -77,6 +77,9 @@ constexpr Pair table[] = {
     FIXED(WordListTooShort,
           "Список слов %1 слишком короткий (строк в нём: %2), а для этого режима нужно "
           "не меньше %3."),
+    {Tx::NoCodePage, "",
+     "В системе нет кодовой страницы Windows-1251: Oxelium не сможет читать и записывать свои "
+     "файлы."},
 
     {Tx::HelpCaption, "Oxelium Help", "Справка Oxelium"},
     {Tx::HelpBack, "Back", "Назад"},
@@ -124,6 +127,9 @@ constexpr Pair table[] = {
     {Tx::NewButton, "", "Новый"},
     {Tx::DeleteButton, "", "Удалить"},
     FIXED(LevelWord, " - ступень "),
+    {Tx::BadPassword, "",
+     "Недопустимые символы в пароле (допустимы русские и английские буквы, цифры и знаки). "
+     "Пользователь не создан."},
 
     {Tx::Of, "", "из"},
     {Tx::Cancel, "", "Отмена"},

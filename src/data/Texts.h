@@ -20,7 +20,7 @@ enum class Tx {
     TitleMath, TitleProbe,
     // messages of the main window
     FilesMissing, ClockSetBack, NoName, AlreadyRunning, RunInterrupted,
-    WordListTooShort,
+    WordListTooShort, NoCodePage,
     // help window
     HelpCaption, HelpBack, HelpForward, HelpContents, HelpFileMissing,
     // memorising exercises
@@ -33,7 +33,7 @@ enum class Tx {
     // sign-in
     NewUser, DeleteUser, NoUserChosen, WrongPassword, UserExists, BadUserName,
     UserFileDeleted, ConfirmDeleteUser, EnterName, EnterPassword, ChooseUser, PasswordLabel,
-    QuitProgram, Yes, No, Ok, NewButton, DeleteButton, LevelWord,
+    QuitProgram, Yes, No, Ok, NewButton, DeleteButton, LevelWord, BadPassword,
     // series countdown
     Of, Cancel,
     // training ladder

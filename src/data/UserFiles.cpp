@@ -38,6 +38,11 @@ bool UserFiles::ValidUserName(const QString& name) {
     return Fits1251(name);
 }
 
+bool UserFiles::ValidPassword(const QString& password) {
+    // A zero would end the stored string early.
+    return !password.contains(QChar(0)) && Fits1251(password);
+}
+
 QString UserFiles::CutNewUserName(const QString& name) {
     return name.left(NewNameLength);
 }
@@ -121,6 +126,8 @@ QString UserFiles::ExistingDataFile(const QString& name) const {
 void UserFiles::CreateUser(const QString& name, const QString& password) const {
     if (name.isEmpty() || !ValidUserName(name))
         throw OxelError(T(Tx::BadUserName));
+    if (!ValidPassword(password))
+        throw OxelError(T(Tx::BadPassword));
     if (UserExists(name))
         throw OxelError(T(Tx::UserExists));
     {

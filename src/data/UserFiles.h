@@ -23,6 +23,9 @@ public:
     // True when the name can be a user's file name: none of < > ? * | \ / " : and no
     // control characters, and neither "." nor "..". The empty name is not refused here.
     static bool ValidUserName(const QString& name);
+    // True when the password is stored exactly, so that typing it again matches: every
+    // character must be one Windows-1251 holds.
+    static bool ValidPassword(const QString& password);
     // The first 18 characters of a typed new name.
     static QString CutNewUserName(const QString& name);
     // Removes a folder with everything in it; a symbolic link is removed as a link and never
@@ -42,8 +45,8 @@ public:
     QString StoredName(const QString& name) const;
 
     // Creates the data file holding only COMMON/Password, then the statistics folder
-    // (whose failure is ignored). An invalid or empty name throws OxelError; so does a
-    // data file that cannot be created.
+    // (whose failure is ignored). An invalid or empty name or an invalid password throws
+    // OxelError; so does a data file that cannot be created.
     void CreateUser(const QString& name, const QString& password) const;
     // Reads the data file of an existing user; a missing one throws OxelError (no file is
     // created for it).

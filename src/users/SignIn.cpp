@@ -67,10 +67,17 @@ QString SignInRules::AddUser() const {
         ShowMessage(T(Tx::UserExists));
         return {};
     }
-    const QString password =
-        AppDialogs().Prompt(T(Tx::NewUser), T(Tx::EnterPassword), PasswordLength);
+    const QString password = AppDialogs()
+                                 .Prompt(T(Tx::NewUser), T(Tx::EnterPassword), PasswordLength)
+                                 .left(PasswordLength);
+    // A substituted character would never match the typed one: the user could neither sign
+    // in nor be deleted.
+    if (!UserFiles::ValidPassword(password)) {
+        ShowMessage(T(Tx::BadPassword));
+        return {};
+    }
     try {
-        files_.CreateUser(name, password.left(PasswordLength));
+        files_.CreateUser(name, password);
     } catch (const OxelError& e) {
         ShowError(e.text());
         return {};

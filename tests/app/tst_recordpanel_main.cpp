@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 namespace {
@@ -184,6 +185,37 @@ private slots:
         QCOMPARE(win.form->ActiveExercise(), 6);
         QCOMPARE(win.row(1), QStringList({"Lea", "41.2", "05.05.2025"}));
         QVERIFY(win.cell(L::FirstResult)->toolTip().isEmpty());
+    }
+
+    void targetsDetailShowsAtOnceAndStaysAMinute() {
+        Window win;
+        QStringList targets(160);
+        targets[0] = "Kim";
+        targets[1] = "57";
+        targets[2] = " [1 / 700] ";
+        targets[3] = "04.04.2024";
+        win.writeTable("targets.rec", targets);
+        win.w().TabSwitchCB->setCurrentIndex(2);
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0xFF, 0xFB, 0xF0));
+
+        // Resting the pointer on the result shows the detail on the next turn of the event
+        // loop; the toolkit's usual wake-up delay is most of a second.
+        QLabel* result = win.cell(L::FirstResult);
+        QToolTip::hideText();
+        QTest::mouseMove(result, result->rect().center());
+        QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 300);
+        QCOMPARE(QToolTip::text(), QStringLiteral(" [1 / 700] "));
+        QCOMPARE(result->toolTipDuration(), 60000);
+        QToolTip::hideText();
+
+        // Any other control with a hint gets the same minute.
+        QLabel other(win.form.get());
+        other.setToolTip(QStringLiteral("x"));
+        other.show();
+        QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), other.mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(&other, &hover);
+        QCOMPARE(other.toolTipDuration(), 60000);
+        QToolTip::hideText();
     }
 
     void seriesBoxSwitchesTablesAndColoursWithoutTouchingFiles() {

@@ -2,6 +2,7 @@
 #include "app/Glyphs.h"
 #include "app/HelpViewer.h"
 #include "app/Main.h"
+#include "board/OxelPanel.h"
 #include "data/Texts.h"
 
 #include <QComboBox>
@@ -40,6 +41,30 @@ private slots:
         QVERIFY(!win.w().HelpP->isVisible());
         for (const ControlPage& page : win.w().pages)
             QVERIFY(ShowsGlyph(page.HelpSB, Glyphs::Help));
+    }
+
+    void boardDrawsByMarksAfterTheHelpIsHidden() {
+        Window win;
+        // The window takes its final size once shown; a resize draws by marks anyway.
+        QVERIFY(QTest::qWaitForWindowExposed(win.form.get()));
+        QTest::qWait(20);
+        win.start();
+        // A cell that keeps its colour mark when found, as in the red-black table.
+        TOxelPanel& board = win.board();
+        const int one = static_cast<int>(board.LinesList().indexOf(QStringLiteral("1")));
+        board.SetMark(one, 33);
+        QVERIFY(win.press(1));
+        QCOMPARE(board.LookOf(one), std::optional<CellLook>(CellLook::Small()));
+        QTest::qWait(20);
+        QCOMPARE(board.LookOf(one), std::optional<CellLook>(CellLook::Small()));
+
+        QToolButton* help = win.w().pages[0].HelpSB;
+        QTest::mouseClick(help, Qt::LeftButton);
+        QTest::qWait(20);
+        QTest::mouseClick(help, Qt::LeftButton);
+        QTest::qWait(20);
+        QVERIFY(!win.w().HelpP->isVisible());
+        QCOMPARE(board.LookOf(one), CellLook::ForMark(33, false));
     }
 
     void documentFollowsTheExerciseWhileShown() {

@@ -20,6 +20,18 @@ private:
     }
 
 private slots:
+    void startUpCheckOfTheCodePage() {
+        TestSeams seams;
+        QVERIFY(CheckCodePage());
+        QVERIFY(CheckCodePage("Windows-1251"));
+        QVERIFY(seams.dialogs.messages.isEmpty());
+        // A machine without the code page: told once, clearly, instead of empty files.
+        QVERIFY(!CheckCodePage("x-oxel-no-such-code-page"));
+        QCOMPARE(seams.dialogs.messages,
+                 QStringList{QStringLiteral("В системе нет кодовой страницы Windows-1251: "
+                                            "Oxelium не сможет читать и записывать свои файлы.")});
+    }
+
     void encodesCyrillicAsSingleBytes() {
         // Code page 1251: П=CF р=F0 и=E8 в=E2 е=E5 т=F2, Ё=A8, ё=B8.
         QCOMPARE(EncodeText(QStringLiteral("Привет Ёё")),

@@ -36,6 +36,7 @@ private slots:
     void forbiddenCharactersAreRefused_data();
     void forbiddenCharactersAreRefused();
     void plainNamesAreAccepted();
+    void passwordsOutsideTheCodePageAreRefused();
     void userListComesFromDataFiles();
     void namesDifferingInCaseAreOneUser();
     void deleteRemovesFileAndStatistics();
@@ -88,6 +89,20 @@ void TestUserFiles::forbiddenCharactersAreRefused() {
     Installation in;
     QVERIFY_THROWS_EXCEPTION(OxelError, in.users.CreateUser(name, ""));
     QCOMPARE(QDir(in.path("users")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 0);
+}
+
+void TestUserFiles::passwordsOutsideTheCodePageAreRefused() {
+    Installation in;
+    for (const QString& password :
+         {QStringLiteral("é"), QStringLiteral("Ω1"),
+          QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))}) {
+        QVERIFY(!UserFiles::ValidPassword(password));
+        QVERIFY_THROWS_EXCEPTION(OxelError, in.users.CreateUser("Anna", password));
+        QVERIFY(!in.users.UserExists("Anna"));
+    }
+    QVERIFY(UserFiles::ValidPassword(QString()));
+    in.users.CreateUser("Anna", QStringLiteral("Пароль№1"));
+    QCOMPARE(in.users.ReadUser("Anna").password, QStringLiteral("Пароль№1"));
 }
 
 void TestUserFiles::plainNamesAreAccepted() {

@@ -15,6 +15,9 @@ namespace {
 const QString NoUserChosen = QStringLiteral("Пользователь не выбран!");
 const QString WrongPassword = QStringLiteral("Неверный пароль!");
 const QString BadName = QStringLiteral("Недопустимые символы в имени. Пользователь не создан.");
+const QString BadPassword =
+    QStringLiteral("Недопустимые символы в пароле (допустимы русские и английские буквы, "
+                   "цифры и знаки). Пользователь не создан.");
 const QString Exists = QStringLiteral("Такой пользователь уже есть!");
 const QString Deleted = QStringLiteral("Файл пользователя удалён.");
 const QString NamePrompt = QStringLiteral("Новый пользователь|Введите имя:");
@@ -100,6 +103,40 @@ private slots:
         QCOMPARE(in.dialogs().promptLimits, QList<int>({0, 12}));
         // Whatever the user got to type is what the sign-in field can hold.
         QVERIFY(in.rules->CheckPassword("Anna", "abcdefghijkl"));
+    }
+
+    void passwordsTheCodePageCannotHoldAreRefused_data() {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("accented") << QStringLiteral("café");
+        QTest::newRow("tilde") << QStringLiteral("niño");
+        QTest::newRow("greek") << QStringLiteral("λόγος");
+        QTest::newRow("cjk") << QStringLiteral("密码");
+        QTest::newRow("emoji") << QStringLiteral("pw\U0001F600");
+        // Only the twelve characters the prompt keeps are judged.
+        QTest::newRow("last kept") << QStringLiteral("abcdefghijkĕ");
+    }
+    void passwordsTheCodePageCannotHoldAreRefused() {
+        QFETCH(QString, password);
+        Installation in;
+        QVERIFY(in.add("Anna", password).isEmpty());
+        QCOMPARE(in.dialogs().messages, QStringList{BadPassword});
+        QCOMPARE(in.dialogs().prompts, QStringList({NamePrompt, PasswordPrompt}));
+        // Nothing is left behind that would keep the name from being taken again.
+        QVERIFY(QDir(in.folder.file("users")).isEmpty());
+        QCOMPARE(in.add("Anna", "pw"), QStringLiteral("Anna"));
+    }
+
+    void passwordsOfTheCodePageSignInExactly() {
+        Installation in;
+        // Cyrillic with ё, Latin, digits and signs the code page holds (№, €, «»).
+        const QString password = QStringLiteral("Ёжик№5€«a»");
+        QCOMPARE(in.add("Anna", password), QStringLiteral("Anna"));
+        QVERIFY(in.dialogs().messages.isEmpty());
+        QVERIFY(in.rules->CheckPassword("Anna", password));
+        QVERIFY(!in.rules->CheckPassword("Anna", QStringLiteral("ёжик№5€«a»")));
+        // Past the twelfth character nothing counts: a long typed password is cut alike.
+        QCOMPARE(in.add("Bob", QStringLiteral("abcdefghijklé")), QStringLiteral("Bob"));
+        QVERIFY(in.rules->CheckPassword("Bob", QStringLiteral("abcdefghijkl")));
     }
 
     void longNameIsCutTo18Characters() {
