@@ -73,10 +73,9 @@ void BM_SettingsConfirm(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         main.Looks().TakeOptions(changed);
-        auto form =
-            std::make_unique<TSettingForm>(SettingContext{main.Looks(), main.SettingsFile(), 0,
-                                                          main.Cycle().ExerciseAt(0), &board},
-                                           &main);
+        auto form = std::make_unique<TSettingForm>(
+            SettingContext{main.Looks(), main.SettingsFile(), 0, main.Cycle().ExerciseAt(0), board},
+            &main);
         form->FormShow();
         for (int tag = 1; tag <= ExerciseCount; ++tag)
             form->ShDefaultSBClick(tag);

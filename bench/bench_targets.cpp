@@ -70,7 +70,7 @@ struct Window {
         form->resize(1536, 864);
         form->Widgets().TabSwitchCB->setCurrentIndex(Exercise(3).listPosition);
         QCoreApplication::processEvents();
-        targets = dynamic_cast<TargetsExercise*>(form->Cycle().ExerciseAt(3));
+        targets = &dynamic_cast<TargetsExercise&>(form->Cycle().ExerciseAt(3));
     }
     QToolButton* startButton() { return form->Widgets().Page(3).StartSB; }
     const TargetGame& game() const { return targets->Game(); }

@@ -35,7 +35,8 @@ QLabel* MakePenaltyDisplay(QWidget* page, const QString& name) {
 
 } // namespace
 
-ControlPage ControlPage::Build(const ExerciseInfo& info, ExerciseLogic* exercise) {
+ControlPage ControlPage::Build(ExerciseLogic& exercise) {
+    const ExerciseInfo& info = exercise.Info();
     const QString prefix = QLatin1String(info.prefix);
     ControlPage p;
     p.info = &info;
@@ -62,9 +63,6 @@ ControlPage ControlPage::Build(const ExerciseInfo& info, ExerciseLogic* exercise
         layout->addWidget(p.ShtrafTimerP, 0, Qt::AlignHCenter);
     }
 
-    if (exercise)
-        exercise->AddPageControls(p.page, p.extras);
-    else
-        p.StartSB->setEnabled(false);
+    exercise.AddPageControls(p.page, p.extras);
     return p;
 }

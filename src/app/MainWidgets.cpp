@@ -93,8 +93,7 @@ void BuildControlPanel(MainWidgets& w, QWidget* central, const ExerciseSet& exer
     w.ControlNB->setObjectName(QStringLiteral("ControlNB"));
     layout->addWidget(w.ControlNB);
     for (int position = 0; position < ExerciseCount; ++position) {
-        const ExerciseInfo& info = ExerciseAtListPosition(position);
-        w.pages[position] = ControlPage::Build(info, exercises[info.index].get());
+        w.pages[position] = ControlPage::Build(*exercises[ExerciseAtListPosition(position).index]);
         w.ControlNB->addWidget(w.pages[position].page);
     }
 }

@@ -304,10 +304,8 @@ void TSettingForm::YesSBClick(bool apply) {
         ShowError(e.text());
         return;
     }
-    if (ctx_.active)
-        ctx_.active->ApplyLook();
-    if (ctx_.board)
-        ctx_.board->Repaint();
+    ctx_.active.ApplyLook();
+    ctx_.board.Repaint();
     if (!apply)
         accept();
 }

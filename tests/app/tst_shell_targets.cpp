@@ -25,7 +25,7 @@ struct TargetsWindow {
 
     explicit TargetsWindow(const QString& user = QStringLiteral("Анна")) : win(77, user) {
         win.w().TabSwitchCB->setCurrentIndex(2);
-        targets = dynamic_cast<TargetsExercise*>(win.form->Cycle().ExerciseAt(3));
+        targets = &dynamic_cast<TargetsExercise&>(win.form->Cycle().ExerciseAt(3));
         clicker = win.form->findChild<ClickerPanel*>("TargetClickP");
     }
     ControlPage& page() { return win.w().Page(3); }
