@@ -122,6 +122,7 @@ void TargetsExercise::ApplyLook() {
     TOxelPanel& board = host_.Board();
     board.SetBgColor(host_.Looks().TargetBGColor);
     board.SetGridColor(host_.Looks().TargetBGColor);
+    game_.SetBackground(host_.Looks().TargetBGColor);
     if (shapes_[0])
         SyncFigures();
 }

@@ -209,6 +209,30 @@ private slots:
         QVERIFY(backgroundJokersAfterMisses > 0);
     }
 
+    // The settings window may change the background between "начать" and the first
+    // showing: the waiting figures take the new one, and the joker is still unknown there.
+    void newBackgroundBeforeTheFirstShowingKeepsTheJokerUnknown() {
+        const quint32 background = 0x000000, grey = 0x808080, lime = 0x00FF00;
+        int oneSquareInTheOldBackground = 0;
+        for (quint32 seed = 1; seed <= 20; ++seed) {
+            TargetPlay play(seed);
+            TargetGame::Setup setup = TargetPlay::Setup(4);
+            for (std::size_t i = 0; i < setup.colours.size(); ++i)
+                setup.colours[i] = i % 2 ? lime : background;
+            play.game.Begin(setup);
+            play.Press(Qt::RightButton);
+            play.game.SetBackground(grey);
+            QCOMPARE(Colours(play.game), (std::array<quint32, 3>{grey, grey, grey}));
+            QCOMPARE(play.game.JokerColour(), grey);
+            play.Tick();
+            QCOMPARE(play.game.TargetShown(), 1);
+            QVERIFY(!play.game.TargetPending());
+            const std::array<quint32, 3> shown = Colours(play.game);
+            oneSquareInTheOldBackground += (shown[1] == background) != (shown[2] == background);
+        }
+        QVERIFY(oneSquareInTheOldBackground > 0);
+    }
+
     void missedPatternCostsALifeAndEndsStage1AtThatTick() {
         TargetPlay play;
         play.Begin(1);
