@@ -167,6 +167,29 @@ private slots:
         QCOMPARE(t.resultHint(0), table[122]);
     }
 
+    // The information panels show their texts whole in the narrow control panel: the
+    // captions before a game, and a joker game's longest stage text during one.
+    void infoPanelsShowTheirTextsWhole() {
+        TargetsWindow t;
+        QCoreApplication::processEvents();
+        auto checkWhole = [&] {
+            for (int n = 1; n <= 5; ++n) {
+                const QLabel* panel = t.targets->TargetInfoP(n);
+                QVERIFY2(QFontMetrics(panel->font()).horizontalAdvance(panel->text()) <=
+                             panel->contentsRect().width(),
+                         qPrintable(panel->text()));
+            }
+        };
+        QCOMPARE(t.targets->TargetInfoP(1)->text(), QStringLiteral("этап / задержка"));
+        checkWhole();
+        QTest::mouseClick(t.page().SwitchSB, Qt::LeftButton);
+        t.start();
+        QCOMPARE(t.targets->TargetInfoP(1)->text(), QStringLiteral("этап 1 (1500)"));
+        checkWhole();
+        t.playStage(300);
+        checkWhole();
+    }
+
     void stopNeverEntersTheTable() {
         TargetsWindow t;
         const QByteArray before = LoadFileBytes(t.win.tablePath("targets.rec"));
