@@ -146,6 +146,7 @@ public:
     std::function<void(int x, int y)> OnMouseMove;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -161,6 +162,8 @@ private:
     void ContentChanged();
     void SetCellLook(int i, std::optional<CellLook> look);
     void SetMarkAndRedraw(int i, quint8 mark);
+    // The release of the press on cell `pressed`: its look and, when found, its mark.
+    void ReleaseCell(int pressed);
     void AppearanceChanged() { update(); }
 
     BoardGeometry geometry_;
