@@ -17,22 +17,7 @@
 
 namespace {
 
-// Records the calls of series mode and the ladder; the interlude may cancel the series.
-class HookRecorder : public SeriesHooks, public LadderHooks {
-public:
-    QCheckBox* lessonChB = nullptr;
-    bool cancelInterlude = false;
-    QStringList calls;
-    void SeriesInterlude(const QString& modeCaption) override {
-        calls << "SeriesInterlude:" + modeCaption;
-        if (cancelInterlude)
-            lessonChB->setChecked(false);
-    }
-    void SaveStats() override { calls << "SaveStats"; }
-    void LadderStep() override { calls << "LadderStep"; }
-    void UprTimerTimer() override { calls << "UprTimerTimer"; }
-};
-
+using shell::HookRecorder;
 using shell::Window;
 
 } // namespace

@@ -13,6 +13,7 @@
 
 namespace {
 
+using shell::HookRecorder;
 using shell::Window;
 using Clicker = TargetGame::Clicker;
 
@@ -64,18 +65,6 @@ struct TargetsWindow {
     QString resultHint(int row) {
         return win.form->Records().RecList()[RecordLayout::FirstResult + row]->toolTip();
     }
-};
-
-// Records what series mode and the ladder are asked to do.
-class HookRecorder : public SeriesHooks, public LadderHooks {
-public:
-    QStringList calls;
-    void SeriesInterlude(const QString& modeCaption) override {
-        calls << "SeriesInterlude:" + modeCaption;
-    }
-    void SaveStats() override { calls << "SaveStats"; }
-    void LadderStep() override { calls << "LadderStep"; }
-    void UprTimerTimer() override { calls << "UprTimerTimer"; }
 };
 
 // Notes whether the game's timer was still on when a message was shown.
