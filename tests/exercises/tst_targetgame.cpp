@@ -20,6 +20,14 @@ std::array<quint32, 3> Colours(const TargetGame& game) {
     return {s[0].colour, s[1].colour, s[2].colour};
 }
 
+// A joker game whose target colours alternate between the two, one of them the background.
+TargetGame::Setup JokerSetup(quint32 colour, quint32 background) {
+    TargetGame::Setup setup = TargetPlay::Setup(4);
+    for (std::size_t i = 0; i < setup.colours.size(); ++i)
+        setup.colours[i] = i % 2 ? colour : background;
+    return setup;
+}
+
 // Starts the stage prepared and ticks until it ends, pressing every pattern after reactionMs.
 void PlayStage(TargetPlay& play, int reactionMs) {
     const int stage = play.game.TargetStage();
@@ -173,10 +181,7 @@ private slots:
         int backgroundJokersAfterMisses = 0;
         for (quint32 seed = 1; seed <= 40; ++seed) {
             TargetPlay play(seed);
-            TargetGame::Setup setup = TargetPlay::Setup(4);
-            for (std::size_t i = 0; i < setup.colours.size(); ++i)
-                setup.colours[i] = i % 2 ? lime : background;
-            play.game.Begin(setup);
+            play.game.Begin(JokerSetup(lime, background));
             quint32 previousJoker = background;
             int missed = 0;
             bool pending = false;
@@ -216,10 +221,7 @@ private slots:
         int oneSquareInTheOldBackground = 0;
         for (quint32 seed = 1; seed <= 20; ++seed) {
             TargetPlay play(seed);
-            TargetGame::Setup setup = TargetPlay::Setup(4);
-            for (std::size_t i = 0; i < setup.colours.size(); ++i)
-                setup.colours[i] = i % 2 ? lime : background;
-            play.game.Begin(setup);
+            play.game.Begin(JokerSetup(lime, background));
             play.Press(Qt::RightButton);
             play.game.SetBackground(grey);
             QCOMPARE(Colours(play.game), (std::array<quint32, 3>{grey, grey, grey}));
