@@ -1,12 +1,12 @@
 // Board painting: a full repaint of a 20x20 board at 1920x1080, and one press up to the
 // highlighted cell being repainted.
+#include "BenchSupport.h"
 #include "board/OxelPanel.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -50,8 +50,8 @@ void BM_PressToHighlightedCell(benchmark::State& state) {
         board.render(&image, rect.topLeft(), QRegion(rect));
         benchmark::DoNotOptimize(image.constBits());
         state.PauseTiming();
-        QMouseEvent release(QEvent::MouseButtonRelease, at, board.mapToGlobal(at),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, board.mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&board, &release);
         cell = (cell + 7) % 400;
         if (cell == 0)
@@ -64,9 +64,5 @@ BENCHMARK(BM_PressToHighlightedCell)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv);
 }

@@ -1,5 +1,6 @@
 // Proofreading: the press on the last target of a fresh 20x20 board, which marks it found
 // and sweeps the 79 targets before it as missed, up to the board repainted.
+#include "BenchSupport.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
 #include "data/Settings.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -92,11 +92,5 @@ BENCHMARK(BM_ProbeClickWorstSweep)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv);
 }

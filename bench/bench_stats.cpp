@@ -1,14 +1,13 @@
 // The statistics window: from its creation to its first paint with a statistics file of
 // 1,000 series selected (offscreen).
+#include "BenchSupport.h"
 #include "data/FileCipher.h"
 #include "data/Text1251.h"
 #include "stats/Lessons.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -51,11 +50,5 @@ BENCHMARK(BM_StatsWindowOpen1000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv);
 }

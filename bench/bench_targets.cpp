@@ -1,22 +1,19 @@
 // The targets game on the real timer and event loop (offscreen): how far each showing lands
 // from its schedule, and how far a measured reaction time is from the true one.
+#include "BenchSupport.h"
 #include "app/Main.h"
 #include "data/Clock.h"
 #include "data/Text1251.h"
 #include "exercises/ClickerPanel.h"
 #include "exercises/TargetsExercise.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cmath>
 #include <vector>
@@ -37,26 +34,6 @@ private:
     Steady::time_point origin_ = Steady::now();
 };
 
-void Write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
-
-void Install(const QTemporaryDir& dir) {
-    for (const char* name :
-         {"shulte", "rbshulte", "mnemo", "target", "math", "dwords", "numbers", "probe"})
-        Write(dir.filePath(QStringLiteral("hlp/%1.rtf").arg(QLatin1String(name))),
-              "{\\rtf1\\ansi text\\par}");
-    QStringList words;
-    for (int i = 0; i < 100; ++i)
-        words << QStringLiteral("слово%1").arg(i);
-    Write(dir.filePath("dic/rus.dic"), WriteLines(words));
-    Write(dir.filePath("dic/rnum.dic"), WriteLines(words));
-    Write(dir.filePath("dic/rgipno.dic"), WriteLines(words.mid(0, 8)));
-}
-
 // A main window the size of a 1920 x 1080 screen less a fifth, on the targets page.
 struct Window {
     QTemporaryDir dir;
@@ -64,13 +41,13 @@ struct Window {
     TargetsExercise* targets = nullptr;
 
     Window() {
-        Install(dir);
+        bench::Install(dir);
         form = std::make_unique<TMainForm>(dir.path());
         form->show();
         form->resize(1536, 864);
         form->Widgets().TabSwitchCB->setCurrentIndex(Exercise(3).listPosition);
         QCoreApplication::processEvents();
-        targets = dynamic_cast<TargetsExercise*>(form->Cycle().ExerciseAt(3));
+        targets = &dynamic_cast<TargetsExercise&>(form->Cycle().ExerciseAt(3));
     }
     QToolButton* startButton() { return form->Widgets().Page(3).StartSB; }
     const TargetGame& game() const { return targets->Game(); }
@@ -225,13 +202,5 @@ BENCHMARK(BM_TargetsReactionError)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The window is measured without a user: the sign-in window would wait for one.
-    TMainForm::SetSignInOnActivation(false);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Main(argc, argv);
 }

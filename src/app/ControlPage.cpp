@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int ButtonHeight = 66;
+constexpr qreal SmallestCaptionPoints = 6;
 
 QToolButton* MakeButton(QWidget* page, const QString& name) {
     auto* button = new QToolButton(page);
@@ -33,9 +34,32 @@ QLabel* MakePenaltyDisplay(QWidget* page, const QString& name) {
     return display;
 }
 
+// The mode button keeps the page's font, made smaller only as far as the longest caption of
+// the exercise's modes needs to fit the button whole.
+void FitModeCaptions(QToolButton* button, const ExerciseInfo& info, int width) {
+    QFont font = button->font();
+    const QFontMetrics metrics(font);
+    QString longest;
+    for (int mode : info.modes) {
+        const QString caption = info.modeCaption(mode);
+        if (metrics.horizontalAdvance(caption) > metrics.horizontalAdvance(longest))
+            longest = caption;
+    }
+    button->setText(longest);
+    while (button->sizeHint().width() > width && font.pointSizeF() > SmallestCaptionPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        button->setFont(font);
+        // A new text makes the button measure itself again.
+        button->setText(QString());
+        button->setText(longest);
+    }
+    button->setText(QString());
+}
+
 } // namespace
 
-ControlPage ControlPage::Build(const ExerciseInfo& info, ExerciseLogic* exercise) {
+ControlPage ControlPage::Build(ExerciseLogic& exercise, int width) {
+    const ExerciseInfo& info = exercise.Info();
     const QString prefix = QLatin1String(info.prefix);
     ControlPage p;
     p.info = &info;
@@ -52,6 +76,7 @@ ControlPage ControlPage::Build(const ExerciseInfo& info, ExerciseLogic* exercise
     p.StartSB->setMouseTracking(true);
     for (QToolButton* b : {p.StartSB, p.HelpSB, p.SwitchSB})
         layout->addWidget(b);
+    FitModeCaptions(p.SwitchSB, info, width);
 
     p.extras = new QVBoxLayout;
     p.extras->setSpacing(2);
@@ -62,9 +87,6 @@ ControlPage ControlPage::Build(const ExerciseInfo& info, ExerciseLogic* exercise
         layout->addWidget(p.ShtrafTimerP, 0, Qt::AlignHCenter);
     }
 
-    if (exercise)
-        exercise->AddPageControls(p.page, p.extras);
-    else
-        p.StartSB->setEnabled(false);
+    exercise.AddPageControls(p.page, p.extras);
     return p;
 }

@@ -26,7 +26,7 @@ struct ControlPage {
     int RunPhase = 1;
     int ExerciseMode = 0;
 
-    // Builds the page of the exercise into a new widget; the exercise, when present, adds
-    // its own controls; without one the start button stays disabled.
-    static ControlPage Build(const ExerciseInfo& info, ExerciseLogic* exercise);
+    // Builds the page of the exercise into a new widget, its buttons width pixels wide; the
+    // exercise adds its own controls.
+    static ControlPage Build(ExerciseLogic& exercise, int width);
 };

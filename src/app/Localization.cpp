@@ -24,8 +24,7 @@ void Localization(QMainWindow* window, MainWidgets& w, MainMenu& m, const Exerci
         page.StartSB->setText(T(Tx::Start));
         page.HelpSB->setText(T(Tx::Help));
         page.SwitchSB->setText(page.info->modeCaption(page.ExerciseMode));
-        if (ExerciseLogic* exercise = exercises[page.info->index].get())
-            exercise->Localize();
+        exercises[page.info->index]->Localize();
     }
 
     window->setWindowTitle(WindowCaption(currentUser));

@@ -171,7 +171,7 @@ void TMainForm::LoadGipnoText() {
 
 void TMainForm::SettingsNClick() {
     TSettingForm::Execute({looks_, settingsFile_.get(), w_.ControlNB->currentIndex(),
-                           cycle_->ExerciseAt(ActiveExercise()), w_.OxelP},
+                           cycle_->ExerciseAt(ActiveExercise()), *w_.OxelP},
                           this);
 }
 
@@ -260,8 +260,7 @@ void TMainForm::SetGlyphs() {
         page.StartSB->setIcon(Glyphs::Icon(page.RunPhase == 1 ? Glyphs::Start : Glyphs::Stop));
         page.HelpSB->setIcon(Glyphs::Icon(Glyphs::Help));
         page.SwitchSB->setIcon(Glyphs::Icon(Glyphs::ModeSwitch));
-        if (ExerciseLogic* exercise = cycle_->ExerciseAt(page.info->index))
-            exercise->SetGlyphs(&Glyphs::Icon);
+        cycle_->ExerciseAt(page.info->index).SetGlyphs(&Glyphs::Icon);
     }
 }
 

@@ -19,6 +19,7 @@ namespace {
 
 constexpr int TopBarHeight = 36;
 constexpr int ControlPanelWidth = 117;
+constexpr int ControlPanelBorder = 6;
 
 QFrame* MakeFrame(QWidget* parent, const char* name, int shape, int shadow) {
     auto* frame = new QFrame(parent);
@@ -88,13 +89,14 @@ void BuildControlPanel(MainWidgets& w, QWidget* central, const ExerciseSet& exer
     w.BaseControlP = MakeFrame(central, "BaseControlP", QFrame::NoFrame, QFrame::Plain);
     w.BaseControlP->setFixedWidth(ControlPanelWidth);
     auto* layout = new QVBoxLayout(w.BaseControlP);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(ControlPanelBorder, ControlPanelBorder, ControlPanelBorder,
+                               ControlPanelBorder);
     w.ControlNB = new QStackedWidget(w.BaseControlP);
     w.ControlNB->setObjectName(QStringLiteral("ControlNB"));
     layout->addWidget(w.ControlNB);
     for (int position = 0; position < ExerciseCount; ++position) {
-        const ExerciseInfo& info = ExerciseAtListPosition(position);
-        w.pages[position] = ControlPage::Build(info, exercises[info.index].get());
+        w.pages[position] = ControlPage::Build(*exercises[ExerciseAtListPosition(position).index],
+                                               ControlPanelWidth - 2 * ControlPanelBorder);
         w.ControlNB->addWidget(w.pages[position].page);
     }
 }

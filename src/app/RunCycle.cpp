@@ -67,19 +67,17 @@ bool RunCycle::LessonChecked() const {
 void RunCycle::ShulteStartSBClick() {
     if (ctx_.help.Visible())
         ctx_.help.ShulteHelpSBClick();
-    ExerciseLogic* exercise = ExerciseAt(activeExercise_);
-    if (!exercise)
-        return;
+    ExerciseLogic& exercise = ExerciseAt(activeExercise_);
     ControlPage& page = ActivePage();
     switch (page.RunPhase) {
     case 1:
-        StartRun(*exercise, page);
+        StartRun(exercise, page);
         break;
     case 2:
-        AnswerRun(*exercise, page);
+        AnswerRun(exercise, page);
         break;
     default:
-        StopRun(*exercise);
+        StopRun(exercise);
         break;
     }
 }
@@ -186,8 +184,7 @@ void RunCycle::TSShowOne(int i) {
     ctx_.menu.N1->setEnabled(false);
     SetBarCaption(gipnoText_[i]);
     w_.Page(i).StartSB->setIcon(Glyphs::Icon(Glyphs::Stop));
-    if (ExerciseLogic* exercise = ExerciseAt(i))
-        exercise->RunShown();
+    ExerciseAt(i).RunShown();
 }
 
 void RunCycle::TSShowAll(int k) {
@@ -196,8 +193,7 @@ void RunCycle::TSShowAll(int k) {
     page.StartSB->setText(T(Tx::Start));
     page.RunPhase = 1;
     page.SwitchSB->setEnabled(true);
-    if (ExerciseLogic* exercise = ExerciseAt(k - 1))
-        exercise->IdleShown();
+    ExerciseAt(k - 1).IdleShown();
     w_.RecordP->show();
     SetBarCaption(QString());
     TimerOff();
@@ -210,19 +206,17 @@ void RunCycle::TSShowAll(int k) {
 }
 
 void RunCycle::OxelPVerifyText() {
-    ExerciseLogic* exercise = ExerciseAt(activeExercise_);
     // A run that has ended judges no more presses: the board may still show it, but a
     // second press on its last cell must not end it again. The press leaves no verdict.
-    if (!exercise || ActivePage().RunPhase == 1) {
+    if (ActivePage().RunPhase == 1) {
         Board().DropPress();
         return;
     }
-    exercise->Verify();
+    ExerciseAt(activeExercise_).Verify();
 }
 
 void RunCycle::OxelPMouseUp(Qt::MouseButton button, int x, int y) {
-    if (ExerciseLogic* exercise = ExerciseAt(activeExercise_))
-        exercise->BoardMouseUp(button, x, y);
+    ExerciseAt(activeExercise_).BoardMouseUp(button, x, y);
 }
 
 QString RunCycle::TimerText() const {
@@ -290,12 +284,11 @@ void RunCycle::LessonTimerTimer() {
 }
 
 void RunCycle::VerifyRecord() {
-    const ExerciseLogic* exercise = ExerciseAt(activeExercise_);
     try {
         const int row = RecordTables(ctx_.programDir)
                             .CheckAndInsert(activeExercise_, ActivePage().ExerciseMode,
                                             LessonChecked(), TimerText(), ctx_.currentUser(),
-                                            exercise ? exercise->RecordDetail() : QString());
+                                            ExerciseAt(activeExercise_).RecordDetail());
         if (row > 0)
             PlayWave(QStringLiteral("REC_IN"), 2);
     } catch (const OxelError& e) {

@@ -39,8 +39,8 @@ public:
     ~RunCycle() override;
 
     ExerciseSet& Exercises() { return exercises_; }
-    // The exercise by index; null while it is not part of the program.
-    ExerciseLogic* ExerciseAt(int index) const { return exercises_[index].get(); }
+    // The exercise by index.
+    ExerciseLogic& ExerciseAt(int index) const { return *exercises_[index]; }
 
     // Connects the buttons, the board and the timers once the widgets exist.
     void Connect();

@@ -12,9 +12,7 @@ bool StartButtonPreview::ShulteStartSBMouseMove(const QString& buttonName) {
     for (int index = 0; index < ExerciseCount; ++index) {
         if (buttonName != QLatin1String(Exercise(index).prefix) + QStringLiteral("StartSB"))
             continue;
-        const ExerciseLogic* exercise = cycle_.ExerciseAt(index);
-        const quint32 colour =
-            exercise ? exercise->PreviewBgColor() : cycle_.Looks().BoardBgColor(index);
+        const quint32 colour = cycle_.ExerciseAt(index).PreviewBgColor();
         TOxelPanel& board = cycle_.Board();
         if (board.BgColor() != colour) {
             board.SetBgColor(colour);

@@ -369,12 +369,27 @@ void TOxelPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (pressed < 0)
         return;
     const int markUnder = cells_.Mark(CellAt(pos.x(), pos.y()));
-    if (!PressRules::ReleaseAccepted(event->button(), blockClick_, markUnder))
-        return;
+    if (PressRules::ReleaseAccepted(event->button(), blockClick_, markUnder))
+        ReleaseCell(pressed);
+}
+
+void TOxelPanel::ReleaseCell(int pressed) {
     const auto outcome = PressRules::ReleaseOutcome(cells_.Mark(pressed), correctFlag_, smallerFont_);
     SetCellLook(pressed, outcome.look);
     if (outcome.found)
         cells_.SetMark(pressed, 0);
+}
+
+bool TOxelPanel::event(QEvent* event) {
+    // A modal window opened while a press is held takes the mouse, and the release never
+    // comes here: the press ends as a release over its own cell would end it.
+    if (event->type() == QEvent::WindowBlocked) {
+        const int pressed = std::exchange(pressedCell_, -1);
+        if (pressed >= 0 &&
+            PressRules::ReleaseAccepted(Qt::LeftButton, blockClick_, cells_.Mark(pressed)))
+            ReleaseCell(pressed);
+    }
+    return QWidget::event(event);
 }
 
 void TOxelPanel::mouseMoveEvent(QMouseEvent* event) {

@@ -148,6 +148,7 @@ public:
     std::function<void(int x, int y)> OnMouseMove;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -167,6 +168,8 @@ private:
     void AppearanceChanged() { Repaint(); }
     // True while painting for the screen, false while rendered into an image (a grab).
     bool PaintsToScreen() const;
+    // The release of the press on cell `pressed`: its look and, when found, its mark.
+    void ReleaseCell(int pressed);
 
     BoardGeometry geometry_;
     BoardCells cells_;

@@ -7,8 +7,7 @@
 
 class ExerciseHost;
 
-// The eight exercises by exercise index. An entry is empty while that exercise is not part
-// of the program yet; its page is shown with the start button disabled.
+// The eight exercises by exercise index; every entry is set.
 using ExerciseSet = std::array<std::unique_ptr<ExerciseLogic>, ExerciseCount>;
 
 // The one place that lists the exercises.

@@ -97,6 +97,15 @@ void TargetGame::TargetStart() {
     setsInStage_ = 0;
 }
 
+void TargetGame::SetBackground(quint32 colour) {
+    for (TargetFigure& figure : figures_.shape)
+        if (figure.colour == setup_.background)
+            figure.colour = colour;
+    if (jokerColour_ == setup_.background)
+        jokerColour_ = colour;
+    setup_.background = colour;
+}
+
 void TargetGame::DXTimer1Timer() {
     if (!running_)
         return;

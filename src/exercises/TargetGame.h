@@ -83,6 +83,9 @@ public:
     void TargetEnd();
     // The user's stop: the game ends without a best-result check.
     void Stop();
+    // A new board background during a game: what waits unseen in the old one (the figures
+    // before a stage's first showing, a joker colour not known yet) takes the new one.
+    void SetBackground(quint32 colour);
 
     // " [P1]  [P3]  [P4] ": what the best-result table keeps beside the score.
     QString DetailText() const;

@@ -27,7 +27,8 @@ QLabel* MakeInfoPanel(QWidget* parent, int n) {
     p.setColor(QPalette::Window, Qt::black);
     p.setColor(QPalette::WindowText, Qt::white);
     panel->setPalette(p);
-    QFont font = panel->font();
+    // The narrow face of the search panel's lines, so that "этап / задержка" fits whole.
+    QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     panel->setFont(font);
     return panel;
@@ -122,6 +123,7 @@ void TargetsExercise::ApplyLook() {
     TOxelPanel& board = host_.Board();
     board.SetBgColor(host_.Looks().TargetBGColor);
     board.SetGridColor(host_.Looks().TargetBGColor);
+    game_.SetBackground(host_.Looks().TargetBGColor);
     if (shapes_[0])
         SyncFigures();
 }

@@ -1,5 +1,6 @@
 #include "Num.h"
 
+#include "FlatButton.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
 #include "data/Texts.h"
@@ -17,24 +18,14 @@ namespace {
 // The edit field and the list on cream.
 const char* const CreamStyle = "background: #FFFBF0;";
 
-const char* const ButtonStyle =
-    "QToolButton { color: black; }"
-    "QToolButton:hover { border: 1px solid; border-color: white #808080 #808080 white; }"
-    "QToolButton:pressed { border-color: #808080 white white #808080; }";
-
 QFrame* Panel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QLatin1String(name));
     return panel;
 }
 
-QToolButton* FlatButton(QWidget* parent, const char* name) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QLatin1String(ButtonStyle));
+QToolButton* DialogButton(QWidget* parent, const char* name) {
+    QToolButton* button = FlatButton(parent, name);
     button->setFixedSize(73, 22);
     return button;
 }
@@ -77,8 +68,8 @@ void TNumForm::BuildControls() {
     InfoP->setObjectName(QStringLiteral("InfoP"));
     InfoP->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     InfoP->setMinimumWidth(120);
-    YesSB = FlatButton(Panel3, "YesSB");
-    CancelSB = FlatButton(Panel3, "CancelSB");
+    YesSB = DialogButton(Panel3, "YesSB");
+    CancelSB = DialogButton(Panel3, "CancelSB");
     auto* bottom = new QHBoxLayout(Panel3);
     bottom->setContentsMargins(0, 0, 0, 0);
     bottom->addWidget(InfoP);

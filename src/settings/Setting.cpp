@@ -2,6 +2,7 @@
 
 #include "ColourBox.h"
 #include "ColourPanel.h"
+#include "FlatButton.h"
 #include "FontButton.h"
 #include "OptionToggle.h"
 #include "Pickers.h"
@@ -24,18 +25,8 @@
 
 namespace {
 
-const char* const ButtonStyle =
-    "QToolButton { color: black; }"
-    "QToolButton:hover { border: 1px solid; border-color: white #808080 #808080 white; }"
-    "QToolButton:pressed { border-color: #808080 white white #808080; }";
-
 QToolButton* FlatButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QLatin1String(ButtonStyle));
+    QToolButton* button = FlatButton(parent, name);
     button->setText(caption);
     return button;
 }
@@ -163,8 +154,7 @@ QWidget* TSettingForm::BuildControl(const SettingField& field, QWidget* parent) 
     }
     case SettingControl::Toggle: {
         auto* toggle = new OptionToggle(T(field.label), T(field.offCaption), parent);
-        toggle->setAutoRaise(true);
-        toggle->setStyleSheet(QLatin1String(ButtonStyle));
+        MakeFlat(toggle);
         connect(toggle, &QToolButton::clicked, this, [this, &field] {
             if (field.flag == &Settings::NumbersShowHints)
                 NumbersNetSBClick();
@@ -304,10 +294,8 @@ void TSettingForm::YesSBClick(bool apply) {
         ShowError(e.text());
         return;
     }
-    if (ctx_.active)
-        ctx_.active->ApplyLook();
-    if (ctx_.board)
-        ctx_.board->Repaint();
+    ctx_.active.ApplyLook();
+    ctx_.board.Repaint();
     if (!apply)
         accept();
 }

@@ -14,13 +14,13 @@ class TOxelPanel;
 
 // What the settings window edits and where it shows the result: the main window's looks,
 // the settings store, the page of the active exercise in the exercise list, the active
-// exercise (null while it is not part of the program) and the board.
+// exercise and the board.
 struct SettingContext {
     Settings& looks;
     TDataFile* file;
     int listPosition;
-    ExerciseLogic* active;
-    TOxelPanel* board;
+    ExerciseLogic& active;
+    TOxelPanel& board;
 };
 
 // The settings window: one tab per exercise in the order of the exercise list, opening on

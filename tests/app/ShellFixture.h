@@ -11,7 +11,9 @@
 #include "data/NumberFormat.h"
 #include "data/Random.h"
 #include "data/Text1251.h"
+#include "exercises/RunHooks.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -62,6 +64,22 @@ inline void Install(const ProgramFolder& folder) {
     WriteFile(folder.file(QStringLiteral("new.htm")),
               "<html><head><meta charset=\"utf-8\"></head><body><p>New</p></body></html>");
 }
+
+// Records the calls of series mode and the ladder; the interlude may cancel the series.
+class HookRecorder : public SeriesHooks, public LadderHooks {
+public:
+    QCheckBox* lessonChB = nullptr;
+    bool cancelInterlude = false;
+    QStringList calls;
+    void SeriesInterlude(const QString& modeCaption) override {
+        calls << "SeriesInterlude:" + modeCaption;
+        if (cancelInterlude)
+            lessonChB->setChecked(false);
+    }
+    void SaveStats() override { calls << "SaveStats"; }
+    void LadderStep() override { calls << "LadderStep"; }
+    void UprTimerTimer() override { calls << "UprTimerTimer"; }
+};
 
 // A shown main window in a fresh folder with the files above, the generator seeded and,
 // when a user is given, that user signed in.

@@ -17,22 +17,7 @@
 
 namespace {
 
-// Records the calls of series mode and the ladder; the interlude may cancel the series.
-class HookRecorder : public SeriesHooks, public LadderHooks {
-public:
-    QCheckBox* lessonChB = nullptr;
-    bool cancelInterlude = false;
-    QStringList calls;
-    void SeriesInterlude(const QString& modeCaption) override {
-        calls << "SeriesInterlude:" + modeCaption;
-        if (cancelInterlude)
-            lessonChB->setChecked(false);
-    }
-    void SaveStats() override { calls << "SaveStats"; }
-    void LadderStep() override { calls << "LadderStep"; }
-    void UprTimerTimer() override { calls << "UprTimerTimer"; }
-};
-
+using shell::HookRecorder;
 using shell::Window;
 
 } // namespace
@@ -227,8 +212,7 @@ private slots:
         QCOMPARE(cycle.Penalty(), 15);
         cycle.FinishRun();
         QCOMPARE(win.w().TimerP->text(), QStringLiteral("38.4"));
-        QCOMPARE(win.table("counter.rec").mid(0, 3),
-                 QStringList({QString(), "38.4", win.today()}));
+        QCOMPARE(win.table("counter.rec").mid(0, 3), QStringList({QString(), "38.4", win.today()}));
         QCOMPARE(win.seams.sounds.played.last(), qMakePair(QStringLiteral("REC_IN"), 2));
         QVERIFY(win.w().RecordP->isVisible());
     }
@@ -265,21 +249,6 @@ private slots:
         win.start();
         QVERIFY(!win.w().HelpP->isVisible());
         QCOMPARE(win.shulte().RunPhase, 0);
-    }
-
-    void exerciseWithoutRulesCannotStart() {
-        Window win;
-        int position = 0;
-        while (position < ExerciseCount &&
-               win.form->Cycle().ExerciseAt(ExerciseAtListPosition(position).index))
-            ++position;
-        if (position == ExerciseCount)
-            QSKIP("every exercise is built");
-        win.w().TabSwitchCB->setCurrentIndex(position);
-        QVERIFY(!win.w().pages[position].StartSB->isEnabled());
-        win.form->ShulteStartSBClick();
-        QCOMPARE(win.w().pages[position].RunPhase, 1);
-        QVERIFY(!win.form->Cycle().SysTimer().isActive());
     }
 
     void previewShowsTheBackgroundOfTheExerciseUnderTheMouse() {

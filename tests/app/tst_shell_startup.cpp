@@ -4,6 +4,7 @@
 #include "board/OxelPanel.h"
 #include "data/DataFile.h"
 #include "data/ExerciseInfo.h"
+#include "data/Texts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -120,8 +121,6 @@ private slots:
             const bool expected =
                 QStringList{"Dwords", "Mnemo", "Numbers", "Math", "Probe"}.contains(prefix);
             QCOMPARE(penalty, expected);
-            // Every exercise is part of the program and can be started.
-            QVERIFY(w.pages[position].StartSB->isEnabled());
         }
         QLabel* penalty = form.findChild<QLabel*>("MathShtrafTimerP");
         QCOMPARE(penalty->text(), QStringLiteral("0"));
@@ -131,6 +130,36 @@ private slots:
         QCOMPARE(w.TabSwitchCB->width(), 305);
         QVERIFY(!w.TabSwitchCB->isEditable());
         QCOMPARE(w.BaseControlP->width(), 117);
+    }
+
+    // Every caption a button of a control page shows, in every mode of every exercise and
+    // in every phase, fits the button whole in the 117-pixel panel.
+    void everyButtonCaptionFitsItsButton() {
+        shell::Window win;
+        MainWidgets& w = win.w();
+        for (int position = 0; position < ExerciseCount; ++position) {
+            w.TabSwitchCB->setCurrentIndex(position);
+            QCoreApplication::processEvents();
+            ControlPage& page = w.pages[position];
+            auto fits = [](QToolButton* button) {
+                return button->sizeHint().width() <= button->width();
+            };
+            QVERIFY(page.SwitchSB->width() > 0 && page.SwitchSB->width() < 117);
+            const int modes = int(page.info->modes.size());
+            for (int k = 0; k < modes; ++k) {
+                QTest::mouseClick(page.SwitchSB, Qt::LeftButton);
+                QVERIFY2(fits(page.SwitchSB), qPrintable(page.SwitchSB->text()));
+            }
+            QCOMPARE(page.ExerciseMode, page.info->firstMode());
+            QVERIFY(fits(page.HelpSB));
+            for (Tx caption : {Tx::Start, Tx::Stop, Tx::Check}) {
+                page.StartSB->setText(T(caption));
+                QVERIFY2(fits(page.StartSB), qPrintable(T(caption)));
+            }
+            page.StartSB->setText(T(Tx::Start));
+        }
+        // Only a caption that needs it is made smaller.
+        QCOMPARE(w.Page(0).SwitchSB->font(), w.Page(0).StartSB->font());
     }
 
     void menuItemsHaveTheirNamesAndShortcuts() {

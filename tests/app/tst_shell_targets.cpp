@@ -13,6 +13,7 @@
 
 namespace {
 
+using shell::HookRecorder;
 using shell::Window;
 using Clicker = TargetGame::Clicker;
 
@@ -25,7 +26,7 @@ struct TargetsWindow {
 
     explicit TargetsWindow(const QString& user = QStringLiteral("Анна")) : win(77, user) {
         win.w().TabSwitchCB->setCurrentIndex(2);
-        targets = dynamic_cast<TargetsExercise*>(win.form->Cycle().ExerciseAt(3));
+        targets = &dynamic_cast<TargetsExercise&>(win.form->Cycle().ExerciseAt(3));
         clicker = win.form->findChild<ClickerPanel*>("TargetClickP");
     }
     ControlPage& page() { return win.w().Page(3); }
@@ -64,18 +65,6 @@ struct TargetsWindow {
     QString resultHint(int row) {
         return win.form->Records().RecList()[RecordLayout::FirstResult + row]->toolTip();
     }
-};
-
-// Records what series mode and the ladder are asked to do.
-class HookRecorder : public SeriesHooks, public LadderHooks {
-public:
-    QStringList calls;
-    void SeriesInterlude(const QString& modeCaption) override {
-        calls << "SeriesInterlude:" + modeCaption;
-    }
-    void SaveStats() override { calls << "SaveStats"; }
-    void LadderStep() override { calls << "LadderStep"; }
-    void UprTimerTimer() override { calls << "UprTimerTimer"; }
 };
 
 // Notes whether the game's timer was still on when a message was shown.
@@ -165,6 +154,29 @@ private slots:
         QCOMPARE(table.mid(120, 2), QStringList({"Анна", "1200"}));
         QVERIFY(table.mid(0, 120).join(QString()).isEmpty());
         QCOMPARE(t.resultHint(0), table[122]);
+    }
+
+    // The information panels show their texts whole in the narrow control panel: the
+    // captions before a game, and a joker game's longest stage text during one.
+    void infoPanelsShowTheirTextsWhole() {
+        TargetsWindow t;
+        QCoreApplication::processEvents();
+        auto checkWhole = [&] {
+            for (int n = 1; n <= 5; ++n) {
+                const QLabel* panel = t.targets->TargetInfoP(n);
+                QVERIFY2(QFontMetrics(panel->font()).horizontalAdvance(panel->text()) <=
+                             panel->contentsRect().width(),
+                         qPrintable(panel->text()));
+            }
+        };
+        QCOMPARE(t.targets->TargetInfoP(1)->text(), QStringLiteral("этап / задержка"));
+        checkWhole();
+        QTest::mouseClick(t.page().SwitchSB, Qt::LeftButton);
+        t.start();
+        QCOMPARE(t.targets->TargetInfoP(1)->text(), QStringLiteral("этап 1 (1500)"));
+        checkWhole();
+        t.playStage(300);
+        checkWhole();
     }
 
     void stopNeverEntersTheTable() {

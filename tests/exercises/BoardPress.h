@@ -1,7 +1,8 @@
 #pragma once
 
-// Real mouse presses on the board of the exercise test host: the board reports them to the
-// exercise and changes the marks on release as it does in the program.
+// Real mouse presses on a shown board wired to an exercise, so that the board's own release
+// rules (found cells, kept colours) take part as they do in the program; and the look-ups
+// of cells the exercise tests share.
 
 #include "ExerciseTestHost.h"
 #include "data/Text1251.h"
@@ -9,23 +10,19 @@
 #include <QDir>
 #include <QTest>
 
-// Shows the host's board and hands its presses to the exercise.
-inline void WireBoard(BoardHost& host, ExerciseLogic& exercise) {
-    host.board.resize(640, 480);
-    host.board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host.board));
-    host.board.OnVerifyText = [&exercise] { exercise.Verify(); };
+// Shows the board at a size where every cell can be hit and hands its presses to the
+// exercise; false when the board could not be shown.
+inline bool WireBoard(TOxelPanel& board, ExerciseLogic& exercise) {
+    board.resize(640, 480);
+    board.OnVerifyText = [&exercise] { exercise.Verify(); };
+    board.show();
+    return QTest::qWaitForWindowExposed(&board);
 }
 
-// The word list of a program folder (dic/rus.dic).
-inline void WriteWordList(const QString& programDir, const QStringList& words) {
-    QDir(programDir).mkpath(QStringLiteral("dic"));
-    SaveLinesFile(QDir(programDir).filePath(QStringLiteral("dic/rus.dic")), words);
-}
-
-// Presses and releases the cell with the left button; the verdict the exercise gave.
+// A left click (press and release) on the cell; the verdict of the press. A press the
+// board does not report, or that the exercise leaves unjudged, reads as rejected.
 inline bool ClickCell(TOxelPanel& board, int cell) {
-    board.SetCorrectFlag(!board.CorrectFlag());
+    board.SetCorrectFlag(false);
     QTest::mouseClick(&board, Qt::LeftButton, {}, board.CellRect(cell).center());
     return board.CorrectFlag();
 }
@@ -36,6 +33,28 @@ inline bool ClickText(TOxelPanel& board, const QString& text) {
         if (board.Line(i) == text && board.Mark(i) == 1)
             return ClickCell(board, i);
     return false;
+}
+
+// The cell holding the number with the mark (red-black: 2 black, 3 red); -1 when none does.
+inline int CellOf(const TOxelPanel& board, int value, int mark) {
+    for (int i = 0; i < board.LinesList().size(); ++i)
+        if (board.Line(i).toInt() == value && board.Mark(i) == mark)
+            return i;
+    return -1;
+}
+
+// How many of the first cells have the mark.
+inline int CountMark(const TOxelPanel& board, int cells, int mark) {
+    int n = 0;
+    for (int i = 0; i < cells; ++i)
+        n += board.Mark(i) == mark;
+    return n;
+}
+
+// The word list of a program folder (dic/rus.dic).
+inline void WriteWordList(const QString& programDir, const QStringList& words) {
+    QDir(programDir).mkpath(QStringLiteral("dic"));
+    SaveLinesFile(QDir(programDir).filePath(QStringLiteral("dic/rus.dic")), words);
 }
 
 inline QStringList NumberedWords(int count) {

@@ -64,7 +64,7 @@ private slots:
         BoardHost host;
         host.programDir = folder.path();
         DwordsExercise dwords(host);
-        WireBoard(host, dwords);
+        QVERIFY(WireBoard(host.board, dwords));
         dwords.Draw(3);
         dwords.Rearrange();
         TOxelPanel& board = host.board;
@@ -110,7 +110,7 @@ private slots:
         BoardHost host;
         host.programDir = folder.path();
         DwordsExercise dwords(host);
-        WireBoard(host, dwords);
+        QVERIFY(WireBoard(host.board, dwords));
         dwords.Draw(2);
         QList<int> rows;
         for (int r = 0; r < 10; ++r)

@@ -1,5 +1,4 @@
-#include "ExerciseTestHost.h"
-#include "LiveBoard.h"
+#include "BoardPress.h"
 #include "TestSupport.h"
 #include "data/Random.h"
 #include "exercises/MathExercise.h"
@@ -23,13 +22,6 @@ int WrongSumCell(const TOxelPanel& board, int first, int second) {
         if (i != first && i != second && board.Line(i).toInt() != sum)
             return i;
     return -1;
-}
-
-int CountMark(const TOxelPanel& board, int cells, int mark) {
-    int n = 0;
-    for (int i = 0; i < cells; ++i)
-        n += board.Mark(i) == mark;
-    return n;
 }
 
 } // namespace

@@ -53,7 +53,7 @@ private slots:
         BoardHost host;
         host.programDir = folder.path();
         MnemoExercise mnemo(host);
-        WireBoard(host, mnemo);
+        QVERIFY(WireBoard(host.board, mnemo));
         mnemo.Draw(3);
         const QStringList memorised = host.board.LinesList();
         mnemo.Rearrange();
@@ -90,7 +90,7 @@ private slots:
             BoardHost host;
             host.programDir = folder.path();
             MnemoExercise mnemo(host);
-            WireBoard(host, mnemo);
+            QVERIFY(WireBoard(host.board, mnemo));
             mnemo.Draw(1);
             const QStringList memorised = host.board.LinesList();
             mnemo.Rearrange();

@@ -70,7 +70,7 @@ private slots:
         TestSeams seams;
         BoardHost host;
         NumbersExercise numbers(host);
-        WireBoard(host, numbers);
+        QVERIFY(WireBoard(host.board, numbers));
         numbers.Draw(3);
         QCOMPARE(numbers.ShownNumbers().first(), host.board.Line(30));
         const QStringList shown = numbers.ShownNumbers();
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(!host.board.OnMouseMove);
         host.lessonChecked = false;
         numbers.Draw(5);
-        WireBoard(host, numbers);
+        QVERIFY(WireBoard(host.board, numbers));
         for (int i = 20; i < 70; ++i) {
             Hover(host, i);
             const int n = host.board.Line(i).toInt();
@@ -163,7 +163,7 @@ private slots:
         QVERIFY(panel->isHidden());
 
         numbers.Draw(1);
-        WireBoard(host, numbers);
+        QVERIFY(WireBoard(host.board, numbers));
         host.board.SetLine(40, QStringLiteral("40"));
         const QPoint p = CentreOf(host.board, 40);
         numbers.BoardMouseUp(Qt::LeftButton, p.x(), p.y());

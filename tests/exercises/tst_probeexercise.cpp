@@ -1,5 +1,4 @@
-#include "ExerciseTestHost.h"
-#include "LiveBoard.h"
+#include "BoardPress.h"
 #include "TestSupport.h"
 #include "data/Random.h"
 #include "exercises/ProbeExercise.h"
@@ -17,13 +16,6 @@ QList<int> TargetCells(const TOxelPanel& board, const Probe& probe) {
         if (board.Line(i) == probe.Target1() || board.Line(i) == probe.Target2())
             cells.append(i);
     return cells;
-}
-
-int CountMark(const TOxelPanel& board, int mark) {
-    int n = 0;
-    for (int i = 0; i < Cells; ++i)
-        n += board.Mark(i) == mark;
-    return n;
 }
 
 } // namespace
@@ -65,7 +57,7 @@ private slots:
             QCOMPARE(symbols.size(), 10);
             for (const QString& s : symbols)
                 QCOMPARE(lines.count(s), 40);
-            QCOMPARE(CountMark(host.board, 1), Cells);
+            QCOMPARE(CountMark(host.board, Cells, 1), Cells);
             QCOMPARE(probe.ProbeMarked(), 0);
         }
         QCOMPARE(Probe::Symbols(1).join(QString()), QStringLiteral("ABKEMHOPCT"));
@@ -106,7 +98,7 @@ private slots:
 
         QVERIFY(ClickCell(host.board, Cells - 1));
         QCOMPARE(host.board.Mark(Cells - 1), Probe::FoundMark);
-        QCOMPARE(CountMark(host.board, Probe::MissedMark), 79);
+        QCOMPARE(CountMark(host.board, Cells, Probe::MissedMark), 79);
         for (int cell : TargetCells(host.board, probe).mid(0, 79))
             QCOMPARE(host.board.Mark(cell), Probe::MissedMark);
         QCOMPARE(host.penalty, 395);
@@ -131,8 +123,8 @@ private slots:
             QVERIFY(ClickCell(host.board, targets[k]));
             QCOMPARE(probe.ProbeMarked(), k + 1);
         }
-        QCOMPARE(CountMark(host.board, Probe::FoundMark), 80);
-        QCOMPARE(CountMark(host.board, Probe::MissedMark), 0);
+        QCOMPARE(CountMark(host.board, Cells, Probe::FoundMark), 80);
+        QCOMPARE(CountMark(host.board, Cells, Probe::MissedMark), 0);
         QCOMPARE(host.penalty, 0);
         QCOMPARE(host.finished, 1);
         QCOMPARE(seams.sounds.count("CLICK"), 80);
@@ -188,9 +180,9 @@ private slots:
         QVERIFY(WireBoard(host.board, probe));
         probe.Draw(1);
         QVERIFY(ClickCell(host.board, TargetCells(host.board, probe)[40]));
-        QVERIFY(CountMark(host.board, Probe::MissedMark) > 0);
+        QVERIFY(CountMark(host.board, Cells, Probe::MissedMark) > 0);
         probe.Draw(1);
-        QCOMPARE(CountMark(host.board, 1), Cells);
+        QCOMPARE(CountMark(host.board, Cells, 1), Cells);
         QCOMPARE(probe.ProbeMarked(), 0);
     }
 
@@ -206,7 +198,7 @@ private slots:
             --wrongCell;
         QVERIFY(!ClickCell(host.board, wrongCell));
         QCOMPARE(host.board.Mark(wrongCell), 1);
-        QCOMPARE(CountMark(host.board, Probe::MissedMark), 0);
+        QCOMPARE(CountMark(host.board, Cells, Probe::MissedMark), 0);
         QCOMPARE(host.penalty, 0);
         QCOMPARE(probe.ProbeMarked(), 0);
         QCOMPARE(seams.sounds.names(), QStringList{"ERROR"});

@@ -1,5 +1,4 @@
-#include "ExerciseTestHost.h"
-#include "LiveBoard.h"
+#include "BoardPress.h"
 #include "TestSupport.h"
 #include "data/Random.h"
 #include "exercises/RBShulteExercise.h"
@@ -9,14 +8,6 @@
 namespace {
 
 using RB = RBShulteExercise;
-
-// The cell holding the number in the colour (mark 2 black, 3 red); -1 when none does.
-int CellOf(const TOxelPanel& board, int value, int mark) {
-    for (int i = 0; i < board.LinesList().size(); ++i)
-        if (board.Line(i).toInt() == value && board.Mark(i) == mark)
-            return i;
-    return -1;
-}
 
 bool Press(RB& rb, TOxelPanel& board, int value, int mark) {
     const int cell = CellOf(board, value, mark);

@@ -20,6 +20,14 @@ std::array<quint32, 3> Colours(const TargetGame& game) {
     return {s[0].colour, s[1].colour, s[2].colour};
 }
 
+// A joker game whose target colours alternate between the two, one of them the background.
+TargetGame::Setup JokerSetup(quint32 colour, quint32 background) {
+    TargetGame::Setup setup = TargetPlay::Setup(4);
+    for (std::size_t i = 0; i < setup.colours.size(); ++i)
+        setup.colours[i] = i % 2 ? colour : background;
+    return setup;
+}
+
 // Starts the stage prepared and ticks until it ends, pressing every pattern after reactionMs.
 void PlayStage(TargetPlay& play, int reactionMs) {
     const int stage = play.game.TargetStage();
@@ -173,10 +181,7 @@ private slots:
         int backgroundJokersAfterMisses = 0;
         for (quint32 seed = 1; seed <= 40; ++seed) {
             TargetPlay play(seed);
-            TargetGame::Setup setup = TargetPlay::Setup(4);
-            for (std::size_t i = 0; i < setup.colours.size(); ++i)
-                setup.colours[i] = i % 2 ? lime : background;
-            play.game.Begin(setup);
+            play.game.Begin(JokerSetup(lime, background));
             quint32 previousJoker = background;
             int missed = 0;
             bool pending = false;
@@ -207,6 +212,27 @@ private slots:
             }
         }
         QVERIFY(backgroundJokersAfterMisses > 0);
+    }
+
+    // The settings window may change the background between "начать" and the first
+    // showing: the waiting figures take the new one, and the joker is still unknown there.
+    void newBackgroundBeforeTheFirstShowingKeepsTheJokerUnknown() {
+        const quint32 background = 0x000000, grey = 0x808080, lime = 0x00FF00;
+        int oneSquareInTheOldBackground = 0;
+        for (quint32 seed = 1; seed <= 20; ++seed) {
+            TargetPlay play(seed);
+            play.game.Begin(JokerSetup(lime, background));
+            play.Press(Qt::RightButton);
+            play.game.SetBackground(grey);
+            QCOMPARE(Colours(play.game), (std::array<quint32, 3>{grey, grey, grey}));
+            QCOMPARE(play.game.JokerColour(), grey);
+            play.Tick();
+            QCOMPARE(play.game.TargetShown(), 1);
+            QVERIFY(!play.game.TargetPending());
+            const std::array<quint32, 3> shown = Colours(play.game);
+            oneSquareInTheOldBackground += (shown[1] == background) != (shown[2] == background);
+        }
+        QVERIFY(oneSquareInTheOldBackground > 0);
     }
 
     void missedPatternCostsALifeAndEndsStage1AtThatTick() {
