@@ -169,8 +169,13 @@ def check_lessons(lines):
             position, mode, limit = (int(lesson.get(f"{key}{k}", "0")) for key in "LRF")
             if not 0 <= position < 8 or mode not in LIST_MODES[position]:
                 fail(f"lessons: lesson {n} step {k} has no exercise {position} mode {mode}")
-            if limit <= 0 or not lesson.get(f"S{k}"):
+            text = lesson.get(f"S{k}", "")
+            if limit <= 0 or not text:
                 fail(f"lessons: lesson {n} step {k} needs a limit and a text")
+            # The announcement tells the limit; it must be the one the step is judged by.
+            told = re.search(r"(\d+) (секунд|очков)", text)
+            if told and int(told.group(1)) != limit:
+                fail(f"lessons: lesson {n} step {k} announces {told.group(1)}, its limit is {limit}")
             used.add(position)
         if not 2 <= steps <= 6 or not lesson.get("name") or not lesson.get("opis"):
             fail(f"lessons: lesson {n} needs a name, a description and 2 to 6 steps")

@@ -92,7 +92,7 @@ public:
 
     // The sign-in window, opened at the first activation and from the user menu: sets
     // `CurrentUser`, `UprLevel` and `UprSubLevel`, the caption and the level menu; quitting
-    // there ends the program.
+    // there ends the program. Not while a run or a ladder lesson is under way.
     void UserNClick();
     // The ladder window (`N1Click`) and the ladder flow it starts.
     void N1Click();

@@ -182,6 +182,7 @@ void RunCycle::TSShowOne(int i) {
     w_.TabSwitchCB->hide();
     ctx_.menu.FullScreenN->setEnabled(false);
     ctx_.menu.N1->setEnabled(false);
+    ctx_.menu.UserN->setEnabled(false);
     SetBarCaption(gipnoText_[i]);
     w_.Page(i).StartSB->setIcon(Glyphs::Icon(Glyphs::Stop));
     ExerciseAt(i).RunShown();
@@ -199,6 +200,7 @@ void RunCycle::TSShowAll(int k) {
     TimerOff();
     ctx_.menu.FullScreenN->setEnabled(true);
     ctx_.menu.N1->setEnabled(true);
+    ctx_.menu.UserN->setEnabled(true);
     w_.TabSwitchCB->show();
     w_.LessonSB->show();
     if (ladderActive_ && ladderHooks_)

@@ -1,9 +1,5 @@
-#include "ShellFixture.h"
+#include "LadderFixture.h"
 #include "app/LadderFlow.h"
-#include "app/RunCycle.h"
-#include "data/DataFile.h"
-#include "data/UserFiles.h"
-#include "users/Upr.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,62 +16,9 @@
 
 namespace {
 
-// Answers the ladder window whenever it opens modally: the n-th opening gets the n-th
-// steps; a window the steps leave open, or one opened past the steps, is closed.
-struct UprDriver {
-    QList<std::function<void(TUprForm&)>> steps;
-    int opened = 0;
-    QTimer poll;
-
-    explicit UprDriver(QList<std::function<void(TUprForm&)>> answers) : steps(answers) {
-        poll.setInterval(5);
-        QObject::connect(&poll, &QTimer::timeout, [this] {
-            auto* form = qobject_cast<TUprForm*>(QApplication::activeModalWidget());
-            if (!form)
-                return;
-            if (opened < steps.size())
-                steps[opened](*form);
-            ++opened;
-            if (form->isVisible())
-                form->reject();
-        });
-        poll.start();
-    }
-};
-
-void Start(TUprForm& form) {
-    QTest::mouseClick(form.StartSB, Qt::LeftButton);
-}
-
-// A main window with Anna signed in at the given level and the given lessons.ini.
-struct Ladder : shell::Window {
-    explicit Ladder(const QString& lessons, int level = 0) : shell::Window(77, "Anna") {
-        shell::WriteFile(folder.file("lessons.ini"), EncodeText(lessons));
-        UserFiles(folder.path()).CreateUser("Anna", QString());
-        if (level > 0)
-            UserFiles(folder.path()).SaveLadderPosition("Anna", level, 0);
-        form->UprLevel = level;
-    }
-    RunCycle& cycle() { return form->Cycle(); }
-    UserFiles::Record stored() { return UserFiles(folder.path()).ReadUser("Anna"); }
-    bool stored(const char* entry) {
-        TDataFile file(folder.file("users/Anna.dat"));
-        return file.EntryExists("COMMON", entry);
-    }
-    // Waits for the ladder timer to announce and start the next step.
-    void awaitStep(int announcements) {
-        QTRY_COMPARE(seams.dialogs.messages.size(), announcements);
-        QTRY_VERIFY(!cycle().UprTimer().isActive());
-    }
-    // Plays the Schulte table shown on the board to its end in the given time.
-    void playSchulte(qint64 ms) {
-        const int cells = board().LinesList().size();
-        for (int v = 1; v < cells; ++v)
-            QVERIFY(press(v));
-        tickAfter(ms);
-        QVERIFY(press(cells));
-    }
-};
+using ladder::Ladder;
+using ladder::Start;
+using ladder::UprDriver;
 
 const char* const SchulteLesson = "[LESSON_1]\nname=Шульте\nopis=Три таблицы.\n"
                                   "L1=0\nR1=5\nF1=40\nS1=Шульте 5x5 за 40 секунд\n"
