@@ -33,7 +33,7 @@ struct TargetsStep {
     ClickerPanel* clicker;
 
     explicit TargetsStep(Ladder& w)
-        : win(w), targets(dynamic_cast<TargetsExercise*>(w.cycle().ExerciseAt(Targets))),
+        : win(w), targets(&dynamic_cast<TargetsExercise&>(w.cycle().ExerciseAt(Targets))),
           clicker(w.form->findChild<ClickerPanel*>("TargetClickP")) {}
     const TargetGame& game() const { return targets->Game(); }
     void tick() {
@@ -184,7 +184,7 @@ private slots:
         UprDriver driver({Start});
         win.form->N1Click();
         win.awaitStep(1);
-        auto* math = dynamic_cast<MathExercise*>(win.cycle().ExerciseAt(Math));
+        auto* math = &dynamic_cast<MathExercise&>(win.cycle().ExerciseAt(Math));
         auto* takePoints = win.form->findChild<QToolButton*>("GetScoreSB");
         QCOMPARE(win.cycle().ActiveExercise(), Math);
         QCOMPARE(win.w().Page(Math).RunPhase, 0);
@@ -233,7 +233,7 @@ private slots:
         QVERIFY(win.board().BlockClick());
         QVERIFY(win.board().Series());
         const QStringList shown =
-            dynamic_cast<NumbersExercise*>(win.cycle().ExerciseAt(Numbers))->ShownNumbers();
+            dynamic_cast<NumbersExercise&>(win.cycle().ExerciseAt(Numbers)).ShownNumbers();
         QCOMPARE(shown.size(), 10);
         win.tickAfter(20000);
         QTest::mouseClick(numbersPage.StartSB, Qt::LeftButton);
