@@ -286,8 +286,9 @@ void TMainForm::FormActivate() {
 void TMainForm::UserNClick() {
     // A run or a lesson of the ladder belongs to the user who started it: its result and
     // the lesson's progress must not be written for someone who signs in meanwhile. The
-    // ladder stays active in the pause between two of its runs.
-    if (cycle_->LadderActive() || cycle_->ActivePage().RunPhase != 1)
+    // ladder and a series stay active in the pause between two of their runs.
+    if (cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
+        cycle_->ActivePage().RunPhase != 1)
         return;
     const std::optional<SignedInUser> user =
         TWelcomeForm::Execute(programDir_, settingsFile_.get(), this);

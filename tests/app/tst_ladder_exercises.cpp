@@ -321,6 +321,22 @@ private slots:
         QCOMPARE(signIn.opened, 1);
         QCOMPARE(win.form->CurrentUser, QStringLiteral("Boris"));
     }
+
+    // Between two runs of a series nothing runs, but the series still belongs to its user.
+    void signInWaitsForASeriesToEnd() {
+        Ladder win("[LESSON_1]\nname=a\nL1=0\nR1=5\n");
+        UserFiles(win.folder.path()).CreateUser("Boris", QString());
+        SignInWatch signIn;
+        win.w().SetSeriesMode(true);
+        win.cycle().SetSeriesExercise(1);
+        win.cycle().SetSeriesStep(3);
+        win.form->UserNClick();
+        QCOMPARE(signIn.opened, 0);
+        win.cycle().SetSeriesExercise(0);
+        win.form->UserNClick();
+        QCOMPARE(signIn.opened, 1);
+        QCOMPARE(win.form->CurrentUser, QStringLiteral("Boris"));
+    }
 };
 
 QTEST_MAIN(TestLadderExercises)
