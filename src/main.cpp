@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "app/CommandLine.h"
 #include "app/Glyphs.h"
 #include "app/HelpViewer.h"
 #include "app/InstanceLock.h"
@@ -6,15 +7,56 @@
 #include "app/Splash.h"
 #include "app/WidgetDialogs.h"
 #include "board/BoardFont.h"
+#include "data/DataFolder.h"
+#include "data/Dialogs.h"
+#include "data/FileLookup.h"
 #include "data/Text1251.h"
 #include "data/Texts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Known before the application exists, so that a refusal needs no display.
+QString ExecutableDir() {
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    const CommandLine command = CommandLine::Parse(Arguments(argc, argv),
+                                                   CommandLine::TerminalLanguage());
+    if (command.action != CommandLine::Action::Run)
+        return command.Answer();
+
+    const QString executableDir = ExecutableDir();
+    const QString delivered =
+        DataFolder::FindDelivered(executableDir, QStringLiteral(OXEL_DELIVERED_FROM_BIN));
+    const DataFolder::Choice folder = DataFolder::Choose(
+        command.dataDir,
+        DataFolder::DefaultPath(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()),
+        executableDir, delivered);
+    if (!folder.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", folder.error.toLocal8Bit().constData());
+        return 2;
+    }
+    FileLookup::SetDeliveredDir(delivered);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1Char('<') + T(Tx::ProductName) + QLatin1Char('>'));
+    QGuiApplication::setDesktopFileName(QStringLiteral(OXEL_APP_ID));
     BoardFont::InstallSubstitutions();
     Glyphs::SetProgramIcon();
     WidgetDialogs dialogs;
@@ -24,10 +66,13 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    const QString programDir = QCoreApplication::applicationDirPath();
-    InstanceLock lock(programDir);
+    InstanceLock lock(folder.path);
     if (!lock.CheckSingleInstance())
         return 0;
+    if (!folder.moved.isEmpty())
+        ShowMessage(T(Tx::DataMoved).arg(QDir::toNativeSeparators(folder.path),
+                                         QDir::toNativeSeparators(executableDir)),
+                    Dialogs::Kind::Information);
 
     QtSoundPlayer sounds;
     InstallSoundPlayer(&sounds);
@@ -37,9 +82,10 @@ int main(int argc, char* argv[]) {
 
     int result = 0;
     {
-        TMainForm form(programDir);
+        TMainForm form(folder.path);
         form.show();
-        if (form.TerminateRequested())
+        // For the installation check: a start that ends by itself once its window is shown.
+        if (form.TerminateRequested() || qEnvironmentVariableIsSet("OXELIUM_QUIT_WHEN_SHOWN"))
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
         result = QApplication::exec();
     }

@@ -9,6 +9,7 @@ PACKAGES=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   python3
+  desktop-file-utils appstream libqt6sql6-sqlite
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -4,13 +4,14 @@
 #include "data/Texts.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+TAboutForm::TAboutForm(QWidget* parent, const QString& dataDir) : QDialog(parent) {
     setWindowTitle(T(Tx::AboutCaption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
@@ -37,6 +38,13 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     texts->addWidget(version);
     texts->addSpacing(8);
     texts->addWidget(description);
+    if (!dataDir.isEmpty()) {
+        auto* folder = new QLabel(T(Tx::DataFolderLine).arg(QDir::toNativeSeparators(dataDir)), this);
+        folder->setObjectName(QStringLiteral("DataFolderL"));
+        folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        texts->addSpacing(8);
+        texts->addWidget(folder);
+    }
     texts->addStretch();
 
     auto* top = new QHBoxLayout;
@@ -61,7 +69,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TAboutForm::Execute(QWidget* parent) {
-    TAboutForm form(parent);
+void TAboutForm::Execute(QWidget* parent, const QString& dataDir) {
+    TAboutForm form(parent, dataDir);
     form.exec();
 }

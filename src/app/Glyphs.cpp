@@ -169,6 +169,10 @@ QIcon Glyphs::ProgramIcon() {
     return icon;
 }
 
+QPixmap Glyphs::ProgramIconPixmap(int pixels) {
+    return render(drawProgramIcon, pixels);
+}
+
 void Glyphs::SetProgramIcon() {
     QApplication::setWindowIcon(ProgramIcon());
 }

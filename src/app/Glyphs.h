@@ -21,6 +21,8 @@ public:
 
     // The program icon: a small grid with one highlighted cell.
     static QIcon ProgramIcon();
+    // The program icon drawn at one size, for the menu's icon files.
+    static QPixmap ProgramIconPixmap(int pixels);
     // Sets the program icon on the application, so every window shows it.
     static void SetProgramIcon();
 };

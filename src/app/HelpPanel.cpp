@@ -5,6 +5,7 @@
 #include "RtfReader.h"
 #include "data/Errors.h"
 #include "data/ExerciseInfo.h"
+#include "data/FileLookup.h"
 #include "data/Text1251.h"
 #include "data/Texts.h"
 
@@ -41,7 +42,7 @@ QString HelpPanel::DocumentName(int exerciseIndex, int language) {
 void HelpPanel::LoadDocument(int exerciseIndex) {
     loaded_ = DocumentName(exerciseIndex, Language());
     try {
-        w_.HelpMemo->setHtml(RtfReader::ToHtml(LoadFileBytes(programDir_ + loaded_)));
+        w_.HelpMemo->setHtml(RtfReader::ToHtml(LoadFileBytes(FileLookup::Find(programDir_, loaded_))));
     } catch (const OxelError& e) {
         w_.HelpMemo->setPlainText(e.text());
     }

@@ -2,6 +2,7 @@
 
 #include "HelpBrowser.h"
 #include "data/Dialogs.h"
+#include "data/FileLookup.h"
 #include "data/Texts.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ bool ReportIfMissing(const QString& path) {
 } // namespace
 
 HelpViewer* HelpViewer::ShowContext(const QString& programDir, int context) {
-    return Open(programDir, QDir(programDir).filePath(QString::fromLatin1(BookName)),
+    return Open(programDir, FileLookup::Find(programDir, QString::fromLatin1(BookName)),
                 QString::number(context));
 }
 
@@ -37,7 +38,7 @@ HelpViewer* HelpViewer::ShowDocument(const QString& programDir, const QString& n
     const qsizetype hash = name.indexOf(u'#');
     const QString file = hash < 0 ? name : name.left(hash);
     const QString anchor = hash < 0 ? QString() : name.mid(hash + 1);
-    return Open(programDir, QDir(programDir).filePath(file), anchor);
+    return Open(programDir, FileLookup::Find(programDir, file), anchor);
 }
 
 QString HelpViewer::WhatsNewName(int language) {

@@ -350,7 +350,7 @@ void TMainForm::NewNClick() {
 }
 
 void TMainForm::AboutNClick() {
-    TAboutForm::Execute(this);
+    TAboutForm::Execute(this, programDir_);
 }
 
 bool TMainForm::FullScreen() const {

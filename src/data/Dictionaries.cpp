@@ -1,8 +1,10 @@
 #include "Dictionaries.h"
 
+#include "FileLookup.h"
 #include "Text1251.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -27,7 +29,14 @@ QString Dictionaries::HeadingListName(int language) {
 }
 
 QString Dictionaries::Path(const QString& relative) const {
-    return QDir(programDir_).filePath(relative);
+    return FileLookup::Find(programDir_, relative);
+}
+
+// An edited list goes into the data folder, where it wins over the delivered one from then on.
+void Dictionaries::Save(const QString& relative, const QStringList& lines) const {
+    const QString path = QDir(programDir_).filePath(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    SaveLinesFile(path, lines);
 }
 
 QString Dictionaries::WordListPath(int language) const {
@@ -68,9 +77,9 @@ Dictionaries::GipnoText Dictionaries::LoadGipnoText(int language) const {
 }
 
 void Dictionaries::SaveNumberList(const QStringList& lines, int language) const {
-    SaveLinesFile(NumberListPath(language), lines);
+    Save(NumberListName(language), lines);
 }
 
 void Dictionaries::SaveHeadingList(const QStringList& lines, int language) const {
-    SaveLinesFile(HeadingListPath(language), lines);
+    Save(HeadingListName(language), lines);
 }

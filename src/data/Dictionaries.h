@@ -11,7 +11,7 @@
 // language (1 English, 2 Russian).
 class Dictionaries {
 public:
-    explicit Dictionaries(QString programDir);
+    explicit Dictionaries(QString programDir); // the data folder
 
     static constexpr int HeadingCount = 8;
 
@@ -21,11 +21,12 @@ public:
         QStringList numbers;
     };
 
-    // Paths relative to the program folder ("dic/rus.dic").
+    // Paths relative to the data folder ("dic/rus.dic").
     static QString WordListName(int language);
     static QString NumberListName(int language);
     static QString HeadingListName(int language);
 
+    // Where the list is read: the data folder's copy, else the delivered one (FileLookup).
     QString WordListPath(int language = Language()) const;
     QString NumberListPath(int language = Language()) const;
     QString HeadingListPath(int language = Language()) const;
@@ -39,12 +40,13 @@ public:
     // Headings padded with empty ones to eight (further lines ignored), then the number list.
     GipnoText LoadGipnoText(int language = Language()) const;
 
-    // Saving replaces the whole file at once, every line followed by CR LF.
+    // Saving replaces the whole file of the data folder at once, every line followed by CR LF.
     void SaveNumberList(const QStringList& lines, int language = Language()) const;
     void SaveHeadingList(const QStringList& lines, int language = Language()) const;
 
 private:
     QString Path(const QString& relative) const;
+    void Save(const QString& relative, const QStringList& lines) const;
 
     QString programDir_;
 };

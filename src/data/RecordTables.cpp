@@ -4,6 +4,7 @@
 #include "Dictionaries.h"
 #include "ExerciseInfo.h"
 #include "FileCipher.h"
+#include "FileLookup.h"
 #include "NumberFormat.h"
 #include "Text1251.h"
 
@@ -102,7 +103,7 @@ QStringList RecordTables::CheckDataFiles(int language) const {
                      Dictionaries::NumberListName(language)});
     QStringList missing;
     for (const QString& file : required)
-        if (!QFileInfo::exists(dir.filePath(file)))
+        if (!QFileInfo::exists(FileLookup::Find(programDir_, file)))
             missing.append(file);
 
     if (!dir.exists(QStringLiteral("rec")))

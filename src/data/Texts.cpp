@@ -219,6 +219,34 @@ constexpr Pair table[] = {
     FIXED(NotAnInteger, "'%1' is not a valid integer value"),
 
     FIXED(LessonMissingText, "ошибка"),
+
+    {Tx::DataMoved,
+     "Oxelium now keeps its users, results and settings in the folder\n%1\n\n"
+     "They were copied there from %2, where the earlier files were left as they were.",
+     "Пользователи, результаты и настройки Oxelium теперь хранятся в папке\n%1\n\n"
+     "Они скопированы туда из %2; прежние файлы остались на месте."},
+    {Tx::DataFolderLine, "Data folder: %1", "Папка данных: %1"},
+    {Tx::DataDirNotCreated, "The data folder \"%1\" cannot be created.",
+     "Не удаётся создать папку данных \"%1\"."},
+    {Tx::DataDirNotWritable, "No file can be written in the data folder \"%1\".",
+     "В папку данных \"%1\" нельзя записать файл."},
+    {Tx::DataMoveFailed,
+     "The data of the earlier version in \"%1\" could not be copied into \"%2\": %3 "
+     "Nothing was changed; the next start tries again.",
+     "Данные прежней версии из \"%1\" не удалось скопировать в \"%2\": %3 "
+     "Ничего не изменено; следующий запуск попробует снова."},
+    {Tx::CmdDescription, "Oxelium, a trainer of memory and attention.",
+     "Oxelium, тренажёр памяти и внимания."},
+    {Tx::CmdHelpOption, "Shows this help and ends.", "Показывает эту справку и завершается."},
+    {Tx::CmdVersionOption, "Shows the version and ends.",
+     "Показывает номер версии и завершается."},
+    {Tx::CmdDirOption,
+     "Keeps users, results and settings in PATH instead of ~/.local/share/oxelium. "
+     "A folder of an existing installation is used as it is.",
+     "Хранит пользователей, результаты и настройки в PATH вместо ~/.local/share/oxelium. "
+     "Папка существующей установки используется как есть."},
+    {Tx::CmdDirValue, "PATH", "PATH"},
+    {Tx::CmdUnexpected, "Unexpected argument '%1'.", "Лишний аргумент '%1'."},
 };
 
 #undef FIXED

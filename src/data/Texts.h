@@ -60,6 +60,9 @@ enum class Tx {
     NotAFloat, NotAnInteger,
     // ladder file: name and description of a lesson that has none
     LessonMissingText,
+    // data folder and command line
+    DataMoved, DataFolderLine, DataDirNotCreated, DataDirNotWritable, DataMoveFailed,
+    CmdDescription, CmdHelpOption, CmdVersionOption, CmdDirOption, CmdDirValue, CmdUnexpected,
     Count_
 };
 

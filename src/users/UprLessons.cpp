@@ -1,15 +1,15 @@
 #include "UprLessons.h"
 
+#include "data/FileLookup.h"
 #include "data/Texts.h"
 
-#include <QDir>
 #include <algorithm>
 
 UprLessons::UprLessons(QList<Lesson> lessons, int uprLevel)
     : lessons_(std::move(lessons)), uprLevel_(uprLevel) {}
 
 UprLessons UprLessons::Load(const QString& programDir, int uprLevel) {
-    return UprLessons(LessonsIni::Load(QDir(programDir).filePath(QStringLiteral("lessons.ini"))),
+    return UprLessons(LessonsIni::Load(FileLookup::Find(programDir, QStringLiteral("lessons.ini"))),
                       uprLevel);
 }
 
