@@ -80,12 +80,16 @@ int main(int argc, char* argv[]) {
     // Painted before the start-up work, so it shows while the main window is made.
     QCoreApplication::processEvents();
 
+    // For the installation check: a start that ends by itself once its window is shown,
+    // without waiting in the sign-in window.
+    const bool quitWhenShown = qEnvironmentVariableIsSet("OXELIUM_QUIT_WHEN_SHOWN");
+    if (quitWhenShown)
+        TMainForm::SetSignInOnActivation(false);
     int result = 0;
     {
         TMainForm form(folder.path);
         form.show();
-        // For the installation check: a start that ends by itself once its window is shown.
-        if (form.TerminateRequested() || qEnvironmentVariableIsSet("OXELIUM_QUIT_WHEN_SHOWN"))
+        if (form.TerminateRequested() || quitWhenShown)
             QTimer::singleShot(0, &app, &QCoreApplication::quit);
         result = QApplication::exec();
     }

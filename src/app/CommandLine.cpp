@@ -40,10 +40,13 @@ CommandLine CommandLine::Parse(const QStringList& arguments, int language) {
 
     CommandLine line;
     if (parser.isSet(help)) {
-        // The parser names the program only inside a running application.
+        // The parser would name the program from the running application, which is not made
+        // yet: its usage line is written here.
         const QString program = QFileInfo(arguments.value(0, QStringLiteral("oxelium"))).fileName();
+        const QString text = parser.helpText();
         line.action = Action::Help;
-        line.answer = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+        line.answer = QStringLiteral("Usage: %1 [options]").arg(program) +
+                      text.mid(text.indexOf(QLatin1Char('\n')));
     } else if (parser.isSet(version)) {
         line.action = Action::Version;
         line.answer = QStringLiteral("Oxelium " OXEL_VERSION "\n");
