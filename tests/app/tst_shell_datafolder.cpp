@@ -1,5 +1,4 @@
-// The main window on a data folder apart from the delivered files, and on a folder copied
-// from an existing installation.
+// The main window on a folder copied from an existing installation, and the about box.
 #include "FileBytes.h"
 #include "ShellFixture.h"
 #include "app/About.h"
@@ -7,49 +6,14 @@
 #include "data/Dictionaries.h"
 #include "data/FileLookup.h"
 
-#include <QDirIterator>
 #include <QLabel>
-#include <QTextBrowser>
 #include <QtTest>
-
-namespace {
-
-QMap<QString, QByteArray> Snapshot(const QString& root) {
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(QDir(root).relativeFilePath(path), ReadBytes(path));
-    }
-    return files;
-}
-
-} // namespace
 
 class TestShellDataFolder : public QObject {
     Q_OBJECT
 
 private slots:
     void cleanup() { FileLookup::SetDeliveredDir({}); }
-
-    void emptyDataFolderStartsOnTheDeliveredFiles() {
-        TestSeams seams;
-        ProgramFolder delivered(false);
-        shell::Install(delivered);
-        const QMap<QString, QByteArray> installation = Snapshot(delivered.path());
-        ProgramFolder data(false);
-        FileLookup::SetDeliveredDir(delivered.path());
-        {
-            TMainForm form(data.path());
-            QVERIFY(!form.TerminateRequested());
-            QVERIFY(seams.dialogs.messages.isEmpty());
-            QVERIFY(form.Widgets().HelpMemo->toPlainText().contains("probe document"));
-        }
-        QCOMPARE(Snapshot(delivered.path()), installation);
-        QVERIFY(QFile::exists(data.file("oxel.ini")));
-        QCOMPARE(QDir(data.file("rec")).entryList(QDir::Files).size(), 16);
-        QVERIFY(!QFileInfo::exists(data.file("dic")));
-    }
 
     void folderOfAnExistingInstallationIsLeftAsItWas() {
         TestSeams seams;
@@ -61,7 +25,7 @@ private slots:
         for (int i = 0; i < 100; ++i)
             own << QStringLiteral("своё%1").arg(i);
         shell::WriteFile(existing.file("dic/rnum.dic"), WriteLines(own));
-        const QMap<QString, QByteArray> before = Snapshot(existing.path());
+        const QMap<QString, QByteArray> before = FolderBytes(existing.path());
         ProgramFolder delivered(false);
         shell::Install(delivered);
 
@@ -74,7 +38,7 @@ private slots:
             QVERIFY(!form.TerminateRequested());
             QCOMPARE(Dictionaries(choice.path).LoadNumberList(), own);
         }
-        QCOMPARE(Snapshot(existing.path()), before);
+        QCOMPARE(FolderBytes(existing.path()), before);
         QVERIFY(seams.dialogs.messages.isEmpty());
     }
 

@@ -1,5 +1,7 @@
 #include "FileBytes.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
@@ -24,4 +26,14 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
     QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QMap<QString, QByteArray> FolderBytes(const QString& root) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(root).relativeFilePath(path), ReadBytes(path));
+    }
+    return files;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 // Byte-level helpers for tests that check stored files independently of the library.
@@ -14,3 +15,5 @@ QByteArray ReferenceCipher(const QByteArray& in, bool enciphering);
 QByteArray ReadBytes(const QString& path);
 // Writes the bytes, replacing the file; fails the current test when it cannot.
 void WriteBytes(const QString& path, const QByteArray& bytes);
+// Every file under the folder, by its path relative to it, with its bytes.
+QMap<QString, QByteArray> FolderBytes(const QString& root);

@@ -1,0 +1,118 @@
+// Takes the screenshots of docs/screenshots/ from the real program: a user signs in through
+// the sign-in window, a Schulte run is played part of the way, and the statistics window and
+// the ladder are opened from the menu handlers. Run by tools/screenshots.sh under Xvfb:
+//     oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR
+#include "app/Glyphs.h"
+#include "app/Main.h"
+#include "app/MainWidgets.h"
+#include "board/BoardFont.h"
+#include "board/OxelPanel.h"
+#include "data/FileLookup.h"
+#include "data/StatsStore.h"
+#include "data/UserFiles.h"
+#include "users/Welcome.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString out;
+
+void Save(QWidget* widget, const char* name) {
+    const QString path = QDir(out).filePath(QLatin1String(name));
+    if (!widget->grab().save(path, "PNG"))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// Runs `open`, which shows a modal window, and hands that window to `use` once it is up.
+void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& use) {
+    QTimer::singleShot(300, [use] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            use(modal);
+    });
+    open();
+}
+
+// Twelve series of Schulte 5×5 getting faster, a week apart.
+void WriteStatistics(const QString& dataDir, const QString& user) {
+    const StatsStore store(dataDir);
+    QDateTime when(QDate(2026, 9, 1), QTime(18, 30));
+    for (int s = 0; s < 12; ++s) {
+        QStringList results;
+        for (int r = 0; r < 5; ++r)
+            results << QString::number(38.0 - 1.4 * s - 0.6 * r + (r % 2) * 1.1, 'f', 1);
+        store.Append(user, 0, 5, when.addDays(7 * s), results);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 3) {
+        std::fputs("usage: oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR\n", stderr);
+        return 2;
+    }
+    out = args[2];
+    QDir().mkpath(out);
+    BoardFont::InstallSubstitutions();
+    Glyphs::SetProgramIcon();
+    TMainForm::SetSignInOnActivation(false);
+    FileLookup::SetDeliveredDir(args[1]);
+
+    QTemporaryDir data;
+    const QString user = QStringLiteral("Анна");
+    QDir(data.path()).mkdir(QStringLiteral("users"));
+    UserFiles(data.path()).CreateUser(user, QString());
+    WriteStatistics(data.path(), user);
+
+    TMainForm form(data.path());
+    form.show();
+    QTest::qWaitForWindowExposed(&form);
+    WithModal([&form] { form.UserNClick(); },
+              [&user](QWidget* modal) {
+                  auto* welcome = qobject_cast<TWelcomeForm*>(modal);
+                  if (!welcome)
+                      return;
+                  welcome->UserCB->setCurrentText(user);
+                  welcome->OkSB->click();
+              });
+    QTest::qWait(300);
+    Save(&form, "main.png");
+
+    // A run of the 5×5 table: the first seven numbers found, a few seconds in.
+    ControlPage& page = form.Widgets().Page(0);
+    page.StartSB->click();
+    TOxelPanel& board = *form.Widgets().OxelP;
+    for (int number = 1; number <= 7; ++number) {
+        QTest::qWait(350);
+        for (int i = 0; i < board.LinesList().size(); ++i)
+            if (board.Line(i) == QString::number(number))
+                QTest::mouseClick(&board, Qt::LeftButton, {}, board.CellRect(i).center());
+    }
+    QTest::qWait(400);
+    Save(&form, "schulte.png");
+    page.StartSB->click();
+
+    WithModal([&form] { form.StatsNClick(); },
+              [](QWidget* modal) {
+                  Save(modal, "statistics.png");
+                  modal->close();
+              });
+    WithModal([&form] { form.N1Click(); },
+              [](QWidget* modal) {
+                  Save(modal, "ladder.png");
+                  modal->close();
+              });
+    return 0;
+}
