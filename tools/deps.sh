@@ -3,7 +3,7 @@
 set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-multimedia-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-multimedia-dev libqt6svg6 libqt6sql6-sqlite
   qt6-qpa-plugins libgl-dev qt6-translations-l10n
   fonts-liberation2
   libbenchmark-dev

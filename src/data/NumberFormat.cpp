@@ -41,6 +41,12 @@ QString FormatOneDecimal(double value) {
     return QString::number(rounded == 0.0 ? 0.0 : rounded, 'f', 1);
 }
 
+double RoundAverage(double value) {
+    // A float times ten is exact in a double, so only the one rounding step decides.
+    const double single = static_cast<float>(value);
+    return std::round(single * 10.0) / 10.0;
+}
+
 double ParseResult(const QString& text) {
     const QString trimmed = text.trimmed();
     if (FloatPattern().match(trimmed).hasMatch()) {
@@ -83,6 +89,18 @@ QString FormatDateTime(const QDateTime& moment) {
     if (moment.time().msecsSinceStartOfDay() == 0)
         return date;
     return date + QLatin1Char(' ') + FormatTime(moment.time());
+}
+
+std::optional<QDateTime> ParseDateTime(const QString& text) {
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("dd.MM.yyyy"));
+    if (!date.isValid())
+        return std::nullopt;
+    if (text.size() == 10)
+        return QDateTime(date, QTime(0, 0));
+    const QTime time = QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"));
+    if (text.at(10) != u' ' || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
 }
 
 QDateTime LocalMoment(qint64 epochMs) {

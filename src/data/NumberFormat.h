@@ -17,6 +17,9 @@ QString FormatGeneral(double value);
 QString FormatTenths(qint64 milliseconds);
 // Fixed notation with one decimal ("117.1"), halves rounded away from zero.
 QString FormatOneDecimal(double value);
+// An average as the statistics keep it: in single precision, then to one decimal with
+// halves rounded away from zero.
+double RoundAverage(double value);
 
 // A result text as a number: blanks around it allowed, "." as separator, an exponent
 // allowed. Anything else throws OxelError "'abc' is not a valid floating point value".
@@ -31,5 +34,7 @@ QString FormatDate(const QDate& date);
 QString FormatTime(const QTime& time);
 // Date, a space and the time; only the date at exact midnight.
 QString FormatDateTime(const QDateTime& moment);
+// The local date and time of a text FormatDateTime writes; nothing for any other text.
+std::optional<QDateTime> ParseDateTime(const QString& text);
 // The local date and time of a program-clock reading (milliseconds since the epoch).
 QDateTime LocalMoment(qint64 epochMs);

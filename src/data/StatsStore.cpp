@@ -32,6 +32,13 @@ std::array<double, StatsStore::RunsPerSeries> StatsStore::Record::Values() const
     return values;
 }
 
+double StatsStore::Average(const std::array<double, RunsPerSeries>& values) {
+    double sum = 0;
+    for (double v : values)
+        sum += v;
+    return RoundAverage(sum / RunsPerSeries);
+}
+
 QString StatsStore::FileName(int exerciseIndex, int mode) {
     return QLatin1String(Exercise(exerciseIndex).statsBase) + QString::number(mode) +
            QStringLiteral(".db");
@@ -76,7 +83,10 @@ QList<StatsStore::Record> StatsStore::ReadRecords(const QString& user, int exerc
     if (!QFileInfo::exists(path))
         return {};
     DecryptFile(path, ScratchPath());
-    const QStringList lines = LoadLinesFile(ScratchPath());
+    return ParseRecords(LoadLinesFile(ScratchPath()));
+}
+
+QList<StatsStore::Record> StatsStore::ParseRecords(const QStringList& lines) {
     QList<Record> records;
     for (qsizetype i = 0; i < lines.size(); i += 2) {
         Record record;

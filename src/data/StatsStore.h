@@ -27,6 +27,11 @@ public:
         std::array<double, RunsPerSeries> Values() const;
     };
 
+    // The average of a series' five results, rounded as the statistics keep it.
+    static double Average(const std::array<double, RunsPerSeries>& values);
+    // The records of a file's plain lines, newest first.
+    static QList<Record> ParseRecords(const QStringList& lines);
+
     // "shulte5.db": the exercise's statistics base name and the mode in decimal.
     static QString FileName(int exerciseIndex, int mode);
     QString FilePath(const QString& user, int exerciseIndex, int mode) const;

@@ -247,6 +247,19 @@ constexpr Pair table[] = {
      "Папка существующей установки используется как есть."},
     {Tx::CmdDirValue, "PATH", "PATH"},
     {Tx::CmdUnexpected, "Unexpected argument '%1'.", "Лишний аргумент '%1'."},
+    {Tx::HistoryKeptAside,
+     "The history file %1 could not be used (%2). It was kept as %3 and a new history started.",
+     "Файл истории %1 нельзя было использовать (%2). Он сохранён как %3, начата новая история."},
+    {Tx::HistoryUnavailable, "The history file %1 cannot be used: %2",
+     "Файлом истории %1 нельзя пользоваться: %2"},
+    {Tx::HistoryNewerVersion, "its version %1 is newer than this program knows",
+     "его версия %1 новее, чем знает эта программа"},
+    {Tx::HistoryCheckFailed, "its integrity check failed: %1",
+     "проверка его целостности не пройдена: %1"},
+    {Tx::ExportStatsDamaged, "The statistics file %1 is damaged: %2 of its records were not exported.",
+     "Файл статистики %1 повреждён: не выгружено записей: %2."},
+    {Tx::ExportNoDataFolder, "The data folder %1 does not exist.", "Папки данных %1 нет."},
+    {Tx::ExportNoFolder, "Cannot create the folder %1.", "Не удаётся создать папку %1."},
 };
 
 #undef FIXED

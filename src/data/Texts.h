@@ -63,6 +63,9 @@ enum class Tx {
     // data folder and command line
     DataMoved, DataFolderLine, DataDirNotCreated, DataDirNotWritable, DataMoveFailed,
     CmdDescription, CmdHelpOption, CmdVersionOption, CmdDirOption, CmdDirValue, CmdUnexpected,
+    // history of every run and the export of a user's data
+    HistoryKeptAside, HistoryUnavailable, HistoryNewerVersion, HistoryCheckFailed,
+    ExportStatsDamaged, ExportNoDataFolder, ExportNoFolder,
     Count_
 };
 

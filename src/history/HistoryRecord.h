@@ -18,6 +18,14 @@ struct HistoryPress {
 
 enum class RunKind { Single, Series, Ladder };
 
+// "single", "series", "ladder": the kind as the database and the export write it.
+QString RunKindName(RunKind kind);
+// The kind of a stored name; nothing for any other text.
+std::optional<RunKind> RunKindOfName(const QString& name);
+// A start as stored: ISO 8601 local date and time with its UTC offset
+// ("2026-11-28T19:00:10+01:00").
+QString StartedText(const QDateTime& started);
+
 // One run as the history keeps it.
 struct HistoryRun {
     qint64 id = 0;      // assigned by the database; 0 before the run is stored

@@ -8,16 +8,11 @@
 #include <cmath>
 
 double SeriesHistory::RoundAverage(double value) {
-    // A float times ten is exact in a double, so only the one rounding step decides.
-    const double single = static_cast<float>(value);
-    return std::round(single * 10.0) / 10.0;
+    return ::RoundAverage(value);
 }
 
 double SeriesHistory::SeriesAverage(const std::array<double, StatsStore::RunsPerSeries>& values) {
-    double sum = 0;
-    for (double v : values)
-        sum += v;
-    return RoundAverage(sum / StatsStore::RunsPerSeries);
+    return StatsStore::Average(values);
 }
 
 SeriesHistory::Reading SeriesHistory::Read(const QList<StatsStore::Record>& records) {

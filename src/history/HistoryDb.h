@@ -1,0 +1,78 @@
+#pragma once
+
+#include "HistoryRecord.h"
+
+#include <QString>
+#include <QVector>
+#include <functional>
+#include <optional>
+
+class QSqlDatabase;
+class QSqlError;
+
+// Which runs a scan visits: every run, or those of one user, of one exercise, of one mode.
+struct RunFilter {
+    QString user;            // empty: every user
+    QString exercise;        // empty: every exercise
+    std::optional<int> mode; // nothing: every mode
+};
+
+// The history of every run and its presses: <data folder>/history.sqlite, an SQLite file
+// in WAL mode whose schema version is PRAGMA user_version. A run is stored in one
+// transaction, so a run cut off by a kill is either whole or absent. Nothing here throws: a
+// failure leaves the database closed or the run unstored, and Problem() says why. A damaged
+// file (not a database, failing its quick check, or of a newer version than this program
+// knows) is moved aside under a dated name, with its -wal and -shm, and a new one started.
+class HistoryDb {
+public:
+    // ReadOnly neither creates, changes nor moves the file: a missing file is simply not
+    // open (with no problem), a damaged one is reported.
+    enum class Access { ReadWrite, ReadOnly };
+
+    static constexpr const char* FileName = "history.sqlite";
+
+    explicit HistoryDb(const QString& dataDir, Access access = Access::ReadWrite);
+    ~HistoryDb();
+    HistoryDb(const HistoryDb&) = delete;
+    HistoryDb& operator=(const HistoryDb&) = delete;
+
+    bool IsOpen() const;
+    QString Problem() const; // empty when all is well
+    QString Path() const;
+
+    // Stores a run and its presses in one transaction; sets run.id. False on failure
+    // (Problem() says why). A file found damaged here is set aside and the run stored in a
+    // new one.
+    bool Append(HistoryRun& run);
+    // The runs of one user, exercise (statistics base name) and mode, oldest first,
+    // without presses.
+    QVector<HistoryRun> Runs(const QString& user, const QString& exercise, int mode) const;
+    // One run with its presses.
+    std::optional<HistoryRun> Run(qint64 id) const;
+
+    using RunVisitor = std::function<void(const HistoryRun&)>;
+    using PressVisitor = std::function<void(qint64 run, const HistoryPress&)>;
+    // Visits the runs the filter selects, oldest first and without presses, then their
+    // presses by run and sequence, all from one snapshot. False when reading failed.
+    bool Scan(const RunFilter& filter, const RunVisitor& onRun,
+              const PressVisitor& onPress) const;
+
+private:
+    enum class Health { Good, Damaged, Failed };
+
+    QSqlDatabase Db() const;
+    bool Open();
+    bool OpenConnection(bool readOnly);
+    void Close();
+    Health Inspect(QString& reason);
+    bool Prepare();
+    bool SetAside(const QString& reason);
+    std::optional<QSqlError> Store(HistoryRun& run);
+    void Fail(const QString& reason) const;
+
+    QString path_;
+    QString connection_;
+    Access access_;
+    bool open_ = false;
+    mutable QString problem_;
+};
