@@ -9,7 +9,8 @@ class QTextStream;
 
 // Takes the data of a data folder out as CSV: series.csv from the statistics files,
 // runs.csv and presses.csv from the history database. Nothing in the data folder is
-// created or changed; each output file is replaced whole or not at all.
+// created or changed (but for SQLite's own -wal and -shm beside a history file it reads);
+// each output file is replaced whole or not at all.
 struct ExportReport {
     QStringList written;  // the files written
     QStringList problems; // damaged files and failed writes, one message each

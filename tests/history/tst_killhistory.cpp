@@ -1,0 +1,108 @@
+#include "HistorySamples.h"
+#include "history/HistoryDb.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// History writes cut off at random moments: a child process appends runs without pause and
+// is killed with SIGKILL; after every kill the database must pass PRAGMA integrity_check,
+// open without being set aside, and hold every run it had before, each whole with all its
+// presses. OXEL_KILLS sets the number of kills (100 by default).
+namespace {
+
+// Run n (from 1) has a press count that varies, so that runs span pages unevenly.
+int PressCount(int n) {
+    return 1 + (n * 37) % 160;
+}
+
+[[noreturn]] void Writer(const QString& dir, int runs) {
+    HistoryDb db(dir);
+    for (;;) {
+        ++runs;
+        HistoryRun run = samples::Run("Пётр", "shulte", 5, RunKind::Series, PressCount(runs),
+                                      QString::number(runs));
+        if (!db.Append(run) || run.id != runs)
+            _exit(3);
+        if (getppid() == 1)
+            _exit(4); // the test is gone
+    }
+}
+
+} // namespace
+
+class TestKillHistory : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+
+    // The number of whole runs in the database; fails unless every run is whole.
+    void Check(int before, int& runs) {
+        const QString path = folder.filePath("history.sqlite");
+        QCOMPARE(samples::Query(path, "PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+        HistoryDb db(folder.path());
+        QVERIFY(db.IsOpen());
+        QCOMPARE(db.Problem(), QString());
+        const QVector<HistoryRun> stored = db.Runs("Пётр", "shulte", 5);
+        runs = static_cast<int>(stored.size());
+        QVERIFY(runs >= before);
+        for (int n = 1; n <= runs; ++n)
+            QCOMPARE(stored[n - 1].result, QString::number(n));
+        // Every run whole: as many presses as it was given, each the one written.
+        int presses = 0;
+        bool itemsMatch = true;
+        QVERIFY(db.Scan(
+            {}, [](const HistoryRun&) {},
+            [&](qint64, const HistoryPress& press) {
+                ++presses;
+                itemsMatch = itemsMatch && press.item == QString::number(press.seq);
+            }));
+        QVERIFY(itemsMatch);
+        int expected = 0;
+        for (int n = 1; n <= runs; ++n)
+            expected += PressCount(n);
+        QCOMPARE(presses, expected);
+    }
+
+private slots:
+    void everyRunIsWholeOrAbsentAfterAKill() {
+        QVERIFY(folder.isValid());
+        const int kills = qEnvironmentVariableIsSet("OXEL_KILLS")
+                              ? qEnvironmentVariableIntValue("OXEL_KILLS")
+                              : 100;
+        QRandomGenerator random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        int runs = 0;
+        for (int k = 0; k < kills; ++k) {
+            const pid_t child = fork();
+            QVERIFY(child >= 0);
+            if (child == 0)
+                Writer(folder.path(), runs);
+            // The child takes tens of milliseconds to open the file and some more per run (far
+            // more under the sanitizers): kill at any moment within the first runs.
+            QTest::qSleep(random.bounded(20, 160));
+            QCOMPARE(::kill(child, SIGKILL), 0);
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY2(
+                WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+                qPrintable(QStringLiteral("the writer stopped by itself: status %1").arg(status)));
+            const int before = runs;
+            Check(before, runs);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        qInfo("%d kills in %.1f s: %d runs stored", kills, elapsed.elapsed() / 1000.0, runs);
+        QVERIFY(runs > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKillHistory)
+#include "tst_killhistory.moc"
