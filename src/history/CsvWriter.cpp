@@ -11,8 +11,8 @@ void CsvWriter::Separate() {
 CsvWriter& CsvWriter::Text(const QString& text) {
     Separate();
     const QByteArray bytes = text.toUtf8();
-    const bool quoted = bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
-                        bytes.contains('\r');
+    const bool quoted =
+        bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r');
     if (!quoted) {
         out_.append(bytes);
         return *this;

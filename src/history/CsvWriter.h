@@ -13,7 +13,7 @@ public:
 
     CsvWriter& Text(const QString& text);
     CsvWriter& Number(qint64 value);
-    CsvWriter& Decimal(double value); // one decimal: 21.6
+    CsvWriter& Decimal(double value);                     // one decimal: 21.6
     CsvWriter& Optional(const std::optional<int>& value); // empty when there is none
     void EndRow();
     // A whole row of texts.

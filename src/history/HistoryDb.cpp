@@ -1,5 +1,6 @@
 #include "HistoryDb.h"
 
+#include "HistoryRows.h"
 #include "HistorySchema.h"
 #include "data/Clock.h"
 #include "data/NumberFormat.h"
@@ -11,7 +12,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QVariant>
 #include <atomic>
 
 namespace {
@@ -30,76 +30,6 @@ QString NewConnectionName() {
     return QStringLiteral("history-%1").arg(++counter);
 }
 
-const QString RunColumns = QStringLiteral(
-    "id, user, exercise, mode, kind, started, duration_ms, result, errors, completed, "
-    "board_cols, board_rows");
-const QString PressColumns =
-    QStringLiteral("run, seq, t_ms, item, cell, correct, reaction_ms, stage");
-
-HistoryRun RunOfRow(const QSqlQuery& q) {
-    HistoryRun run;
-    run.id = q.value(0).toLongLong();
-    run.user = q.value(1).toString();
-    run.exercise = q.value(2).toString();
-    run.mode = q.value(3).toInt();
-    run.kind = RunKindOfName(q.value(4).toString()).value_or(RunKind::Single);
-    run.started = QDateTime::fromString(q.value(5).toString(), Qt::ISODate);
-    run.durationMs = q.value(6).toLongLong();
-    run.result = q.value(7).toString();
-    run.errors = q.value(8).toInt();
-    run.completed = q.value(9).toBool();
-    run.boardCols = q.value(10).toInt();
-    run.boardRows = q.value(11).toInt();
-    return run;
-}
-
-std::optional<int> OptionalInt(const QVariant& value) {
-    return value.isNull() ? std::nullopt : std::optional<int>(value.toInt());
-}
-
-QVariant Nullable(const std::optional<int>& value) {
-    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Int));
-}
-
-HistoryPress PressOfRow(const QSqlQuery& q) {
-    HistoryPress press;
-    press.seq = q.value(1).toInt();
-    press.tMs = q.value(2).toLongLong();
-    press.item = q.value(3).toString();
-    press.cell = q.value(4).toInt();
-    press.correct = q.value(5).toBool();
-    press.reactionMs = OptionalInt(q.value(6));
-    press.stage = OptionalInt(q.value(7));
-    return press;
-}
-
-// " WHERE ..." over the runs table under the given alias, and the values to bind in order.
-QString FilterClause(const RunFilter& filter, const QString& alias, QVariantList& values) {
-    QStringList terms;
-    if (!filter.user.isEmpty()) {
-        terms << alias + QStringLiteral("user = ?");
-        values << filter.user;
-    }
-    if (!filter.exercise.isEmpty()) {
-        terms << alias + QStringLiteral("exercise = ?");
-        values << filter.exercise;
-    }
-    if (filter.mode) {
-        terms << alias + QStringLiteral("mode = ?");
-        values << *filter.mode;
-    }
-    return terms.isEmpty() ? QString() : QStringLiteral(" WHERE ") + terms.join(" AND ");
-}
-
-bool Exec(QSqlQuery& query, const QString& sql, const QVariantList& values) {
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        return false;
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    return query.exec();
-}
-
 // The dated name a damaged file is kept under; a name already taken gets a counter.
 QString AsideName(const QString& path) {
     const QString stamp = LocalMoment(ProgramClock().NowMs()).toString("yyyyMMdd-HHmmss");
@@ -111,6 +41,8 @@ QString AsideName(const QString& path) {
 }
 
 } // namespace
+
+using namespace HistoryRows;
 
 HistoryDb::HistoryDb(const QString& dataDir, Access access)
     : path_(QDir(dataDir).filePath(QLatin1String(FileName))), connection_(NewConnectionName()),
@@ -274,9 +206,9 @@ std::optional<QSqlError> HistoryDb::Store(HistoryRun& run) {
               QStringLiteral("INSERT INTO runs (user, exercise, mode, kind, started, "
                              "duration_ms, result, errors, completed, board_cols, board_rows) "
                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-              {run.user, run.exercise, run.mode, RunKindName(run.kind),
-               StartedText(run.started), run.durationMs, run.result, run.errors,
-               run.completed ? 1 : 0, run.boardCols, run.boardRows}))
+              {run.user, run.exercise, run.mode, RunKindName(run.kind), StartedText(run.started),
+               run.durationMs, run.result, run.errors, run.completed ? 1 : 0, run.boardCols,
+               run.boardRows}))
         return failed(query.lastError());
     const qint64 id = query.lastInsertId().toLongLong();
 
@@ -320,8 +252,7 @@ bool HistoryDb::Append(HistoryRun& run) {
     return true;
 }
 
-QVector<HistoryRun> HistoryDb::Runs(const QString& user, const QString& exercise,
-                                    int mode) const {
+QVector<HistoryRun> HistoryDb::Runs(const QString& user, const QString& exercise, int mode) const {
     QVector<HistoryRun> runs;
     if (!open_)
         return runs;
@@ -344,7 +275,8 @@ std::optional<HistoryRun> HistoryDb::Run(qint64 id) const {
     if (!open_)
         return std::nullopt;
     QSqlQuery query(Db());
-    if (!Exec(query, QStringLiteral("SELECT ") + RunColumns + QStringLiteral(" FROM runs WHERE id = ?"),
+    if (!Exec(query,
+              QStringLiteral("SELECT ") + RunColumns + QStringLiteral(" FROM runs WHERE id = ?"),
               {id})) {
         Fail(query.lastError().text());
         return std::nullopt;

@@ -54,8 +54,7 @@ public:
     using PressVisitor = std::function<void(qint64 run, const HistoryPress&)>;
     // Visits the runs the filter selects, oldest first and without presses, then their
     // presses by run and sequence, all from one snapshot. False when reading failed.
-    bool Scan(const RunFilter& filter, const RunVisitor& onRun,
-              const PressVisitor& onPress) const;
+    bool Scan(const RunFilter& filter, const RunVisitor& onRun, const PressVisitor& onPress) const;
 
 private:
     enum class Health { Good, Damaged, Failed };

@@ -19,8 +19,8 @@ void WriteFile(const QString& path, const QByteArray& bytes, ExportReport& repor
         report.written << path;
         return;
     }
-    report.problems << T(Tx::CannotWriteFile).arg(QDir::toNativeSeparators(path),
-                                                  file.errorString());
+    report.problems
+        << T(Tx::CannotWriteFile).arg(QDir::toNativeSeparators(path), file.errorString());
 }
 
 // Series, runs and presses of the users named, into the three paths in that order.
@@ -65,10 +65,10 @@ int ExportFolder(const QString& dataDir, const QString& outDir, QTextStream& err
         return 1;
     }
     const QDir out(outDir);
-    const ExportReport report =
-        Export(dataDir, RunFilter(), UserFiles(dataDir).FindUsers(),
-               {out.filePath(QStringLiteral("series.csv")), out.filePath(QStringLiteral("runs.csv")),
-                out.filePath(QStringLiteral("presses.csv"))});
+    const ExportReport report = Export(dataDir, RunFilter(), UserFiles(dataDir).FindUsers(),
+                                       {out.filePath(QStringLiteral("series.csv")),
+                                        out.filePath(QStringLiteral("runs.csv")),
+                                        out.filePath(QStringLiteral("presses.csv"))});
     for (const QString& problem : report.problems)
         err << problem << Qt::endl;
     return report.problems.isEmpty() ? 0 : 1;

@@ -24,6 +24,5 @@ public:
     // Applies, in order, every step newer than the file's version `current`, each with its
     // version in one transaction. False with the reason when a step fails; the file then
     // keeps the version of the last step that succeeded.
-    static bool Migrate(QSqlDatabase& db, int current, std::span<const Step> steps,
-                        QString& error);
+    static bool Migrate(QSqlDatabase& db, int current, std::span<const Step> steps, QString& error);
 };

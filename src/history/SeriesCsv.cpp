@@ -67,7 +67,8 @@ QStringList SeriesCsv::AppendUser(CsvWriter& csv, const QString& dataDir, const 
             for (auto r = records.crbegin(); r != records.crend(); ++r)
                 unread += !WriteRecord(csv, user, exercise, mode, *r);
             if (unread > 0)
-                problems << T(Tx::ExportStatsDamaged).arg(QDir::toNativeSeparators(path)).arg(unread);
+                problems
+                    << T(Tx::ExportStatsDamaged).arg(QDir::toNativeSeparators(path)).arg(unread);
         }
     }
     return problems;

@@ -3,8 +3,8 @@
 #include "history/HistoryRecord.h"
 
 #include <QSqlDatabase>
-#include <QTimeZone>
 #include <QSqlQuery>
+#include <QTimeZone>
 #include <QVariant>
 
 // Runs for the history tests, and a look into a database file apart from the library.
@@ -13,32 +13,18 @@ namespace samples {
 // A run of `presses` presses: every third one wrong; targets runs carry reaction and stage.
 inline HistoryRun Run(const QString& user, const QString& exercise, int mode, RunKind kind,
                       int presses, const QString& result = QStringLiteral("23.4")) {
-    HistoryRun run;
-    run.user = user;
-    run.exercise = exercise;
-    run.mode = mode;
-    run.kind = kind;
-    run.started = QDateTime(QDate(2026, 11, 28), QTime(19, 0, 10), QTimeZone(3600));
-    run.durationMs = 23412;
-    run.result = result;
-    run.errors = presses / 3;
-    run.completed = kind != RunKind::Ladder;
-    run.boardCols = 5;
-    run.boardRows = 5;
+    HistoryRun run{0,           user,
+                   exercise,    mode,
+                   kind,        QDateTime(QDate(2026, 11, 28), QTime(19, 0, 10), QTimeZone(3600)),
+                   23412,       result,
+                   presses / 3, kind != RunKind::Ladder,
+                   5,           5,
+                   {}};
     const bool targets = exercise == QLatin1String("targets");
-    for (int i = 1; i <= presses; ++i) {
-        HistoryPress press;
-        press.seq = i;
-        press.tMs = i * 250 + i % 7;
-        press.item = QString::number(i);
-        press.cell = targets ? -1 : i % 25;
-        press.correct = i % 3 != 0;
-        if (targets) {
-            press.reactionMs = 300 + i;
-            press.stage = 1 + i / 10;
-        }
-        run.presses.append(press);
-    }
+    for (int i = 1; i <= presses; ++i)
+        run.presses.append({i, i * 250 + i % 7, QString::number(i), targets ? -1 : i % 25,
+                            i % 3 != 0, targets ? std::optional(300 + i) : std::nullopt,
+                            targets ? std::optional(1 + i / 10) : std::nullopt});
     return run;
 }
 
