@@ -12,8 +12,10 @@
 #include "data/FileLookup.h"
 #include "data/Text1251.h"
 #include "data/Texts.h"
+#include "history/HistoryExport.h"
 
 #include <QApplication>
+#include <QTextStream>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -38,6 +40,15 @@ QString ExecutableDir() {
 int main(int argc, char* argv[]) {
     const CommandLine command = CommandLine::Parse(Arguments(argc, argv),
                                                    CommandLine::TerminalLanguage());
+    if (command.action == CommandLine::Action::Export) {
+        // Reads the folder as it is: nothing is created or moved in, no display is needed.
+        QCoreApplication app(argc, argv);
+        QTextStream err(stderr);
+        const QString dataDir = command.dataDir.isEmpty()
+            ? DataFolder::DefaultPath(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath())
+            : command.dataDir;
+        return ExportFolder(dataDir, command.exportDir, err);
+    }
     if (command.action != CommandLine::Action::Run)
         return command.Answer();
 

@@ -31,7 +31,9 @@ CommandLine CommandLine::Parse(const QStringList& arguments, int language) {
                                      T(Tx::CmdVersionOption, language));
     const QCommandLineOption dir(QStringLiteral("dir"), T(Tx::CmdDirOption, language),
                                  T(Tx::CmdDirValue, language));
-    parser.addOptions({help, version, dir});
+    const QCommandLineOption exportTo(QStringLiteral("export"), T(Tx::CmdExportOption, language),
+                                      T(Tx::CmdExportValue, language));
+    parser.addOptions({help, version, dir, exportTo});
 
     if (!parser.parse(arguments))
         return Refusal(parser.errorText());
@@ -50,10 +52,18 @@ CommandLine CommandLine::Parse(const QStringList& arguments, int language) {
     } else if (parser.isSet(version)) {
         line.action = Action::Version;
         line.answer = QStringLiteral("Oxelium " OXEL_VERSION "\n");
-    } else if (parser.isSet(dir)) {
-        line.dataDir = parser.value(dir);
-        if (line.dataDir.isEmpty())
-            return Refusal(T(Tx::DataDirNotCreated, language).arg(line.dataDir));
+    } else {
+        if (parser.isSet(dir)) {
+            line.dataDir = parser.value(dir);
+            if (line.dataDir.isEmpty())
+                return Refusal(T(Tx::DataDirNotCreated, language).arg(line.dataDir));
+        }
+        if (parser.isSet(exportTo)) {
+            line.exportDir = parser.value(exportTo);
+            if (line.exportDir.isEmpty())
+                return Refusal(T(Tx::ExportNoFolder, language).arg(line.exportDir));
+            line.action = Action::Export;
+        }
     }
     return line;
 }

@@ -8,10 +8,11 @@
 // a window gets its own Action, answered by main before the application is made.
 class CommandLine {
 public:
-    enum class Action { Run, Help, Version, Refuse };
+    enum class Action { Run, Help, Version, Refuse, Export };
 
     Action action = Action::Run;
     QString dataDir;  // --dir PATH; empty for the default data folder
+    QString exportDir; // --export OUTDIR: the folder the CSV files are written to
     QString answer;   // what Help, Version or Refuse print
 
     // arguments[0] is the program as it was started; texts in the given language.

@@ -247,6 +247,12 @@ constexpr Pair table[] = {
      "Папка существующей установки используется как есть."},
     {Tx::CmdDirValue, "PATH", "PATH"},
     {Tx::CmdUnexpected, "Unexpected argument '%1'.", "Лишний аргумент '%1'."},
+    {Tx::CmdExportOption,
+     "Writes series.csv, runs.csv and presses.csv of every user of the data folder into OUTDIR "
+     "and ends, without a window.",
+     "Записывает series.csv, runs.csv и presses.csv всех пользователей папки данных в OUTDIR "
+     "и завершается, без окна."},
+    {Tx::CmdExportValue, "OUTDIR", "OUTDIR"},
     {Tx::HistoryKeptAside,
      "The history file %1 could not be used (%2). It was kept as %3 and a new history started.",
      "Файл истории %1 нельзя было использовать (%2). Он сохранён как %3, начата новая история."},

@@ -63,6 +63,7 @@ enum class Tx {
     // data folder and command line
     DataMoved, DataFolderLine, DataDirNotCreated, DataDirNotWritable, DataMoveFailed,
     CmdDescription, CmdHelpOption, CmdVersionOption, CmdDirOption, CmdDirValue, CmdUnexpected,
+    CmdExportOption, CmdExportValue,
     // history of every run and the export of a user's data
     HistoryKeptAside, HistoryUnavailable, HistoryNewerVersion, HistoryCheckFailed,
     ExportStatsDamaged, ExportNoDataFolder, ExportNoFolder,

@@ -28,6 +28,12 @@ void TestCommandLine::argumentsChooseWhatTheProgramDoes_data() {
     QTest::newRow("unknown option") << QStringList{"--bogus"} << A::Refuse << "" << "bogus" << 2;
     QTest::newRow("dir without path") << QStringList{"--dir"} << A::Refuse << "" << "dir" << 2;
     QTest::newRow("empty dir") << QStringList{"--dir", ""} << A::Refuse << "" << "" << 2;
+    QTest::newRow("export") << QStringList{"--dir", "/d", "--export", "/o"} << A::Export << "/d"
+                            << "" << 0;
+    QTest::newRow("help names --export") << QStringList{"-h"} << A::Help << ""
+                                         << "--export <OUTDIR>" << 0;
+    QTest::newRow("export without folder") << QStringList{"--export"} << A::Refuse << ""
+                                           << "export" << 2;
     QTest::newRow("stray argument") << QStringList{"file"} << A::Refuse << "" << "'file'" << 2;
 }
 
@@ -41,8 +47,11 @@ void TestCommandLine::argumentsChooseWhatTheProgramDoes() {
     QCOMPARE(line.action, action);
     QCOMPARE(line.dataDir, dataDir);
     QVERIFY2(line.answer.contains(answerHas), qPrintable(line.answer));
-    QCOMPARE(line.action == CommandLine::Action::Run, line.answer.isEmpty());
-    if (line.action != CommandLine::Action::Run)
+    const bool works = line.action == CommandLine::Action::Run ||
+                       line.action == CommandLine::Action::Export;
+    QCOMPARE(works, line.answer.isEmpty());
+    QCOMPARE(line.exportDir, line.action == CommandLine::Action::Export ? "/o" : "");
+    if (!works)
         QCOMPARE(line.Answer(), exitCode);
 }
 
