@@ -1,9 +1,9 @@
 #include "Num.h"
 
-#include "FlatButton.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
 #include "data/Texts.h"
+#include "widgets/FlatButton.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

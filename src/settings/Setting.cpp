@@ -2,7 +2,6 @@
 
 #include "ColourBox.h"
 #include "ColourPanel.h"
-#include "FlatButton.h"
 #include "FontButton.h"
 #include "OptionToggle.h"
 #include "Pickers.h"
@@ -12,6 +11,7 @@
 #include "data/ExerciseInfo.h"
 #include "data/Text1251.h"
 #include "exercises/ExerciseLogic.h"
+#include "widgets/FlatButton.h"
 
 #include <QFontInfo>
 #include <QGridLayout>
@@ -25,7 +25,7 @@
 
 namespace {
 
-QToolButton* FlatButton(QWidget* parent, const char* name, const QString& caption) {
+QToolButton* CaptionedButton(QWidget* parent, const char* name, const QString& caption) {
     QToolButton* button = FlatButton(parent, name);
     button->setText(caption);
     return button;
@@ -116,7 +116,7 @@ QWidget* TSettingForm::BuildPage(int tag) {
         grid->addWidget(note, row++, 0, 1, 2);
     }
     grid->setRowStretch(row++, 1);
-    QToolButton* restore = FlatButton(box, tab.restoreName, T(Tx::RestoreDefaults));
+    QToolButton* restore = CaptionedButton(box, tab.restoreName, T(Tx::RestoreDefaults));
     connect(restore, &QToolButton::clicked, this, [this, tag] { ShDefaultSBClick(tag); });
     grid->addWidget(restore, row, 0, 1, 2, Qt::AlignRight);
     return page;
@@ -175,9 +175,9 @@ void TSettingForm::BuildButtons() {
     constexpr int BottomHeight = 31;
     PageControl->setGeometry(0, 0, ClientWidth, ClientHeight - BottomHeight);
     bottom->setGeometry(0, ClientHeight - BottomHeight, ClientWidth, BottomHeight);
-    YesSB = FlatButton(bottom, "YesSB", T(Tx::Yes));
-    ApplySB = FlatButton(bottom, "ApplySB", T(Tx::Apply));
-    CancelSB = FlatButton(bottom, "CancelSB", T(Tx::Cancel));
+    YesSB = CaptionedButton(bottom, "YesSB", T(Tx::Yes));
+    ApplySB = CaptionedButton(bottom, "ApplySB", T(Tx::Apply));
+    CancelSB = CaptionedButton(bottom, "CancelSB", T(Tx::Cancel));
     constexpr int ButtonWidth = 73;
     constexpr int ButtonHeight = 22;
     const int top = (BottomHeight - ButtonHeight) / 2;

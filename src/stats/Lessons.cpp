@@ -9,6 +9,7 @@
 #include "data/NumberFormat.h"
 #include "data/Settings.h"
 #include "data/Texts.h"
+#include "widgets/FlatButton.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -33,12 +34,6 @@ const char* const ListStyle =
     " font-size: 12px; border: 1px solid #8A8A8A; }"
     "QListWidget::item:selected { background: #0A246A; color: white; }";
 
-const char* const ButtonStyle =
-    "QToolButton { font-family: 'Liberation Sans'; font-size: 12px; color: black;"
-    " padding: 2px 14px; }"
-    "QToolButton:hover { border: 1px solid; border-color: white #808080 #808080 white; }"
-    "QToolButton:pressed { border-color: #808080 white white #808080; }";
-
 QFrame* Panel(QWidget* parent, const char* name) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
@@ -55,11 +50,9 @@ QListWidget* List(QWidget* parent, const char* name) {
 }
 
 QToolButton* Button(QWidget* parent, const char* name) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setStyleSheet(QLatin1String(ButtonStyle));
+    QToolButton* button = FlatButton(
+        parent, name,
+        QStringLiteral("font-family: 'Liberation Sans'; font-size: 12px; padding: 2px 14px;"));
     button->setFixedHeight(22);
     return button;
 }

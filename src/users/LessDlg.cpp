@@ -2,6 +2,7 @@
 
 #include "data/Sound.h"
 #include "data/Texts.h"
+#include "widgets/FlatButton.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -63,17 +64,10 @@ void TLessDlgForm::BuildControls() {
     TimerP = Display(Panel1, "TimerP", 58,
                      "color: red; font-family: 'Arial Black', 'Liberation Sans';"
                      " font-weight: 900; font-size: 48px;");
-    CancelSB = new QToolButton(Panel1);
-    CancelSB->setObjectName(QStringLiteral("CancelSB"));
-    CancelSB->setAutoRaise(true);
-    CancelSB->setFocusPolicy(Qt::NoFocus);
-    CancelSB->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    CancelSB = FlatButton(Panel1, "CancelSB",
+                          QStringLiteral("font-family: 'Liberation Sans'; font-size: 12px;"));
     CancelSB->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     CancelSB->setFixedHeight(26);
-    CancelSB->setStyleSheet(QStringLiteral(
-        "QToolButton { font-family: 'Liberation Sans'; font-size: 12px; color: black; }"
-        "QToolButton:hover { border: 1px solid; border-color: white #808080 #808080 white; }"
-        "QToolButton:pressed { border-color: #808080 white white #808080; }"));
     for (QWidget* part : std::initializer_list<QWidget*>{LessonNameP, LessonModeP, LevelP, TimerP})
         column->addWidget(part);
     column->addStretch(1);

@@ -2,6 +2,7 @@
 
 #include "LadderState.h"
 #include "data/Texts.h"
+#include "widgets/FlatButton.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -17,13 +18,6 @@ constexpr int RowHeight = 20;
 constexpr int ButtonHeight = 28;
 constexpr int NameColumnWidth = 211;
 constexpr int StatusColumnWidth = 167;
-
-const char* const ButtonStyle =
-    "QToolButton { font-family: 'Liberation Sans'; font-size: 12px; font-weight: bold;"
-    " color: black; }"
-    "QToolButton:disabled { color: #808080; }"
-    "QToolButton:hover { border: 1px solid; border-color: white #808080 #808080 white; }"
-    "QToolButton:pressed { border-color: #808080 white white #808080; }";
 
 QTableWidgetItem* ReadOnlyItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -71,12 +65,9 @@ void TUprForm::BuildControls() {
     OpisP->setWordWrap(true);
     OpisP->setFont(QFont(QStringLiteral("Liberation Sans"), 9));
 
-    StartSB = new QToolButton(this);
-    StartSB->setObjectName(QStringLiteral("StartSB"));
-    StartSB->setAutoRaise(true);
-    StartSB->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    StartSB->setFocusPolicy(Qt::NoFocus);
-    StartSB->setStyleSheet(QLatin1String(ButtonStyle));
+    StartSB = FlatButton(
+        this, "StartSB",
+        QStringLiteral("font-family: 'Liberation Sans'; font-size: 12px; font-weight: bold;"));
     StartSB->setGeometry(0, ClientHeight - ButtonHeight, ClientWidth, ButtonHeight);
     StartSB->setText(T(Tx::Start));
     StartSB->setEnabled(false);

@@ -1,6 +1,7 @@
 #include "Welcome.h"
 
 #include "data/Texts.h"
+#include "widgets/FlatButton.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,18 +20,9 @@ const char* const FieldStyle =
     "QComboBox QAbstractItemView { background: #009779; color: white;"
     " selection-background-color: #005E4B; selection-color: white; }";
 
-const char* const ButtonStyle =
-    "QToolButton { font-family: 'Liberation Sans'; font-size: 12px; color: black; }"
-    "QToolButton:hover { border: 1px solid; border-color: white #808080 #808080 white; }"
-    "QToolButton:pressed { border-color: #808080 white white #808080; }";
-
-QToolButton* FlatButton(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoRaise(true);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QLatin1String(ButtonStyle));
+QToolButton* PlacedButton(QWidget* parent, const char* name, const QRect& geometry) {
+    QToolButton* button = FlatButton(
+        parent, name, QStringLiteral("font-family: 'Liberation Sans'; font-size: 12px;"));
     button->setGeometry(geometry);
     return button;
 }
@@ -78,10 +70,10 @@ void TWelcomeForm::BuildControls() {
     PasswordME->setGeometry(64, 38, 198, 24);
     PasswordME->setStyleSheet(QLatin1String(FieldStyle));
 
-    OkSB = FlatButton(this, "OkSB", QRect(8, 68, 84, 26));
-    AddUserSB = FlatButton(this, "AddUserSB", QRect(94, 68, 84, 26));
-    DelUserSB = FlatButton(this, "DelUserSB", QRect(180, 68, 84, 26));
-    ExitProgramSB = FlatButton(this, "ExitProgramSB", QRect(8, 98, 256, 26));
+    OkSB = PlacedButton(this, "OkSB", QRect(8, 68, 84, 26));
+    AddUserSB = PlacedButton(this, "AddUserSB", QRect(94, 68, 84, 26));
+    DelUserSB = PlacedButton(this, "DelUserSB", QRect(180, 68, 84, 26));
+    ExitProgramSB = PlacedButton(this, "ExitProgramSB", QRect(8, 98, 256, 26));
 
     connect(OkSB, &QToolButton::clicked, this, &TWelcomeForm::OkSBClick);
     connect(PasswordME, &QLineEdit::returnPressed, this, &TWelcomeForm::OkSBClick);
