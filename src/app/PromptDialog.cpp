@@ -9,11 +9,14 @@
 #include <QVBoxLayout>
 
 PromptDialog::PromptDialog(const QString& caption, const QString& label, int maxLength,
-                           QWidget* parent)
+                           QWidget* parent, QLineEdit::EchoMode echo)
     : QDialog(parent), label_(new QLabel(label, this)), edit_(new QLineEdit(this)) {
     setWindowTitle(caption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    edit_->setEchoMode(QLineEdit::Normal);
+    edit_->setEchoMode(echo);
+    // A password shows "*" for each character, as the sign-in field does.
+    if (echo == QLineEdit::Password)
+        edit_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     if (maxLength > 0)
         edit_->setMaxLength(maxLength);
     edit_->setMinimumWidth(260);
@@ -39,7 +42,7 @@ QString PromptDialog::Text() const {
 }
 
 QString PromptDialog::Ask(const QString& caption, const QString& label, int maxLength,
-                          QWidget* parent) {
-    PromptDialog dialog(caption, label, maxLength, parent);
+                          QWidget* parent, QLineEdit::EchoMode echo) {
+    PromptDialog dialog(caption, label, maxLength, parent, echo);
     return dialog.exec() == QDialog::Accepted ? dialog.Text() : QString();
 }

@@ -49,3 +49,8 @@ bool WidgetDialogs::Confirm(const QString& text) {
 QString WidgetDialogs::Prompt(const QString& caption, const QString& label, int maxLength) {
     return PromptDialog::Ask(caption, label, maxLength, QApplication::activeWindow());
 }
+
+QString WidgetDialogs::PasswordPrompt(const QString& caption, const QString& label, int maxLength) {
+    return PromptDialog::Ask(caption, label, maxLength, QApplication::activeWindow(),
+                             QLineEdit::Password);
+}

@@ -13,6 +13,7 @@ public:
     void Message(const QString& text, Kind kind) override;
     bool Confirm(const QString& text) override;
     QString Prompt(const QString& caption, const QString& label, int maxLength) override;
+    QString PasswordPrompt(const QString& caption, const QString& label, int maxLength) override;
 
     QString Caption() const;
 

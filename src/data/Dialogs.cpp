@@ -13,6 +13,7 @@ public:
         return false;
     }
     QString Prompt(const QString&, const QString&, int) override { return {}; }
+    QString PasswordPrompt(const QString&, const QString&, int) override { return {}; }
 };
 
 StderrDialogs fallback;

@@ -16,6 +16,8 @@ public:
     // A one-line prompt with OK and Cancel, starting empty, not masked. Cancel gives the empty
     // text. maxLength 0 means no limit.
     virtual QString Prompt(const QString& caption, const QString& label, int maxLength) = 0;
+    // The same prompt with every typed character shown as "*".
+    virtual QString PasswordPrompt(const QString& caption, const QString& label, int maxLength) = 0;
 };
 
 // The installed dialogs; without one, messages go to standard error and questions are

@@ -130,6 +130,9 @@ constexpr Pair table[] = {
     {Tx::BadPassword, "",
      "Недопустимые символы в пароле (допустимы русские и английские буквы, цифры и знаки). "
      "Пользователь не создан."},
+    {Tx::RepeatPassword, "Enter the password again:", "Повторите пароль:"},
+    {Tx::PasswordsDiffer, "The passwords do not match. Please enter them again.",
+     "Пароли не совпадают. Введите пароль ещё раз."},
 
     {Tx::Of, "", "из"},
     {Tx::Cancel, "", "Отмена"},

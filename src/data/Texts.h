@@ -34,6 +34,7 @@ enum class Tx {
     NewUser, DeleteUser, NoUserChosen, WrongPassword, UserExists, BadUserName,
     UserFileDeleted, ConfirmDeleteUser, EnterName, EnterPassword, ChooseUser, PasswordLabel,
     QuitProgram, Yes, No, Ok, NewButton, DeleteButton, LevelWord, BadPassword,
+    RepeatPassword, PasswordsDiffer,
     // series countdown
     Of, Cancel,
     // training ladder

@@ -67,22 +67,41 @@ QString SignInRules::AddUser() const {
         ShowMessage(T(Tx::UserExists));
         return {};
     }
-    const QString password = AppDialogs()
-                                 .Prompt(T(Tx::NewUser), T(Tx::EnterPassword), PasswordLength)
-                                 .left(PasswordLength);
-    // A substituted character would never match the typed one: the user could neither sign
-    // in nor be deleted.
-    if (!UserFiles::ValidPassword(password)) {
-        ShowMessage(T(Tx::BadPassword));
+    const std::optional<QString> password = AskNewPassword();
+    if (!password)
         return {};
-    }
     try {
-        files_.CreateUser(name, password);
+        files_.CreateUser(name, *password);
     } catch (const OxelError& e) {
         ShowError(e.text());
         return {};
     }
     return name;
+}
+
+std::optional<QString> SignInRules::AskNewPassword() {
+    for (;;) {
+        const QString password =
+            AppDialogs()
+                .PasswordPrompt(T(Tx::NewUser), T(Tx::EnterPassword), PasswordLength)
+                .left(PasswordLength);
+        // A substituted character would never match the typed one: the user could neither
+        // sign in nor be deleted.
+        if (!UserFiles::ValidPassword(password)) {
+            ShowMessage(T(Tx::BadPassword));
+            return std::nullopt;
+        }
+        // Nothing typed (or Cancel) is no password, which no typo can hide.
+        if (password.isEmpty())
+            return password;
+        const QString again =
+            AppDialogs()
+                .PasswordPrompt(T(Tx::NewUser), T(Tx::RepeatPassword), PasswordLength)
+                .left(PasswordLength);
+        if (again == password)
+            return password;
+        ShowMessage(T(Tx::PasswordsDiffer));
+    }
 }
 
 bool SignInRules::DeleteUser(const QString& name) const {
@@ -98,7 +117,7 @@ bool SignInRules::DeleteUser(const QString& name) const {
         return false;
     }
     // Unlimited, so that a longer password stored by an older version still matches.
-    if (AppDialogs().Prompt(T(Tx::DeleteUser), T(Tx::EnterPassword), 0) != stored) {
+    if (AppDialogs().PasswordPrompt(T(Tx::DeleteUser), T(Tx::EnterPassword), 0) != stored) {
         ShowMessage(T(Tx::WrongPassword));
         return false;
     }

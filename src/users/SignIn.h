@@ -36,8 +36,8 @@ public:
     // OK pressed with the name shown and the typed password: the user when the password
     // equals the stored one exactly; otherwise the message and nothing.
     std::optional<SignedInUser> CheckPassword(const QString& name, const QString& typed) const;
-    // Asks for a name and a password and creates the user. The name created, or empty when
-    // nothing was created.
+    // Asks for a name and a password, masked and typed twice, and creates the user. The name
+    // created, or empty when nothing was created.
     QString AddUser() const;
     // Asks for the user's password and a confirmation and deletes the user. True when the
     // deletion was carried out, so the list must be filled again.
@@ -49,6 +49,10 @@ public:
     static constexpr int PasswordLength = 12;
 
 private:
+    // The new user's password, asked until two typings agree; nothing when the code page
+    // cannot hold it.
+    static std::optional<QString> AskNewPassword();
+
     UserFiles files_;
     TDataFile* settingsFile_;
 };

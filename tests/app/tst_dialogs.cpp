@@ -91,6 +91,7 @@ private slots:
     void confirmEscapeGivesFalse();
     void promptStartsEmptyAndShowsWhatIsTyped();
     void promptHonoursTheMaximumLength();
+    void passwordPromptShowsStars();
     void promptWithoutLimitKeepsLongText();
     void promptCancelGivesTheEmptyText();
     void promptButtonsAreOkAndCancel();
@@ -184,6 +185,17 @@ void TestDialogs::promptHonoursTheMaximumLength() {
         click(dialog, "OK");
     });
     QCOMPARE(dialogs.Prompt("Pass", "Password:", 12), QString("abcdefghijkl"));
+}
+
+void TestDialogs::passwordPromptShowsStars() {
+    WidgetDialogs dialogs(Caption);
+    PromptSeen seen;
+    onModal([&](QWidget* dialog) {
+        typeInto(dialog, "secret", &seen);
+        click(dialog, "OK");
+    });
+    QCOMPARE(dialogs.PasswordPrompt("Pass", "Password:", 12), QString("secret"));
+    QCOMPARE(seen.echo, QLineEdit::Password);
 }
 
 void TestDialogs::promptWithoutLimitKeepsLongText() {

@@ -24,8 +24,19 @@ bool ScriptedDialogs::Confirm(const QString& text) {
 }
 
 QString ScriptedDialogs::Prompt(const QString& caption, const QString& label, int maxLength) {
+    return Answer(caption, label, maxLength, false);
+}
+
+QString ScriptedDialogs::PasswordPrompt(const QString& caption, const QString& label,
+                                        int maxLength) {
+    return Answer(caption, label, maxLength, true);
+}
+
+QString ScriptedDialogs::Answer(const QString& caption, const QString& label, int maxLength,
+                                bool masked) {
     prompts.append(caption + '|' + label);
     promptLimits.append(maxLength);
+    promptMasked.append(masked);
     if (promptAnswers.empty())
         return {};
     QString answer = promptAnswers.front();

@@ -37,12 +37,17 @@ public:
     QStringList questions;                // texts of Yes/No questions
     QStringList prompts;                  // "caption|label" of prompts
     QList<int> promptLimits;              // maxLength of each prompt
+    QList<bool> promptMasked;             // whether each prompt showed "*" for the typing
     std::deque<bool> confirmAnswers;      // answers to questions (No when exhausted)
     std::deque<QString> promptAnswers;    // answers to prompts (empty when exhausted)
 
     void Message(const QString& text, Kind) override { messages.append(text); }
     bool Confirm(const QString& text) override;
     QString Prompt(const QString& caption, const QString& label, int maxLength) override;
+    QString PasswordPrompt(const QString& caption, const QString& label, int maxLength) override;
+
+private:
+    QString Answer(const QString& caption, const QString& label, int maxLength, bool masked);
 };
 
 // Installs the recorder, the scripted dialogs and the manual clock for the lifetime of the

@@ -183,7 +183,7 @@ private slots:
         Installation in;
         in.user("Zoe", QString());
         auto form = in.shownForm();
-        in.seams.dialogs.promptAnswers = {"Anna", "secret"};
+        in.seams.dialogs.promptAnswers = {"Anna", "secret", "secret"};
         QTest::mouseClick(form->AddUserSB, Qt::LeftButton);
         QCOMPARE(Items(form->UserCB), QStringList({"Anna", "Zoe"}));
         QCOMPARE(form->UserCB->currentText(), QStringLiteral("Anna"));

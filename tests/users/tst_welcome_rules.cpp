@@ -22,6 +22,8 @@ const QString Exists = QStringLiteral("Такой пользователь уж�
 const QString Deleted = QStringLiteral("Файл пользователя удалён.");
 const QString NamePrompt = QStringLiteral("Новый пользователь|Введите имя:");
 const QString PasswordPrompt = QStringLiteral("Новый пользователь|Введите пароль:");
+const QString RepeatPrompt = QStringLiteral("Новый пользователь|Повторите пароль:");
+const QString PasswordsDiffer = QStringLiteral("Пароли не совпадают. Введите пароль ещё раз.");
 const QString DeletePrompt = QStringLiteral("Удалить пользователя|Введите пароль:");
 
 // A program folder with users/ and an open settings store, the dialogs scripted.
@@ -41,8 +43,12 @@ struct Installation {
         for (const QString& p : prompts)
             dialogs().promptAnswers.push_back(p);
     }
+    // A password is typed twice alike; an empty one is asked once.
     QString add(const QString& name, const QString& password) {
+        dialogs().promptAnswers.clear();
         answer({name, password});
+        if (!password.isEmpty())
+            answer({password});
         return rules->AddUser();
     }
     bool exists(const QString& relative) const { return QFileInfo::exists(folder.file(relative)); }
@@ -100,9 +106,20 @@ private slots:
     void newPasswordPromptTakesAtMostTwelveCharacters() {
         Installation in;
         in.add("Anna", "abcdefghijklmnop");
-        QCOMPARE(in.dialogs().promptLimits, QList<int>({0, 12}));
+        QCOMPARE(in.dialogs().promptLimits, QList<int>({0, 12, 12}));
         // Whatever the user got to type is what the sign-in field can hold.
         QVERIFY(in.rules->CheckPassword("Anna", "abcdefghijkl"));
+    }
+
+    void newPasswordIsMaskedAndAskedAgainUntilBothTypingsAgree() {
+        Installation in;
+        in.answer({"Anna", "secret", "secrte", "secret", "secret"});
+        QCOMPARE(in.rules->AddUser(), QStringLiteral("Anna"));
+        QCOMPARE(in.dialogs().prompts, QStringList({NamePrompt, PasswordPrompt, RepeatPrompt,
+                                                    PasswordPrompt, RepeatPrompt}));
+        QCOMPARE(in.dialogs().promptMasked, QList<bool>({false, true, true, true, true}));
+        QCOMPARE(in.dialogs().messages, QStringList{PasswordsDiffer});
+        QVERIFY(in.rules->CheckPassword("Anna", "secret"));
     }
 
     void passwordsTheCodePageCannotHoldAreRefused_data() {
@@ -201,6 +218,7 @@ private slots:
 
         QVERIFY(in.rules->DeleteUser("Anna"));
         QCOMPARE(in.dialogs().prompts, QStringList{DeletePrompt});
+        QCOMPARE(in.dialogs().promptMasked.last(), true);
         QCOMPARE(in.dialogs().promptLimits.last(), 0);
         QCOMPARE(in.dialogs().questions,
                  QStringList{"Вы уверены что хотите удалить пользователя Anna?"});
