@@ -115,7 +115,7 @@ void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
     if (page.ShtrafTimerP)
         page.ShtrafTimerP->setText(QStringLiteral("0"));
     page.SwitchSB->setEnabled(false);
-    if (ladderActive_) {
+    if (ladderActive_ && exercise.LadderLook()) {
         board.SetSeries(true);
         board.SetSmallerFont(false);
     }

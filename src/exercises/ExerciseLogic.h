@@ -70,6 +70,8 @@ public:
     virtual quint32 PreviewBgColor() const;
     // Series runs draw found cells in the big font; an exercise may keep the normal look.
     virtual bool SeriesLook() const { return true; }
+    // Ladder runs do the same; an exercise whose marks are its feedback keeps the normal look.
+    virtual bool LadderLook() const { return true; }
     // The detail text entered with a result in the best-result table (targets).
     virtual QString RecordDetail() const { return {}; }
     // The run timer runs during the run; an exercise with a score shows that instead.

@@ -30,8 +30,9 @@ public:
     // The two extra buttons take the mode button's place while running.
     void RunShown() override;
     void IdleShown() override;
-    // Chosen operands stay marked in series runs.
+    // Chosen operands stay marked in series and ladder runs.
     bool SeriesLook() const override { return false; }
+    bool LadderLook() const override { return false; }
 
     // All cells shown again, the run time from 0, 10 seconds of penalty.
     void MathRestartSBClick();

@@ -189,9 +189,13 @@ private slots:
         play.w().LessonChB->setChecked(true);
         play.form->Cycle().SetLadderActive(true);
         play.startOrStop();
-        QVERIFY(play.board().Series());
-        QVERIFY(!play.board().SmallerFont());
+        // The normal look, as in a series run: a chosen operand is drawn in the small font.
+        QVERIFY(!play.board().Series());
+        QVERIFY(play.board().SmallerFont());
         QCOMPARE(play.exercise<MathExercise>().MaxOperand(), 10);
+        const int cell = play.exercise<MathExercise>().Triples()[0].aCell;
+        QVERIFY(play.click(cell));
+        QCOMPARE(play.board().LookOf(cell)->font, CellLook::FontKind::Small);
         QTest::mouseClick(play.button("GetScoreSB"), Qt::LeftButton);
         QCOMPARE(play.hooks.calls, QStringList{"LadderStep"});
         QVERIFY(play.form->Cycle().UprTimer().isActive());
