@@ -234,7 +234,6 @@ void TMainForm::FormShow() {
     for (int page = ExerciseCount - 1; page >= 0; --page)
         w_.ControlNB->setCurrentIndex(page);
     SetLanguage(2);
-    setWindowTitle(WindowCaption(LastUser()));
     SetGlyphs();
     recordPanel_->PaintRecTable();
     cycle_->LoadRecord();
@@ -242,6 +241,8 @@ void TMainForm::FormShow() {
         Localization(this, w_, menu_, cycle_->Exercises(), CurrentUser);
         localizedOnce_ = true;
     }
+    // After the localization, whose caption names nobody before the first sign-in.
+    setWindowTitle(WindowCaption(LastUser()));
 }
 
 QString TMainForm::LastUser() const {

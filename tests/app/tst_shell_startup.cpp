@@ -229,7 +229,8 @@ private slots:
                  QStringList({"Шульте", "Шульте к/ч", "Мишени", "Пары слов", "Мнемоника слов",
                               "Мнемоника чисел", "Считалка", "Корректурка"}));
         QCOMPARE(w.TabSwitchCB->currentIndex(), 0);
-        QCOMPARE(form.windowTitle(), QStringLiteral("Oxelium (v1.8) []"));
+        // A new data folder has no last user: the caption names the default.
+        QCOMPARE(form.windowTitle(), QStringLiteral("Oxelium (v1.8) [без имени]"));
         QCOMPARE(w.ControlNB->currentIndex(), 0);
         QVERIFY(!w.HelpP->isVisible());
     }
