@@ -16,6 +16,9 @@ constexpr qreal MarkGap = 4;    // pixels between the end of a bar and its mark
 constexpr qreal LabelGap = 4;   // pixels between the axis line and a category label
 constexpr int LabelPixels = 11; // category labels, largest size
 constexpr int SmallestLabelPixels = 8;
+constexpr int TitlePixels = 12;
+constexpr int SmallestTitlePixels = 9;
+constexpr qreal TitlePadding = 8; // pixels kept free beside the title
 
 QFont ChartFont(int pixelSize, bool bold) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -32,6 +35,64 @@ QGraphicsSimpleTextItem* TextItem(const QString& text, const QFont& font, QGraph
     return item;
 }
 
+qreal Widest(const QStringList& lines, int pixels) {
+    const QFontMetricsF metrics(ChartFont(pixels, true));
+    qreal widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// "Общее время = 117.1" as "Общее время =" over "117.1".
+QStringList BrokenAtEquals(const QStringList& lines) {
+    const QString sign = QStringLiteral(" = ");
+    QStringList broken;
+    for (const QString& line : lines) {
+        const qsizetype at = line.indexOf(sign);
+        if (at < 0) {
+            broken.append(line);
+        } else {
+            broken.append(line.left(at + 2));
+            broken.append(line.mid(at + sign.size()));
+        }
+    }
+    return broken;
+}
+
+// Lines still too wide broken wherever they must be, every piece holding one character at
+// least.
+QStringList BrokenToFit(const QStringList& lines, int pixels, qreal room) {
+    const QFontMetricsF metrics(ChartFont(pixels, true));
+    QStringList broken;
+    for (const QString& line : lines) {
+        QString piece;
+        for (const QChar c : line) {
+            if (!piece.isEmpty() && metrics.horizontalAdvance(piece + c) > room) {
+                broken.append(piece);
+                piece.clear();
+            }
+            piece += c;
+        }
+        broken.append(piece);
+    }
+    return broken;
+}
+
+struct ShownTitle {
+    int pixels;
+    QStringList lines;
+};
+
+// The title in the largest size at which its lines fit the room, broken after "=" when no
+// size fits them whole, and broken further at the smallest size when even that is too wide.
+ShownTitle FitTitleLines(const QStringList& lines, qreal room) {
+    for (const QStringList& candidate : {lines, BrokenAtEquals(lines)})
+        for (int pixels = TitlePixels; pixels >= SmallestTitlePixels; --pixels)
+            if (Widest(candidate, pixels) <= room)
+                return {pixels, candidate};
+    return {SmallestTitlePixels, BrokenToFit(BrokenAtEquals(lines), SmallestTitlePixels, room)};
+}
+
 } // namespace
 
 BarChartView::BarChartView(QAbstractBarSeries* series, int setCount, Qt::Alignment categorySide,
@@ -45,7 +106,7 @@ BarChartView::BarChartView(QAbstractBarSeries* series, int setCount, Qt::Alignme
     chart->setBackgroundRoundness(4);
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundPen(QPen(QColor(0xB8, 0xB8, 0xB8)));
-    chart->setTitleFont(ChartFont(12, true));
+    chart->setTitleFont(ChartFont(TitlePixels, true));
     chart->setTitleBrush(InkColor);
 
     for (int i = 0; i < setCount; ++i) {
@@ -77,7 +138,28 @@ BarChartView::BarChartView(QAbstractBarSeries* series, int setCount, Qt::Alignme
 
 void BarChartView::SetTitleLines(const QStringList& lines) {
     titleLines_ = lines;
-    chart()->setTitle(lines.join(QStringLiteral("<br>")));
+    FitTitle();
+}
+
+void BarChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    FitTitle();
+}
+
+void BarChartView::FitTitle() {
+    const QMargins margins = chart()->margins();
+    const qreal room = width() - margins.left() - margins.right() - 2 * TitlePadding;
+    // Not laid out yet: fitted at the first resize.
+    const ShownTitle shown =
+        room > 0 ? FitTitleLines(titleLines_, room) : ShownTitle{TitlePixels, titleLines_};
+    if (shown.lines == shownTitle_ && chart()->titleFont().pixelSize() == shown.pixels)
+        return;
+    shownTitle_ = shown.lines;
+    QStringList escaped;
+    for (const QString& line : shownTitle_)
+        escaped.append(line.toHtmlEscaped());
+    chart()->setTitleFont(ChartFont(shown.pixels, true));
+    chart()->setTitle(escaped.join(QStringLiteral("<br>")));
 }
 
 void BarChartView::SetBars(const QStringList& labels, const QList<int>& sets,

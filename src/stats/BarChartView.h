@@ -16,7 +16,8 @@ class QValueAxis;
 // value axis is kept long enough that no mark is cut off, the marks stand upright when
 // they are wider than the room of a bar, and the category labels get smaller where they
 // would otherwise be cut short. Marks and labels are drawn here, not by the axes, so that
-// their format and place are ours.
+// their format and place are ours. The title is never cut short either: it gets smaller,
+// and then its lines are broken, until it fits the chart's width.
 class BarChartView : public QChartView {
     Q_OBJECT
 public:
@@ -33,6 +34,8 @@ public:
     // The title, one line per entry.
     void SetTitleLines(const QStringList& lines);
     const QStringList& TitleLines() const { return titleLines_; }
+    // The title's lines as fitted to the present width.
+    const QStringList& ShownTitleLines() const { return shownTitle_; }
 
     // Replaces the bars: the category label, the set and the value of each, and the text of
     // each value mark (the value in the chart's format when none are given).
@@ -52,7 +55,11 @@ public:
     QRectF MarkRect(int bar) const;
     QRectF LabelRect(int bar) const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void FitTitle();
     void Fit();
     void FitCategoryLabels(qreal room);
     void PlaceMarks();
@@ -67,6 +74,7 @@ private:
     QList<QGraphicsSimpleTextItem*> labelItems_;
     Qt::Alignment categorySide_;
     QStringList titleLines_;
+    QStringList shownTitle_;
     QStringList labels_;
     QList<double> values_;
     bool upright_ = false;

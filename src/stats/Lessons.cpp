@@ -87,7 +87,8 @@ TLessonsForm::TLessonsForm(Setup setup, QWidget* parent)
     setPalette(silver);
     setAutoFillBackground(true);
     BuildControls();
-    ApplyStoredSize();
+    ReadStoredSize();
+    FitOuterSize();
 }
 
 void TLessonsForm::BuildControls() {
@@ -161,7 +162,7 @@ void TLessonsForm::BuildControls() {
     connect(SpeedButton1, &QToolButton::clicked, this, &TLessonsForm::SpeedButton1Click);
 }
 
-void TLessonsForm::ApplyStoredSize() {
+void TLessonsForm::ReadStoredSize() {
     QSize size(MinWidth, MinHeight);
     if (setup_.settingsFile) {
         try {
@@ -174,8 +175,26 @@ void TLessonsForm::ApplyStoredSize() {
     // within the minimum and the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize largest = screen ? screen->availableSize() : QSize(1920, 1080);
-    resize(std::clamp(size.width(), MinWidth, std::max(MinWidth, largest.width())),
-           std::clamp(size.height(), MinHeight, std::max(MinHeight, largest.height())));
+    outerSize_ = QSize(std::clamp(size.width(), MinWidth, std::max(MinWidth, largest.width())),
+                       std::clamp(size.height(), MinHeight, std::max(MinHeight, largest.height())));
+}
+
+QSize TLessonsForm::FrameSize() const {
+    const auto frameOf = [](const QWidget* window) {
+        if (!window->isVisible())
+            return QSize(0, 0);
+        return (window->frameGeometry().size() - window->size()).expandedTo(QSize(0, 0));
+    };
+    const QSize own = frameOf(this);
+    if (!own.isNull() || !parentWidget())
+        return own;
+    return frameOf(parentWidget()->window());
+}
+
+void TLessonsForm::FitOuterSize() {
+    const QSize frame = FrameSize();
+    setMinimumSize(QSize(MinWidth, MinHeight) - frame);
+    resize(outerSize_ - frame);
 }
 
 void TLessonsForm::Execute(Setup setup, QWidget* parent) {
@@ -187,6 +206,8 @@ void TLessonsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous() && !shown_) {
         shown_ = true;
+        // The window's own frame is known now.
+        FitOuterSize();
         FormShow();
     }
 }
@@ -208,15 +229,16 @@ void TLessonsForm::FormShow() {
         LessonLB->clear();
         LessonLB->addItems(labels);
     }
-    // During a series the label of that series is chosen, or none when it has no file yet.
+    // During a series the label of that series is chosen; the first one while it has no
+    // file yet, as at any other opening.
+    int row = 0;
     if (setup_.seriesExercise != 0) {
         const QList<QListWidgetItem*> found = LessonLB->findItems(seriesLabel, Qt::MatchExactly);
-        Select(LessonLB, found.isEmpty() ? -1 : LessonLB->row(found.first()));
-        LessonLBClick();
-        Select(HistoryLB, HistoryLB->count() > 0 ? 0 : -1);
-        HistoryLBClick();
-    } else if (LessonLB->count() > 0) {
-        Select(LessonLB, 0);
+        if (!found.isEmpty())
+            row = LessonLB->row(found.first());
+    }
+    if (LessonLB->count() > 0) {
+        Select(LessonLB, row);
         LessonLBClick();
     }
 }
@@ -379,7 +401,7 @@ void TLessonsForm::FormClose() {
     if (!setup_.settingsFile)
         return;
     try {
-        Settings::WriteLessonsSize(*setup_.settingsFile, size());
+        Settings::WriteLessonsSize(*setup_.settingsFile, size() + FrameSize());
     } catch (const OxelError& e) {
         ShowError(e.text());
     }

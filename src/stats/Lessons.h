@@ -83,7 +83,12 @@ protected:
 
 private:
     void BuildControls();
-    void ApplyStoredSize();
+    // The stored size is the outer one, with the frame, within the minimum and the screen.
+    void ReadStoredSize();
+    // The frame around the inside: the window's own once it is shown, the main window's
+    // until then.
+    QSize FrameSize() const;
+    void FitOuterSize();
     // The records of the selected label's file; a file that cannot be read is reported.
     std::optional<QList<StatsStore::Record>> ReadSelected(QString& path) const;
     void ShowProgress();
@@ -95,4 +100,5 @@ private:
     StatsStore store_;
     QList<SeriesHistory::Bar> progress_;
     bool shown_ = false;
+    QSize outerSize_;
 };

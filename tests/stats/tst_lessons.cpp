@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QBarSet>
 #include <QDir>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
@@ -290,38 +292,68 @@ private slots:
             QVERIFY(form.Chart2->Values().isEmpty());
             QVERIFY(f.seams.dialogs.messages.isEmpty());
         }
-        // Other labels are listed, none is chosen for the running series.
+        // Other labels are listed: the first is chosen, as at any other opening.
         Folder f;
         f.write("probe1.db", Series(2));
+        f.write("shulte5.db", Series(1, 20));
         TLessonsForm form(f.setup(4, 4));
         form.show();
-        QCOMPARE(Items(form.LessonLB), QStringList{"Корректурка (буквы)"});
-        QCOMPARE(form.LessonLB->currentRow(), -1);
-        QCOMPARE(form.HistoryLB->count(), 0);
-        QVERIFY(form.Chart1->Values().isEmpty());
-        QVERIFY(form.Chart2->Values().isEmpty());
-        QVERIFY(form.GetFileStat(form.LessonLB).isEmpty());
+        QCOMPARE(Items(form.LessonLB), QStringList({"Корректурка (буквы)", "Шульте (5x5)"}));
+        QCOMPARE(form.LessonLB->currentRow(), 0);
+        QCOMPARE(form.HistoryLB->count(), 2);
+        QCOMPARE(form.HistoryLB->currentRow(), 0);
+        QCOMPARE(form.Chart1->Values(), QList<double>(5, 31));
+        QCOMPARE(form.Chart2->Values().size(), 4);
+        QVERIFY(form.GetFileStat(form.LessonLB).endsWith("probe1.db"));
         QVERIFY(f.seams.dialogs.messages.isEmpty());
     }
 
-    void sizeIsReadAndKeptInTheSettings() {
+    // The stored size is the outer one, frame included, as older installations keep it.
+    void outerSizeIsReadAndKeptInTheSettings() {
         Folder f;
         {
             TLessonsForm form(f.setup());
-            QCOMPARE(form.size(), QSize(500, 300));
-            QCOMPARE(form.minimumSize(), QSize(500, 300));
+            form.show();
+            QCOMPARE(form.frameGeometry().size(), QSize(500, 300));
+            QVERIFY(form.size() != form.frameGeometry().size());
         }
         Settings::WriteLessonsSize(*f.ini, QSize(640, 420));
         TLessonsForm form(f.setup());
-        QCOMPARE(form.size(), QSize(640, 420));
         form.show();
+        QCOMPARE(form.frameGeometry().size(), QSize(640, 420));
+        const QSize frame = form.frameGeometry().size() - form.size();
         form.resize(700, 450);
         QTest::mouseClick(form.CloseSB, Qt::LeftButton);
         QVERIFY(!form.isVisible());
-        QCOMPARE(Settings::ReadLessonsSize(*f.ini), QSize(700, 450));
+        QCOMPARE(Settings::ReadLessonsSize(*f.ini), QSize(700, 450) + frame);
         // A stored size below the minimum opens at the minimum.
         Settings::WriteLessonsSize(*f.ini, QSize(120, -5));
-        QCOMPARE(TLessonsForm(f.setup()).size(), QSize(500, 300));
+        TLessonsForm small(f.setup());
+        small.show();
+        QCOMPARE(small.frameGeometry().size(), QSize(500, 300));
+    }
+
+    // Four-digit scores at the smallest size: the title shows every value whole, each line
+    // within the width of the chart.
+    void seriesTitleShowsFourDigitValuesWhole() {
+        Folder f;
+        f.write("targets1.db", {{"01.03.2024 10:00:00", "9999/9876/9998/9997/9999"}});
+        TLessonsForm form(f.setup());
+        form.show();
+        QTest::qWait(1);
+        const QStringList shown = form.Chart1->ShownTitleLines();
+        QCOMPARE(shown.join(' '),
+                 QStringLiteral("Всего очков = 49869.0 Среднее значение = 9973.8"));
+        const QFontMetricsF metrics(form.Chart1->chart()->titleFont());
+        for (const QString& line : shown)
+            QVERIFY2(metrics.horizontalAdvance(line) < form.Chart1->width(), qPrintable(line));
+        // What the chart draws is the whole text, not a shortened one.
+        QString drawn;
+        for (QGraphicsItem* item : form.Chart1->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                if (text->toPlainText().contains(QStringLiteral("очков")))
+                    drawn = text->toPlainText();
+        QCOMPARE(drawn.simplified(), shown.join(' '));
     }
 
     // At the smallest size no mark or label is cut off or runs into another.
@@ -331,7 +363,7 @@ private slots:
             f.write("numbers5.db", Series(12, first));
             TLessonsForm form(f.setup());
             form.show();
-            QCOMPARE(form.size(), QSize(500, 300));
+            QCOMPARE(form.frameGeometry().size(), QSize(500, 300));
             QTest::qWait(1);
             QCOMPARE(form.Chart2->UprightMarks(), first > 1000);
             for (BarChartView* chart : {form.Chart1, form.Chart2}) {
