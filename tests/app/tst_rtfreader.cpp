@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "app/RtfReader.h"
+#include "data/Dictionaries.h"
 #include "data/ExerciseInfo.h"
 #include "data/Text1251.h"
 #include "data/Texts.h"
@@ -273,6 +274,14 @@ void TestRtfReader::deliveredDocumentsRead() {
     QVERIFY2(reader.plainText().contains(title), qPrintable(title));
     // The controls are named by their real captions, in both languages.
     QVERIFY(reader.plainText().contains(startButton));
+    // The heading quoted is the one a run shows: the built-in one, which the delivered list
+    // holds; the English document adds the English list's line.
+    const QString heading = QString::fromUtf8(Exercise(exercise).heading);
+    const QString listed = Dictionaries(folder.path()).LoadHeadingList(language).value(exercise);
+    const QString quoted = language == 2 ? QStringLiteral("«%1»").arg(heading)
+                                         : QStringLiteral("«%1» (%2)").arg(heading, listed);
+    QCOMPARE(Dictionaries(folder.path()).LoadHeadingList(2).value(exercise), heading);
+    QVERIFY2(reader.plainText().simplified().contains(quoted), qPrintable(quoted));
     QVERIFY(reader.html().contains("font-weight:bold"));
     QVERIFY(reader.html().contains("color:#"));
     // Nothing of the font table leaks into the text.
