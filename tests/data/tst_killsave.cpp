@@ -1,3 +1,4 @@
+#include "KillLoop.h"
 #include "data/DataFile.h"
 #include "data/Errors.h"
 #include "data/NumberFormat.h"
@@ -6,20 +7,16 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/wait.h>
 #include <unistd.h>
 
 // Saves cut off at random moments: a child process writes settings entries, inserts into a
 // best-result table and appends statistics records without pause and is killed with SIGKILL;
 // after every kill each file must read cleanly and hold exactly the state before or after
-// the write that was cut off. OXEL_KILLS sets the number of kills (100 by default).
+// the write that was cut off.
 namespace {
 
 const QString User = QStringLiteral("Anna");
@@ -171,34 +168,19 @@ private slots:
     }
 
     void everyFileHoldsTheStateBeforeOrAfterTheCutWrite() {
-        const int kills = qEnvironmentVariableIsSet("OXEL_KILLS")
-                              ? qEnvironmentVariableIntValue("OXEL_KILLS")
-                              : 100;
-        QRandomGenerator random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
-        QElapsedTimer elapsed;
-        elapsed.start();
         Counts counts;
         int between = 0; // kills that left the three files at different counts
-        for (int k = 0; k < kills; ++k) {
-            const pid_t child = fork();
-            QVERIFY(child >= 0);
-            if (child == 0)
-                Writer(dir, counts);
-            // Every save is synced to disk and takes some milliseconds: kill at any moment
-            // within the first dozen writes or so.
-            QTest::qSleep(random.bounded(1, 60));
-            QCOMPARE(::kill(child, SIGKILL), 0);
-            int status = 0;
-            QCOMPARE(waitpid(child, &status, 0), child);
-            QVERIFY2(
-                WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
-                qPrintable(QStringLiteral("the writer stopped by itself: status %1").arg(status)));
-            const Counts before = counts;
-            Check(before, counts);
-            if (QTest::currentTestFailed())
-                return;
-            between += counts.settings != counts.stats;
-        }
+        // Every save is synced to disk and takes some milliseconds: kill at any moment
+        // within the first dozen writes or so.
+        const int kills = KillLoop(
+            1, 60, [&] { Writer(dir, counts); },
+            [&] {
+                const Counts before = counts;
+                Check(before, counts);
+                between += counts.settings != counts.stats;
+            });
+        if (QTest::currentTestFailed())
+            return;
         // Files left beside the real ones by saves that were cut off before their rename.
         int leftovers = 0;
         for (const QString& sub : {QStringLiteral("."), QStringLiteral("rec"),
@@ -207,10 +189,9 @@ private slots:
             leftovers += static_cast<int>(
                 d.entryList(QDir::Files).filter(QRegularExpression("\\.[^.]{6}$")).size());
         }
-        qInfo("%d kills in %.1f s: %d settings writes, %d table inserts, %d statistics records; "
+        qInfo("%d kills: %d settings writes, %d table inserts, %d statistics records; "
               "%d kills between two files' writes, %d cut-off saves left a temporary file",
-              kills, elapsed.elapsed() / 1000.0, counts.settings, counts.table, counts.stats,
-              between, leftovers);
+              kills, counts.settings, counts.table, counts.stats, between, leftovers);
         QVERIFY(counts.stats > 0);
     }
 };

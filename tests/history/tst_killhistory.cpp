@@ -1,20 +1,16 @@
 #include "HistorySamples.h"
+#include "KillLoop.h"
 #include "history/HistoryDb.h"
 
-#include <QDateTime>
-#include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/wait.h>
 #include <unistd.h>
 
 // History writes cut off at random moments: a child process appends runs without pause and
 // is killed with SIGKILL; after every kill the database must pass PRAGMA integrity_check,
 // open without being set aside, and hold every run it had before, each whole with all its
-// presses. OXEL_KILLS sets the number of kills (100 by default).
+// presses.
 namespace {
 
 // Run n (from 1) has a press count that varies, so that runs span pages unevenly.
@@ -60,33 +56,16 @@ class TestKillHistory : public QObject {
 private slots:
     void everyRunIsWholeOrAbsentAfterAKill() {
         QVERIFY(folder.isValid());
-        const int kills = qEnvironmentVariableIsSet("OXEL_KILLS")
-                              ? qEnvironmentVariableIntValue("OXEL_KILLS")
-                              : 100;
-        QRandomGenerator random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
-        QElapsedTimer elapsed;
-        elapsed.start();
         int runs = 0;
-        for (int k = 0; k < kills; ++k) {
-            const pid_t child = fork();
-            QVERIFY(child >= 0);
-            if (child == 0)
-                Writer(folder.path(), runs);
-            // The child takes tens of milliseconds to open the file and some more per run (far
-            // more under the sanitizers): kill at any moment within the first runs.
-            QTest::qSleep(random.bounded(20, 160));
-            QCOMPARE(::kill(child, SIGKILL), 0);
-            int status = 0;
-            QCOMPARE(waitpid(child, &status, 0), child);
-            QVERIFY2(
-                WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
-                qPrintable(QStringLiteral("the writer stopped by itself: status %1").arg(status)));
-            const int before = runs;
-            Check(before, runs);
-            if (QTest::currentTestFailed())
-                return;
-        }
-        qInfo("%d kills in %.1f s: %d runs stored", kills, elapsed.elapsed() / 1000.0, runs);
+        // The child takes tens of milliseconds to open the file and some more per run (far
+        // more under the sanitizers): kill at any moment within the first runs.
+        KillLoop(
+            20, 160, [&] { Writer(folder.path(), runs); },
+            [&] {
+                const int before = runs;
+                Check(before, runs);
+            });
+        qInfo("%d runs stored", runs);
         QVERIFY(runs > 0);
     }
 };

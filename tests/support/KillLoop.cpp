@@ -1,0 +1,35 @@
+#include "KillLoop.h"
+
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+int KillLoop(int minMs, int maxMs, const std::function<void()>& write,
+             const std::function<void()>& check) {
+    const int kills = qEnvironmentVariableIsSet("OXEL_KILLS")
+                          ? qEnvironmentVariableIntValue("OXEL_KILLS")
+                          : 100;
+    QRandomGenerator random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+    int k = 0;
+    for (; k < kills && !QTest::currentTestFailed(); ++k) {
+        const pid_t child = fork();
+        if (child == 0) {
+            write();
+            _exit(5); // a writer never returns
+        }
+        QTest::qSleep(random.bounded(minMs, maxMs));
+        int status = 0;
+        if (child < 0 || ::kill(child, SIGKILL) != 0 || waitpid(child, &status, 0) != child ||
+            !WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL) {
+            QTest::qFail(qPrintable(QStringLiteral("the writer was not killed: status %1")
+                                        .arg(status)), __FILE__, __LINE__);
+            break;
+        }
+        check();
+    }
+    return k;
+}
