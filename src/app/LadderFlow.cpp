@@ -1,10 +1,12 @@
 #include "LadderFlow.h"
 
-#include "Main.h"
+#include "MainMenu.h"
+#include "MainWidgets.h"
+#include "RunCycle.h"
+#include "data/Settings.h"
 #include "board/OxelPanel.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
-#include "data/NumberFormat.h"
 #include "data/Texts.h"
 #include "data/UserFiles.h"
 #include "users/SignIn.h"
@@ -15,46 +17,32 @@
 #include <QToolButton>
 #include <limits>
 
-namespace {
-
-// The run timer's text as a result; a text that is not a number passes no limit.
-double ShownResult(const QString& text) {
-    try {
-        return ParseResult(text);
-    } catch (const OxelError&) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-}
-
-} // namespace
-
-LadderFlow::LadderFlow(TMainForm& form) : form_(form) {}
+LadderFlow::LadderFlow(Context context) : ctx_(std::move(context)) {}
 
 void LadderFlow::N1Click() {
-    RunCycle& cycle = form_.Cycle();
-    if (cycle.LadderActive() || cycle.ActivePage().RunPhase != 1)
+    if (ctx_.cycle.LadderActive() || ctx_.cycle.ActivePage().RunPhase != 1)
         return;
     TUprForm::Execute(
-        form_.ProgramDir(), form_.UprLevel, state_, [this] { StartLadder(); }, &form_);
+        ctx_.programDir, ctx_.uprLevel, state_, [this] { StartLadder(); }, ctx_.window);
 }
 
 void LadderFlow::StartLadder() {
-    form_.Widgets().SetSeriesMode(true);
-    form_.Cycle().SetLadderActive(true);
-    form_.Cycle().UprTimer().start();
+    ctx_.widgets.SetSeriesMode(true);
+    ctx_.cycle.SetLadderActive(true);
+    ctx_.cycle.UprTimer().start();
 }
 
 void LadderFlow::UprTimerTimer() {
-    RunCycle& cycle = form_.Cycle();
+    RunCycle& cycle = ctx_.cycle;
     cycle.UprTimer().stop();
     if (!cycle.LadderActive() || !state_.StepPending())
         return;
     ShowMessage(state_.Announcement());
 
     const ::LadderStep& step = state_.Current();
-    MainWidgets& w = form_.Widgets();
+    MainWidgets& w = ctx_.widgets;
     w.TabSwitchCB->setCurrentIndex(step.exercisePosition);
-    const Settings& looks = form_.Looks();
+    const Settings& looks = ctx_.looks;
     const quint32 background[] = {looks.ShulteBGColor, Settings::RBShulteBGColor,
                                   looks.TargetBGColor};
     if (step.exercisePosition < 3) {
@@ -77,8 +65,10 @@ void LadderFlow::LadderStep() {
         EndLadder();
         return;
     }
-    const LadderState::Verdict verdict = state_.Judge(ShownResult(form_.Cycle().TimerText()));
-    RunCycle& cycle = form_.Cycle();
+    RunCycle& cycle = ctx_.cycle;
+    // A result that is not a number passes no limit.
+    const LadderState::Verdict verdict = state_.Judge(
+        cycle.LastResult().value.value_or(std::numeric_limits<double>::quiet_NaN()));
     if (verdict == LadderState::Verdict::Failed) {
         cycle.SetLadderActive(false);
         if (AppDialogs().Confirm(T(Tx::LadderFailed)))
@@ -86,10 +76,10 @@ void LadderFlow::LadderStep() {
         return;
     }
 
-    UserFiles files(form_.ProgramDir());
-    form_.UprSubLevel = state_.PassedSteps();
+    UserFiles files(ctx_.programDir);
+    ctx_.uprSubLevel = state_.PassedSteps();
     try {
-        files.SaveSubLevel(form_.CurrentUser, form_.UprSubLevel);
+        files.SaveSubLevel(ctx_.currentUser, ctx_.uprSubLevel);
     } catch (const OxelError& e) {
         ShowError(e.text());
     }
@@ -99,21 +89,21 @@ void LadderFlow::LadderStep() {
 
     cycle.SetLadderActive(false);
     ShowMessage(T(Tx::LadderPassed));
-    form_.UprLevel = LadderState::LevelAfterLesson(form_.UprLevel, state_.LadderLesson());
-    form_.UprSubLevel = 0;
+    ctx_.uprLevel = LadderState::LevelAfterLesson(ctx_.uprLevel, state_.LadderLesson());
+    ctx_.uprSubLevel = 0;
     try {
-        files.SaveLadderPosition(form_.CurrentUser, form_.UprLevel, form_.UprSubLevel);
+        files.SaveLadderPosition(ctx_.currentUser, ctx_.uprLevel, ctx_.uprSubLevel);
     } catch (const OxelError& e) {
         ShowError(e.text());
     }
 }
 
 void LadderFlow::EndLadder() {
-    form_.Cycle().SetLadderActive(false);
+    ctx_.cycle.SetLadderActive(false);
     state_.UPRClear();
 }
 
 void LadderFlow::RefreshLevelCaption() {
-    form_.Menu().LevelNameN->setTitle(
-        SignedInUser{form_.CurrentUser, form_.UprLevel, form_.UprSubLevel}.LevelCaption());
+    ctx_.menu.LevelNameN->setTitle(
+        SignedInUser{ctx_.currentUser, ctx_.uprLevel, ctx_.uprSubLevel}.LevelCaption());
 }

@@ -3,7 +3,13 @@
 #include "exercises/RunHooks.h"
 #include "users/LadderState.h"
 
-class TMainForm;
+#include <QString>
+
+class QWidget;
+class RunCycle;
+class Settings;
+struct MainMenu;
+struct MainWidgets;
 
 // The training ladder in the main window: the ladder window (`N1Click`), the start of the
 // lesson chosen there, the announcement and start of each step (`UprTimerTimer`) and the
@@ -11,7 +17,20 @@ class TMainForm;
 // stores it in the user's data file.
 class LadderFlow : public LadderHooks {
 public:
-    explicit LadderFlow(TMainForm& form);
+    struct Context {
+        QWidget* window; // the owner of the ladder window
+        RunCycle& cycle;
+        MainWidgets& widgets;
+        MainMenu& menu;
+        const Settings& looks;
+        QString programDir;
+        // The signed-in user and the ladder position, which the flow moves on.
+        const QString& currentUser;
+        int& uprLevel;
+        int& uprSubLevel;
+    };
+
+    explicit LadderFlow(Context context);
 
     LadderState& State() { return state_; }
     const LadderState& State() const { return state_; }
@@ -32,6 +51,6 @@ private:
     void EndLadder();
     void RefreshLevelCaption();
 
-    TMainForm& form_;
+    Context ctx_;
     LadderState state_;
 };

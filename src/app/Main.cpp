@@ -6,6 +6,7 @@
 #include "HelpViewer.h"
 #include "HintStyle.h"
 #include "LadderFlow.h"
+#include "RunHistory.h"
 #include "Localization.h"
 #include "RecordPanel.h"
 #include "StartButtonPreview.h"
@@ -62,12 +63,17 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
     cycle_ = std::make_unique<RunCycle>(
         RunCycle::Context{w_, menu_, looks_, help_, programDir_, [this] { return CurrentUser; }});
     preview_ = std::make_unique<StartButtonPreview>(*cycle_);
-    ladder_ = std::make_unique<LadderFlow>(*this);
+    ladder_ = std::make_unique<LadderFlow>(LadderFlow::Context{
+        this, *cycle_, w_, menu_, looks_, programDir_, CurrentUser, UprLevel, UprSubLevel});
     cycle_->SetLadderHooks(ladder_.get());
     series_ = std::make_unique<SeriesFlow>(
         SeriesFlow::Context{this, *cycle_, w_, programDir_, [this] { return CurrentUser; },
                             [this] { return settingsFile_.get(); }});
     cycle_->SetSeriesHooks(series_.get());
+    history_ = std::make_unique<RunHistory>(programDir_, [this] { return CurrentUser; });
+    cycle_->OnRunEnded = [this](const RunResult& result, RunKind kind) {
+        history_->Record(result, kind);
+    };
     FormCreate();
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 class LadderFlow;
+class RunHistory;
 class RecordPanel;
 class TDataFile;
 class StartButtonPreview;
@@ -43,6 +44,8 @@ public:
     MainMenu& Menu() { return menu_; }
     RunCycle& Cycle() { return *cycle_; }
     SeriesFlow& Series() { return *series_; }
+    // Every run that ends goes into the history database.
+    RunHistory& History() { return *history_; }
     HelpPanel& Help() { return help_; }
     RecordPanel& Records() { return *recordPanel_; }
     Settings& Looks() { return looks_; }
@@ -132,6 +135,7 @@ private:
     std::unique_ptr<RunCycle> cycle_;
     std::unique_ptr<LadderFlow> ladder_;
     std::unique_ptr<SeriesFlow> series_;
+    std::unique_ptr<RunHistory> history_;
     std::unique_ptr<StartButtonPreview> preview_;
     std::unique_ptr<RecordPanel> recordPanel_;
     bool terminateRequested_ = false;

@@ -16,6 +16,7 @@
 #include "exercises/RunHooks.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -121,6 +122,7 @@ void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
     }
     TSShowOne(exercise.Index());
     w_.RecordP->hide();
+    recorder_.Start(ProgramClock().MonotonicMs(), QDateTime::currentDateTime());
     if (exercise.UsesRunTimer())
         TimerOn();
     exercise.Draw(page.ExerciseMode);
@@ -138,6 +140,7 @@ void RunCycle::AnswerRun(ExerciseLogic& exercise, ControlPage& page) {
 void RunCycle::StopRun(ExerciseLogic& exercise) {
     // Nothing of the run may go on behind the message below.
     exercise.StopOwnTimers();
+    RecordEnd(false);
     if (ladderActive_) {
         sysTimer_.stop();
         ShowMessage(T(Tx::RunInterrupted));
@@ -174,7 +177,7 @@ void RunCycle::SysTimerTimer() {
         sysTimer_.stop();
         ShowMessage(T(Tx::ClockSetBack), Dialogs::Kind::Warning);
     }
-    w_.TimerP->setText(reading.text);
+    SetTimerText(reading.text);
 }
 
 void RunCycle::TSShowOne(int i) {
@@ -214,7 +217,10 @@ void RunCycle::OxelPVerifyText() {
         Board().DropPress();
         return;
     }
+    TOxelPanel& board = Board();
+    recorder_.Pressed(ProgramClock().MonotonicMs(), board.CellText(), board.CellNumber());
     ExerciseAt(activeExercise_).Verify();
+    recorder_.Judged(board.CorrectFlag());
 }
 
 void RunCycle::OxelPMouseUp(Qt::MouseButton button, int x, int y) {
@@ -261,9 +267,41 @@ void RunCycle::FinishRun() {
     TimerOff();
     w_.RecordP->show();
     AddPenaltyToTime();
+    EndRun();
     VerifyRecord();
     ShowAll();
     ContinueAfterRun();
+}
+
+void RunCycle::EndRun() {
+    RecordEnd(true);
+}
+
+void RunCycle::RecordEnd(bool completed) {
+    const bool started = recorder_.Running();
+    ExerciseLogic& exercise = ExerciseAt(activeExercise_);
+    TOxelPanel& board = Board();
+    RunResult result =
+        recorder_.Finish(ProgramClock().MonotonicMs(), completed, board.CorrectFlag());
+    result.exercise = activeExercise_;
+    result.mode = ActivePage().ExerciseMode;
+    result.text = TimerText();
+    result.value = TryParseResult(result.text);
+    result.penalty = Penalty();
+    result.detail = exercise.RecordDetail();
+    result.boardCols = board.ColCount();
+    result.boardRows = board.RowCount();
+    lastResult_ = std::move(result);
+    const RunKind kind = ladderActive_          ? RunKind::Ladder
+                         : seriesExercise_ != 0 ? RunKind::Series
+                                                : RunKind::Single;
+    // Only a run that was started goes on record.
+    if (started && OnRunEnded)
+        OnRunEnded(lastResult_, kind);
+}
+
+void RunCycle::LogPress(const RunPress& press) {
+    recorder_.Add(ProgramClock().MonotonicMs(), press);
 }
 
 void RunCycle::ShowAll() {
@@ -289,8 +327,8 @@ void RunCycle::VerifyRecord() {
     try {
         const int row = RecordTables(ctx_.programDir)
                             .CheckAndInsert(activeExercise_, ActivePage().ExerciseMode,
-                                            LessonChecked(), TimerText(), ctx_.currentUser(),
-                                            ExerciseAt(activeExercise_).RecordDetail());
+                                            LessonChecked(), lastResult_.text, ctx_.currentUser(),
+                                            lastResult_.detail);
         if (row > 0)
             PlayWave(QStringLiteral("REC_IN"), 2);
     } catch (const OxelError& e) {

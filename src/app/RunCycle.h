@@ -4,6 +4,8 @@
 #include "data/RecordTables.h"
 #include "exercises/ExerciseHost.h"
 #include "exercises/ExerciseList.h"
+#include "exercises/RunResult.h"
+#include "history/HistoryRecord.h"
 
 #include <QObject>
 #include <QTimer>
@@ -108,15 +110,24 @@ public:
     QStringList& WordList() override { return wordList_; }
     const QStringList& NumberList() const override { return numStrLB_; }
     void FinishRun() override;
+    void EndRun() override;
     void VerifyRecord() override;
     void ShowAll() override;
     void ContinueAfterRun() override;
+    void LogPress(const RunPress& press) override;
+
+    // The result of the last run that ended, completed or stopped.
+    const RunResult& LastResult() const { return lastResult_; }
+    // Told of every run that ended, with its kind, once the window shows the end.
+    std::function<void(const RunResult&, RunKind)> OnRunEnded;
 
 private:
     void StartRun(ExerciseLogic& exercise, ControlPage& page);
     void AnswerRun(ExerciseLogic& exercise, ControlPage& page);
     void StopRun(ExerciseLogic& exercise);
     void AddPenaltyToTime();
+    // Fixes the result of the run in progress and hands it on.
+    void RecordEnd(bool completed);
 
     Context ctx_;
     MainWidgets& w_;
@@ -133,6 +144,8 @@ private:
     QStringList numStrLB_;
 
     ShownRecords records_;
+    RunRecorder recorder_;
+    RunResult lastResult_;
     RunTimer runTimer_;
     QTimer sysTimer_;
     QTimer lessonTimer_;

@@ -3,6 +3,7 @@
 #include "HelpViewer.h"
 #include "MainWidgets.h"
 #include "RunCycle.h"
+#include "UserExport.h"
 #include "data/Clock.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
@@ -31,7 +32,7 @@ void SeriesFlow::SaveStats() {
     seriesLength_ = RunsPerSeries;
     int step = ctx_.cycle.SeriesStep();
     if (step >= 1 && step <= RunsPerSeries)
-        seriesResults_[step - 1] = ctx_.cycle.TimerText().left(StatsStore::ResultLength);
+        seriesResults_[step - 1] = ctx_.cycle.LastResult().text.left(StatsStore::ResultLength);
     ++step;
     ctx_.cycle.SetSeriesStep(step);
     if (step < seriesLength_ + 1) {
@@ -65,6 +66,9 @@ void SeriesFlow::ShowStatistics() {
         setup.seriesMode = ctx_.widgets.Page(setup.seriesExercise - 1).ExerciseMode;
     const QString programDir = ctx_.programDir;
     setup.showHelp = [programDir](int context) { HelpViewer::ShowContext(programDir, context); };
+    setup.exportData = [programDir, user = setup.currentUser](const std::optional<StatsLabel>& label) {
+        ExportUserData(programDir, user, label);
+    };
     TLessonsForm::Execute(std::move(setup), ctx_.window);
 }
 

@@ -4,6 +4,7 @@
 #include "data/Texts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -53,4 +54,9 @@ QString WidgetDialogs::Prompt(const QString& caption, const QString& label, int 
 QString WidgetDialogs::PasswordPrompt(const QString& caption, const QString& label, int maxLength) {
     return PromptDialog::Ask(caption, label, maxLength, QApplication::activeWindow(),
                              QLineEdit::Password);
+}
+
+QString WidgetDialogs::SaveFileName(const QString& caption, const QString& suggested) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested,
+                                        QStringLiteral("CSV (*.csv)"));
 }

@@ -14,6 +14,7 @@ public:
     bool Confirm(const QString& text) override;
     QString Prompt(const QString& caption, const QString& label, int maxLength) override;
     QString PasswordPrompt(const QString& caption, const QString& label, int maxLength) override;
+    QString SaveFileName(const QString& caption, const QString& suggested) override;
 
     QString Caption() const;
 

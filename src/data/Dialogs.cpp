@@ -14,6 +14,7 @@ public:
     }
     QString Prompt(const QString&, const QString&, int) override { return {}; }
     QString PasswordPrompt(const QString&, const QString&, int) override { return {}; }
+    QString SaveFileName(const QString&, const QString&) override { return {}; }
 };
 
 StderrDialogs fallback;

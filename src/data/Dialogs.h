@@ -18,6 +18,8 @@ public:
     virtual QString Prompt(const QString& caption, const QString& label, int maxLength) = 0;
     // The same prompt with every typed character shown as "*".
     virtual QString PasswordPrompt(const QString& caption, const QString& label, int maxLength) = 0;
+    // A save dialog for CSV files starting at `suggested`; the chosen path, empty on Cancel.
+    virtual QString SaveFileName(const QString& caption, const QString& suggested) = 0;
 };
 
 // The installed dialogs; without one, messages go to standard error and questions are

@@ -47,14 +47,20 @@ double RoundAverage(double value) {
     return std::round(single * 10.0) / 10.0;
 }
 
-double ParseResult(const QString& text) {
+std::optional<double> TryParseResult(const QString& text) {
     const QString trimmed = text.trimmed();
-    if (FloatPattern().match(trimmed).hasMatch()) {
-        bool ok = false;
-        const double value = trimmed.toDouble(&ok);
-        if (ok && std::isfinite(value))
-            return value;
-    }
+    if (!FloatPattern().match(trimmed).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double ParseResult(const QString& text) {
+    if (const auto value = TryParseResult(text))
+        return *value;
     throw OxelError(T(Tx::NotAFloat).arg(text));
 }
 

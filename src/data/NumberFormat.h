@@ -24,6 +24,8 @@ double RoundAverage(double value);
 // A result text as a number: blanks around it allowed, "." as separator, an exponent
 // allowed. Anything else throws OxelError "'abc' is not a valid floating point value".
 double ParseResult(const QString& text);
+// The same rules without the error: nothing for a text that is not a number.
+std::optional<double> TryParseResult(const QString& text);
 // A decimal integer (optional sign, blanks around it allowed) within 32 bits;
 // anything else throws OxelError "'abc' is not a valid integer value".
 qint32 ParseInteger(const QString& text);

@@ -269,6 +269,9 @@ constexpr Pair table[] = {
      "Файл статистики %1 повреждён: не выгружено записей: %2."},
     {Tx::ExportNoDataFolder, "The data folder %1 does not exist.", "Папки данных %1 нет."},
     {Tx::ExportNoFolder, "Cannot create the folder %1.", "Не удаётся создать папку %1."},
+    {Tx::ExportButton, "Export…", "Экспорт…"},
+    {Tx::ExportCaption, "Export as CSV", "Экспорт в CSV"},
+    {Tx::ExportWritten, "Written:\n%1", "Записано:\n%1"},
 };
 
 #undef FIXED

@@ -68,6 +68,8 @@ enum class Tx {
     // history of every run and the export of a user's data
     HistoryKeptAside, HistoryUnavailable, HistoryNewerVersion, HistoryCheckFailed,
     ExportStatsDamaged, ExportNoDataFolder, ExportNoFolder,
+    // the statistics window's export
+    ExportButton, ExportCaption, ExportWritten,
     Count_
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RunResult.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -54,10 +56,13 @@ public:
     virtual const QStringList& NumberList() const = 0;
 
     // The common end of a run, in order: TimerOff, results panel shown, the penalty added
-    // to the time, the best-result check, the window back to idle (`TSShowAll`), then the
-    // series or ladder continuation. Exercises whose end is ordered differently (targets)
-    // call the pieces below themselves.
+    // to the time, the result fixed (EndRun), the best-result check, the window back to idle
+    // (`TSShowAll`), then the series or ladder continuation. Exercises whose end is ordered
+    // differently (targets) call the pieces below themselves.
     virtual void FinishRun() = 0;
+    // Fixes the run's result value from the shown result, the penalty and the presses;
+    // the first piece of the common end after the timer stops.
+    virtual void EndRun() = 0;
     // Checks the result shown in `TimerP` against the best-result table of the active
     // exercise and mode; enters it when it ranks.
     virtual void VerifyRecord() = 0;
@@ -65,4 +70,7 @@ public:
     virtual void ShowAll() = 0;
     // After a finished run: `SaveStats` in a series, else the ladder timer in a ladder run.
     virtual void ContinueAfterRun() = 0;
+    // A press the exercise reports itself (the targets game's answers and misses, errors it
+    // finds left unmarked on the board); the host stamps its time.
+    virtual void LogPress(const RunPress& press) = 0;
 };

@@ -102,6 +102,7 @@ void ProbeExercise::Verify() {
     for (int i = 0; i < clicked; ++i) {
         if (board.Mark(i) == UnmarkedMark && IsTarget(board.Line(i))) {
             board.MarkWrong(i);
+            host_.LogPress(RunPress{0, board.Line(i), i, false, {}, {}});
             ++missed;
         }
     }

@@ -115,6 +115,7 @@ void TargetGame::DXTimer1Timer() {
         --lives_;
         ++errors_;
         TargetClicker(Clicker::Missed);
+        Answer(false, std::nullopt);
         if (lives_ == -1) {
             TargetEnd();
             return;
@@ -178,6 +179,7 @@ void TargetGame::TargetClickPMouseDown(Qt::MouseButton button) {
         PlayWave(QStringLiteral("T_NO"), 2);
         --lives_;
         ++errors_;
+        Answer(false, std::nullopt);
         if (lives_ == -1) {
             TargetEnd();
             return;
@@ -199,6 +201,11 @@ void TargetGame::Hit(double moment) {
     panels_.last = QString::number(lastReaction_);
     reactionTotal_ += lastReaction_;
     avgReaction_ = reactionTotal_ / hits_;
+    Answer(true, lastReaction_);
+}
+
+void TargetGame::Answer(bool correct, std::optional<int> reactionMs) {
+    screen_.Answered(RunPress{0, QString::number(shown_), -1, correct, reactionMs, stage_});
 }
 
 void TargetGame::TargetLevelEnd() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunResult.h"
 #include "TargetFigures.h"
 
 #include <QString>
@@ -27,6 +28,9 @@ public:
         virtual void PaintShowing() = 0;
         // `TargetEnd` is done with the game's state; aborted when the user stopped it.
         virtual void GameEnded(bool aborted) = 0;
+        // An answer to a showing: a hit with its reaction, a wrong click, or a pattern
+        // missed. The press's time is the screen's to stamp.
+        virtual void Answered(const RunPress&) {}
     };
 
     // The clicker's look (`TargetClicker`): states 0 to 3, and "начать" between stages.
@@ -125,6 +129,8 @@ private:
     QString StageText() const;
     QString CountsText() const;
     void Hit(double moment);
+    // Tells the screen of an answer to the current showing.
+    void Answer(bool correct, std::optional<int> reactionMs);
 
     Screen& screen_;
     Setup setup_;

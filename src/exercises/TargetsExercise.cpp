@@ -214,9 +214,14 @@ void TargetsExercise::GameEnded(bool aborted) {
         host_.Board().SetBlockClick(false);
         return;
     }
+    host_.EndRun();
     host_.ShowAll();
     host_.VerifyRecord();
     host_.ContinueAfterRun();
+}
+
+void TargetsExercise::Answered(const RunPress& press) {
+    host_.LogPress(press);
 }
 
 void TargetsExercise::Sync() {

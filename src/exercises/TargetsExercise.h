@@ -60,6 +60,7 @@ private:
     void ShowHeading(const QString& text) override;
     void PaintShowing() override;
     void GameEnded(bool aborted) override;
+    void Answered(const RunPress& press) override;
 
     // Shows what the game holds: panels, clicker, `TimerP`, figures.
     void Sync();

@@ -147,7 +147,10 @@ void TLessonsForm::BuildControls() {
     buttons->setContentsMargins(0, 0, 0, 0);
     SpeedButton1 = Button(Panel5, "SpeedButton1");
     CloseSB = Button(Panel5, "CloseSB");
+    ExportSB = Button(Panel5, "ExportSB");
+    ExportSB->setVisible(bool(setup_.exportData));
     buttons->addWidget(SpeedButton1);
+    buttons->addWidget(ExportSB);
     buttons->addStretch(1);
     buttons->addWidget(CloseSB);
     buttons->addSpacing(14); // clear of the size grip
@@ -159,6 +162,10 @@ void TLessonsForm::BuildControls() {
     connect(LessonLB, &QListWidget::currentRowChanged, this, &TLessonsForm::LessonLBClick);
     connect(HistoryLB, &QListWidget::currentRowChanged, this, &TLessonsForm::HistoryLBClick);
     connect(CloseSB, &QToolButton::clicked, this, &TLessonsForm::CloseSBClick);
+    connect(ExportSB, &QToolButton::clicked, this, [this] {
+        const QListWidgetItem* item = LessonLB->currentItem();
+        setup_.exportData(item ? StatsLabels::Find(item->text()) : std::nullopt);
+    });
     connect(SpeedButton1, &QToolButton::clicked, this, &TLessonsForm::SpeedButton1Click);
 }
 
@@ -216,6 +223,7 @@ void TLessonsForm::FormShow() {
     setWindowTitle(T(Tx::MenuStats) + QStringLiteral(" [") + setup_.currentUser + QLatin1Char(']'));
     CloseSB->setText(T(Tx::Close));
     SpeedButton1->setText(T(Tx::HelpButton));
+    ExportSB->setText(T(Tx::ExportButton));
     LessonRefresh();
     const QString seriesLabel = setup_.seriesExercise != 0
                                     ? StatsLabels::Of(setup_.seriesExercise - 1, setup_.seriesMode)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "SeriesHistory.h"
+#include "StatsLabels.h"
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class BarChartView;
 class QBarSeries;
@@ -32,6 +34,9 @@ public:
         int seriesMode = 0;
         // Opens the help book at a context number.
         std::function<void(int)> showHelp;
+        // Exports the user's data: of the selected label, or everything without one. Without
+        // it the window has no export button.
+        std::function<void(const std::optional<StatsLabel>&)> exportData;
     };
 
     static constexpr int HelpContext = 540;
@@ -55,6 +60,7 @@ public:
     QStackedBarSeries* Series2 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* CloseSB = nullptr;
+    QToolButton* ExportSB = nullptr;
 
     // The sets of `Series2`, one per kind of bar.
     enum ProgressSet { BeginningSet, RecentSet, AverageSet };

@@ -271,6 +271,7 @@ private slots:
         SeriesWindow win;
         win.cycle().SetSeriesExercise(1);
         win.w().TimerP->setText(QString(40, u'7'));
+        win.cycle().EndRun();
         win.form->Series().SaveStats();
         QCOMPARE(win.form->Series().SeriesResults()[0], QString(32, u'7'));
         QCOMPARE(win.form->Series().SeriesLength(), 5);

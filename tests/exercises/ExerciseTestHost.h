@@ -61,6 +61,9 @@ public:
     void VerifyRecord() override { ++verified; }
     void ShowAll() override { ++shownAll; }
     void ContinueAfterRun() override { ++continued; }
+    void EndRun() override {}
+    void LogPress(const RunPress& press) override { logged.append(press); }
+    QVector<RunPress> logged;
 };
 
 // Judges a press on cell i as the board reports it: CellText, CellInfo and CellNumber of

@@ -102,6 +102,12 @@ private slots:
         for (int cell : TargetCells(host.board, probe).mid(0, 79))
             QCOMPARE(host.board.Mark(cell), Probe::MissedMark);
         QCOMPARE(host.penalty, 395);
+        // Each swept target is reported as a wrong press at its cell.
+        QCOMPARE(host.logged.size(), 79);
+        for (int i = 0; i < 79; ++i) {
+            QCOMPARE(host.logged[i].cell, TargetCells(host.board, probe)[i]);
+            QVERIFY(!host.logged[i].correct);
+        }
         QCOMPARE(probe.ProbeMarked(), 80);
         QCOMPARE(host.finished, 1);
         QCOMPARE(seams.sounds.names(), QStringList{"CLICK"});

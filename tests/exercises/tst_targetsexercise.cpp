@@ -208,6 +208,10 @@ private slots:
         QCOMPARE(PanelColour(f.clicker(), QPalette::Window), QColor(0, 0x80, 0));
         QVERIFY(!f.clicker()->isEnabled());
         QCOMPARE(f.targets.TargetInfoP(5)->text(), QStringLiteral("230"));
+        QCOMPARE(f.host.logged.size(), 1);
+        QVERIFY(f.host.logged[0].correct);
+        QCOMPARE(f.host.logged[0].reactionMs, std::optional<int>(230));
+        QCOMPARE(f.host.logged[0].stage, std::optional<int>(1));
         // Disabled, the caption stays white.
         QCOMPARE(f.clicker()->palette().color(QPalette::Disabled, QPalette::WindowText),
                  QColor(Qt::white));
@@ -224,10 +228,15 @@ private slots:
         }
         f.press(Qt::LeftButton);
         QCOMPARE(f.clicker()->text(), QStringLiteral("ОШИБКА"));
+        QVERIFY(!f.host.logged.last().correct);
+        QVERIFY(!f.host.logged.last().reactionMs);
+        QCOMPARE(f.host.logged.last().stage, std::optional<int>(2));
         QCOMPARE(f.clicker()->Background(), TColor(0x0000FF));
         QVERIFY(f.tickToPattern());
         f.tick();
         QCOMPARE(f.clicker()->text(), QStringLiteral("НЕНАЖАТИЕ"));
+        QVERIFY(!f.host.logged.last().correct);
+        QCOMPARE(f.host.logged.last().item, QString::number(f.game().TargetShown() - 1));
         QCOMPARE(f.clicker()->Background(), TColor(0x800080));
         if (f.game().TargetPending())
             f.press(Qt::LeftButton);

@@ -40,11 +40,19 @@ public:
     QList<bool> promptMasked;             // whether each prompt showed "*" for the typing
     std::deque<bool> confirmAnswers;      // answers to questions (No when exhausted)
     std::deque<QString> promptAnswers;    // answers to prompts (empty when exhausted)
+    std::deque<QString> saveAnswers;      // answers to save dialogs (Cancel when exhausted)
 
     void Message(const QString& text, Kind) override { messages.append(text); }
     bool Confirm(const QString& text) override;
     QString Prompt(const QString& caption, const QString& label, int maxLength) override;
     QString PasswordPrompt(const QString& caption, const QString& label, int maxLength) override;
+    QString SaveFileName(const QString&, const QString&) override {
+        if (saveAnswers.empty())
+            return {};
+        QString answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
 
 private:
     QString Answer(const QString& caption, const QString& label, int maxLength, bool masked);

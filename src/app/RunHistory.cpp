@@ -1,0 +1,57 @@
+#include "RunHistory.h"
+
+#include "data/Dialogs.h"
+#include "data/ExerciseInfo.h"
+
+#include <QTimer>
+
+HistoryRun ToHistoryRun(const RunResult& result, const QString& user, RunKind kind) {
+    HistoryRun run;
+    run.user = user;
+    run.exercise = QString::fromLatin1(Exercise(result.exercise).statsBase);
+    run.mode = result.mode;
+    run.kind = kind;
+    run.started = result.started;
+    run.durationMs = result.durationMs;
+    run.result = result.text;
+    run.errors = result.errors;
+    run.completed = result.completed;
+    run.boardCols = result.boardCols;
+    run.boardRows = result.boardRows;
+    run.presses.reserve(result.presses.size());
+    int seq = 0;
+    for (const RunPress& p : result.presses)
+        run.presses.append(
+            HistoryPress{++seq, p.tMs, p.item, p.cell, p.correct, p.reactionMs, p.stage});
+    return run;
+}
+
+RunHistory::RunHistory(QString dataDir, std::function<QString()> currentUser)
+    : dataDir_(std::move(dataDir)), currentUser_(std::move(currentUser)) {}
+
+RunHistory::~RunHistory() = default;
+
+void RunHistory::Record(const RunResult& result, RunKind kind) {
+    HistoryRun run = ToHistoryRun(result, currentUser_(), kind);
+    QTimer::singleShot(0, this, [this, run = std::move(run)]() mutable { Write(std::move(run)); });
+}
+
+void RunHistory::Write(HistoryRun run) {
+    if (!db_) {
+        db_ = std::make_unique<HistoryDb>(dataDir_);
+        // A damaged file was set aside and a new one started: say so, and keep going.
+        if (!db_->Problem().isEmpty())
+            ShowProblemOnce(db_->Problem());
+    }
+    if (db_->IsOpen() && !db_->Append(run))
+        ShowProblemOnce(db_->Problem());
+    if (OnRecorded)
+        OnRecorded(run);
+}
+
+void RunHistory::ShowProblemOnce(const QString& problem) {
+    if (problemShown_ || problem.isEmpty())
+        return;
+    problemShown_ = true;
+    ShowMessage(problem, Dialogs::Kind::Warning);
+}

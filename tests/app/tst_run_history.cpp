@@ -1,0 +1,155 @@
+#include "ShellFixture.h"
+#include "app/RunHistory.h"
+#include "app/UserExport.h"
+#include "history/HistoryDb.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+using shell::HookRecorder;
+using shell::Window;
+
+const QString User = QStringLiteral("Анна");
+
+// Plays a whole 5 x 5 table: a wrong press of 7 after 500 ms, then 1 to 25 every 100 ms.
+void PlaySchulte(Window& win) {
+    win.seams.clock.advance(500);
+    QVERIFY(!win.press(7));
+    for (int v = 1; v <= 25; ++v) {
+        win.seams.clock.advance(100);
+        QVERIFY(win.press(v));
+    }
+}
+
+// The runs the history holds for the user's 5 x 5 tables, with their presses.
+QVector<HistoryRun> StoredRuns(const Window& win) {
+    HistoryDb db(win.folder.path(), HistoryDb::Access::ReadOnly);
+    QVector<HistoryRun> runs;
+    for (const HistoryRun& run : db.Runs(User, QStringLiteral("shulte"), 5))
+        runs.append(*db.Run(run.id));
+    return runs;
+}
+
+} // namespace
+
+class TestRunHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wholeRunLandsWithItsPresses() {
+        Window win(4242, User);
+        win.start();
+        const QStringList board = win.board().LinesList();
+        PlaySchulte(win);
+        QTRY_COMPARE(StoredRuns(win).size(), 1);
+        const HistoryRun run = StoredRuns(win).first();
+        QCOMPARE(run.kind, RunKind::Single);
+        QVERIFY(run.completed);
+        QCOMPARE(run.result, win.w().TimerP->text());
+        QCOMPARE(run.durationMs, 3000);
+        QCOMPARE(run.errors, 1);
+        QCOMPARE(run.boardCols, 5);
+        QCOMPARE(run.presses.size(), 26);
+        const HistoryPress& wrong = run.presses.first();
+        QCOMPARE(wrong.tMs, 500);
+        QCOMPARE(wrong.item, QStringLiteral("7"));
+        QCOMPARE(wrong.cell, board.indexOf("7"));
+        QVERIFY(!wrong.correct);
+        for (int v = 1; v <= 25; ++v) {
+            const HistoryPress& p = run.presses[v];
+            QCOMPARE(p.seq, v + 1);
+            QCOMPARE(p.tMs, 500 + 100 * v);
+            QCOMPARE(p.item, QString::number(v));
+            QCOMPARE(p.cell, board.indexOf(QString::number(v)));
+            QVERIFY(p.correct);
+        }
+        // The result value the ten-best table, the series and the ladder take.
+        QCOMPARE(win.form->Cycle().LastResult().value, std::optional<double>(run.result.toDouble()));
+    }
+
+    void eachRunGetsItsKind_data() {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("completed");
+        QTest::newRow("single") << 0 << int(RunKind::Single) << true;
+        QTest::newRow("series") << 1 << int(RunKind::Series) << true;
+        QTest::newRow("ladder") << 2 << int(RunKind::Ladder) << true;
+        QTest::newRow("stopped") << 3 << int(RunKind::Single) << false;
+    }
+
+    void eachRunGetsItsKind() {
+        QFETCH(int, way);
+        QFETCH(int, kind);
+        QFETCH(bool, completed);
+        Window win(4242, User);
+        HookRecorder hooks;
+        hooks.lessonChB = win.w().LessonChB;
+        win.form->Cycle().SetSeriesHooks(&hooks);
+        win.form->Cycle().SetLadderHooks(&hooks);
+        win.w().LessonChB->setChecked(way == 1 || way == 2);
+        win.form->Cycle().SetLadderActive(way == 2);
+        win.start();
+        if (way == 3) {
+            win.seams.clock.advance(700);
+            win.press(1);
+            win.start();
+        } else {
+            PlaySchulte(win);
+        }
+        QTRY_COMPARE(StoredRuns(win).size(), 1);
+        const HistoryRun run = StoredRuns(win).first();
+        QCOMPARE(int(run.kind), kind);
+        QCOMPARE(run.completed, completed);
+        QCOMPARE(run.presses.size(), completed ? 26 : 1);
+        win.form->Cycle().SetSeriesHooks(nullptr);
+        win.form->Cycle().SetLadderHooks(nullptr);
+    }
+
+    void damagedHistoryIsSetAsideAndTheBestTableStillWritten() {
+        Window win(4242, User);
+        shell::WriteFile(win.folder.file(HistoryDb::FileName), QByteArray(4096, 'x'));
+        win.start();
+        PlaySchulte(win);
+        QCOMPARE(win.table("shulte.rec").mid(0, 2),
+                 QStringList({User, FormatGeneral(win.form->Cycle().LastResult().value.value())}));
+        QTRY_COMPARE(StoredRuns(win).size(), 1);
+        const QStringList aside = QDir(win.folder.path())
+                                      .entryList({QStringLiteral("history.sqlite.damaged-*")});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(win.seams.dialogs.messages.size(), 1);
+        QVERIFY2(win.seams.dialogs.messages[0].contains(aside[0]),
+                 qPrintable(win.seams.dialogs.messages[0]));
+        // The problem is told once; the next run is stored without a word.
+        win.start();
+        PlaySchulte(win);
+        QTRY_COMPARE(StoredRuns(win).size(), 2);
+        QCOMPARE(win.seams.dialogs.messages.size(), 1);
+    }
+
+    // The statistics window's export of one label: the runs of that exercise and mode only.
+    void exportOfALabelWritesItsRuns() {
+        Window win(4242, User);
+        win.start();
+        PlaySchulte(win);
+        QTRY_COMPARE(StoredRuns(win).size(), 1);
+        QTemporaryDir out;
+        const QString base = out.filePath(QStringLiteral("anna.csv"));
+        for (const auto& [mode, rows] : {std::pair{5, 2}, std::pair{6, 1}}) {
+            win.seams.dialogs.saveAnswers.push_back(base);
+            ExportUserData(win.folder.path(), User, StatsLabel{0, mode, {}});
+            QFile runs(out.filePath(QStringLiteral("anna-runs.csv")));
+            QVERIFY(runs.open(QIODevice::ReadOnly));
+            QCOMPARE(runs.readAll().trimmed().split('\n').size(), rows);
+        }
+        QCOMPARE(win.seams.dialogs.messages.size(), 2);
+        // Cancel in the save dialog writes nothing and says nothing.
+        ExportUserData(win.folder.path(), User, std::nullopt);
+        QCOMPARE(win.seams.dialogs.messages.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestRunHistory)
+#include "tst_run_history.moc"
