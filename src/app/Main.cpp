@@ -6,7 +6,7 @@
 #include "HelpViewer.h"
 #include "HintStyle.h"
 #include "LadderFlow.h"
-#include "RunHistory.h"
+#include "HistoryRecorder.h"
 #include "Localization.h"
 #include "RecordPanel.h"
 #include "StartButtonPreview.h"
@@ -70,7 +70,7 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
         SeriesFlow::Context{this, *cycle_, w_, programDir_, [this] { return CurrentUser; },
                             [this] { return settingsFile_.get(); }});
     cycle_->SetSeriesHooks(series_.get());
-    history_ = std::make_unique<RunHistory>(programDir_, [this] { return CurrentUser; });
+    history_ = std::make_unique<HistoryRecorder>(programDir_, [this] { return CurrentUser; });
     cycle_->OnRunEnded = [this](const RunResult& result, RunKind kind) {
         history_->Record(result, kind);
     };

@@ -12,7 +12,7 @@
 #include <memory>
 
 class LadderFlow;
-class RunHistory;
+class HistoryRecorder;
 class RecordPanel;
 class TDataFile;
 class StartButtonPreview;
@@ -45,7 +45,7 @@ public:
     RunCycle& Cycle() { return *cycle_; }
     SeriesFlow& Series() { return *series_; }
     // Every run that ends goes into the history database.
-    RunHistory& History() { return *history_; }
+    HistoryRecorder& History() { return *history_; }
     HelpPanel& Help() { return help_; }
     RecordPanel& Records() { return *recordPanel_; }
     Settings& Looks() { return looks_; }
@@ -135,7 +135,7 @@ private:
     std::unique_ptr<RunCycle> cycle_;
     std::unique_ptr<LadderFlow> ladder_;
     std::unique_ptr<SeriesFlow> series_;
-    std::unique_ptr<RunHistory> history_;
+    std::unique_ptr<HistoryRecorder> history_;
     std::unique_ptr<StartButtonPreview> preview_;
     std::unique_ptr<RecordPanel> recordPanel_;
     bool terminateRequested_ = false;

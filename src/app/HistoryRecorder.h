@@ -14,11 +14,11 @@ HistoryRun ToHistoryRun(const RunResult& result, const QString& user, RunKind ki
 // for the event loop, so the window shows the run's end first; the database is opened at the
 // first run. A problem with it is shown once per session and costs nothing else: the
 // best-result tables and the statistics are written as always.
-class RunHistory : public QObject {
+class HistoryRecorder : public QObject {
     Q_OBJECT
 public:
-    RunHistory(QString dataDir, std::function<QString()> currentUser);
-    ~RunHistory() override;
+    HistoryRecorder(QString dataDir, std::function<QString()> currentUser);
+    ~HistoryRecorder() override;
 
     void Record(const RunResult& result, RunKind kind);
     // Told of each run once it is stored (or could not be), for its analysis.

@@ -1,5 +1,5 @@
 #include "ShellFixture.h"
-#include "app/RunHistory.h"
+#include "app/HistoryRecorder.h"
 #include "app/UserExport.h"
 #include "history/HistoryDb.h"
 
@@ -35,7 +35,7 @@ QVector<HistoryRun> StoredRuns(const Window& win) {
 
 } // namespace
 
-class TestRunHistory : public QObject {
+class TestHistoryRecorder : public QObject {
     Q_OBJECT
 
 private slots:
@@ -151,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRunHistory)
-#include "tst_run_history.moc"
+QTEST_MAIN(TestHistoryRecorder)
+#include "tst_historyrecorder.moc"

@@ -1,4 +1,4 @@
-#include "RunHistory.h"
+#include "HistoryRecorder.h"
 
 #include "data/Dialogs.h"
 #include "data/ExerciseInfo.h"
@@ -26,17 +26,17 @@ HistoryRun ToHistoryRun(const RunResult& result, const QString& user, RunKind ki
     return run;
 }
 
-RunHistory::RunHistory(QString dataDir, std::function<QString()> currentUser)
+HistoryRecorder::HistoryRecorder(QString dataDir, std::function<QString()> currentUser)
     : dataDir_(std::move(dataDir)), currentUser_(std::move(currentUser)) {}
 
-RunHistory::~RunHistory() = default;
+HistoryRecorder::~HistoryRecorder() = default;
 
-void RunHistory::Record(const RunResult& result, RunKind kind) {
+void HistoryRecorder::Record(const RunResult& result, RunKind kind) {
     HistoryRun run = ToHistoryRun(result, currentUser_(), kind);
     QTimer::singleShot(0, this, [this, run = std::move(run)]() mutable { Write(std::move(run)); });
 }
 
-void RunHistory::Write(HistoryRun run) {
+void HistoryRecorder::Write(HistoryRun run) {
     if (!db_) {
         db_ = std::make_unique<HistoryDb>(dataDir_);
         // A damaged file was set aside and a new one started: say so, and keep going.
@@ -49,7 +49,7 @@ void RunHistory::Write(HistoryRun run) {
         OnRecorded(run);
 }
 
-void RunHistory::ShowProblemOnce(const QString& problem) {
+void HistoryRecorder::ShowProblemOnce(const QString& problem) {
     if (problemShown_ || problem.isEmpty())
         return;
     problemShown_ = true;
