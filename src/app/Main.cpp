@@ -154,9 +154,8 @@ void TMainForm::ReadSettings() {
 }
 
 void TMainForm::LoadAllHelpTexts() {
-    static constexpr int order[] = {0, 1, 3, 5, 2, 6, 4, 7};
-    for (int index : order)
-        help_.LoadDocument(index);
+    for (int position = 0; position < ExerciseCount; ++position)
+        help_.LoadDocument(ExerciseAtListPosition(position).index);
 }
 
 void TMainForm::LoadGipnoText() {

@@ -3,22 +3,12 @@
 #include "ExerciseHost.h"
 #include "WordDraw.h"
 #include "board/OxelPanel.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 DwordsExercise::DwordsExercise(ExerciseHost& host) : ExerciseLogic(host, 5) {}
 
 bool DwordsExercise::ReadyToStart(int mode) {
     return WordDraw::ListHolds(host_, Rows * mode);
-}
-
-void DwordsExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.DwordsBGColor);
-    board.SetGridColor(looks.DwordsGridColor);
-    board.SetFontBig(BoardFont(looks.DwordsFont1));
-    board.SetFontSmall(BoardFont(looks.DwordsFont2));
 }
 
 void DwordsExercise::Draw(int mode) {

@@ -4,7 +4,6 @@
 #include "ExerciseHost.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 #include "data/Texts.h"
 
@@ -52,15 +51,6 @@ void MathExercise::Localize() {
 void MathExercise::SetGlyphs(const GlyphSource& glyph) {
     if (MathRestartSB)
         MathRestartSB->setIcon(glyph(4));
-}
-
-void MathExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.MathBGColor);
-    board.SetGridColor(looks.MathGridColor);
-    board.SetFontBig(BoardFont(looks.MathFont1));
-    board.SetFontSmall(BoardFont(looks.MathFont2));
 }
 
 void MathExercise::Draw(int mode) {

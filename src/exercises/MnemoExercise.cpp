@@ -3,22 +3,12 @@
 #include "ExerciseHost.h"
 #include "WordDraw.h"
 #include "board/OxelPanel.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 MnemoExercise::MnemoExercise(ExerciseHost& host) : ExerciseLogic(host, 2) {}
 
 bool MnemoExercise::ReadyToStart(int mode) {
     return WordDraw::ListHolds(host_, 10 * mode);
-}
-
-void MnemoExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.MnemoBGColor);
-    board.SetGridColor(looks.MnemoBGColor);
-    board.SetFontBig(BoardFont(looks.MnemoFont1));
-    board.SetFontSmall(BoardFont(looks.MnemoFont2));
 }
 
 void MnemoExercise::Draw(int mode) {

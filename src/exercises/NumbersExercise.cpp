@@ -7,7 +7,6 @@
 #include "board/OxelPanel.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 #include <QVBoxLayout>
@@ -27,21 +26,16 @@ void NumbersExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
 }
 
 void NumbersExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.NumbersGridColor);
-    board.SetGridColor(looks.NumbersGridColor);
-    board.SetFontBig(BoardFont(looks.NumbersFont1));
-    board.SetFontSmall(BoardFont(looks.NumbersFont2));
+    ExerciseLogic::ApplyLook();
     if (BoardShowsNumbers())
         AttachHint();
     if (running_ && panel_)
-        panel_->setVisible(looks.NumbersShowJordano);
+        panel_->setVisible(Look().showJordano);
 }
 
 void NumbersExercise::AttachHint() {
     TOxelPanel& board = host_.Board();
-    if (host_.Looks().NumbersShowHints && !host_.LessonChecked())
+    if (Look().showHints && !host_.LessonChecked())
         board.OnMouseMove = [this](int x, int y) { NumbersMouseMove(x, y); };
     else
         board.OnMouseMove = nullptr;
@@ -119,7 +113,7 @@ void NumbersExercise::Verify() {
 void NumbersExercise::RunShown() {
     running_ = true;
     if (panel_)
-        panel_->setVisible(host_.Looks().NumbersShowJordano);
+        panel_->setVisible(Look().showJordano);
 }
 
 void NumbersExercise::IdleShown() {

@@ -3,7 +3,6 @@
 #include "ExerciseHost.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 #include <QLabel>
@@ -43,15 +42,6 @@ void ProbeExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
     layout->addSpacing(8);
     layout->addWidget(ProbeLetter1P, 0, Qt::AlignHCenter);
     layout->addWidget(ProbeLetter2P, 0, Qt::AlignHCenter);
-}
-
-void ProbeExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.ProbeBGColor);
-    board.SetGridColor(looks.ProbeBGColor);
-    board.SetFontBig(BoardFont(looks.ProbeFont1));
-    board.SetFontSmall(BoardFont(looks.ProbeFont2));
 }
 
 void ProbeExercise::Draw(int mode) {

@@ -2,19 +2,9 @@
 
 #include "ExerciseHost.h"
 #include "board/OxelPanel.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 RBShulteExercise::RBShulteExercise(ExerciseHost& host) : ExerciseLogic(host, 1) {}
-
-void RBShulteExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(Settings::RBShulteBGColor);
-    board.SetGridColor(Settings::RBShulteGridColor);
-    board.SetFontBig(BoardFont(looks.RbShulteFont1));
-    board.SetFontSmall(BoardFont(looks.RbShulteFont2));
-}
 
 void RBShulteExercise::Draw(int mode) {
     TOxelPanel& board = host_.Board();
