@@ -62,6 +62,28 @@ private slots:
         }
         QCOMPARE(names, expected);
     }
+
+    // The mode button's texts, exercise by exercise in list order, each mode in table order.
+    void modeTextsInListOrder() {
+        const QStringList expected[ExerciseCount] = {
+            {"5x5", "6x6", "7x7", "8x8", "9x9"},         // Schulte
+            {"5x5", "7x7", "9x9"},                       // red-black Schulte
+            {"[поле]", "[ряд]", "[круг]", "[джокер]"},   // targets
+            {"2", "3"},                                  // word pairs
+            {"10", "20", "30"},                          // word mnemonics
+            {"10", "20", "30", "40", "50"},              // number mnemonics
+            {"3x3", "6x6", "9x9"},                       // counter
+            {"[буквы]", "[цифры]"},                      // proofreading
+        };
+        for (int position = 0; position < ExerciseCount; ++position) {
+            const ExerciseInfo& e = ExerciseAtListPosition(position);
+            QCOMPARE(e.listPosition, position);
+            QStringList texts;
+            for (int mode : e.modes)
+                texts << e.modeText(mode);
+            QCOMPARE(texts, expected[position]);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestExerciseTable)
