@@ -3,7 +3,7 @@
 #include "About.h"
 #include "CaptionPanel.h"
 #include "Glyphs.h"
-#include "HelpViewer.h"
+#include "help/HelpViewer.h"
 #include "HintStyle.h"
 #include "LadderFlow.h"
 #include "Localization.h"
@@ -119,7 +119,7 @@ void TMainForm::FormCreate() {
         CPLeftNClick();
     ApplyGeometry(looks_.FullScreen);
     SetLanguage(2);
-    PlayWave(QStringLiteral("BUT_CLICK"), 2);
+    PlayWave(QStringLiteral("BUT_CLICK"), SoundBackground);
     LoadAllHelpTexts();
     LoadGipnoText();
     cycle_->SetLadderActive(false);
@@ -257,7 +257,7 @@ QString TMainForm::LastUser() const {
 
 void TMainForm::SetGlyphs() {
     for (ControlPage& page : w_.pages) {
-        page.StartSB->setIcon(Glyphs::Icon(page.RunPhase == 1 ? Glyphs::Start : Glyphs::Stop));
+        page.StartSB->setIcon(Glyphs::Icon(page.RunPhase == ControlPage::Idle ? Glyphs::Start : Glyphs::Stop));
         page.HelpSB->setIcon(Glyphs::Icon(Glyphs::Help));
         page.SwitchSB->setIcon(Glyphs::Icon(Glyphs::ModeSwitch));
         cycle_->ExerciseAt(page.info->index).SetGlyphs(&Glyphs::Icon);
@@ -288,7 +288,7 @@ void TMainForm::UserNClick() {
     // the lesson's progress must not be written for someone who signs in meanwhile. The
     // ladder and a series stay active in the pause between two of their runs.
     if (cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-        cycle_->ActivePage().RunPhase != 1)
+        cycle_->ActivePage().RunPhase != ControlPage::Idle)
         return;
     const std::optional<SignedInUser> user =
         TWelcomeForm::Execute(programDir_, settingsFile_.get(), this);

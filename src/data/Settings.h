@@ -17,7 +17,9 @@ public:
     Settings& operator=(const Settings& other);
 
     // Section "OPTIONS": one look per exercise, by exercise index.
-    ExerciseLook& Look(int exerciseIndex) { return looks_.at(static_cast<std::size_t>(exerciseIndex)); }
+    ExerciseLook& Look(int exerciseIndex) {
+        return looks_.at(static_cast<std::size_t>(exerciseIndex));
+    }
     const ExerciseLook& Look(int exerciseIndex) const {
         return looks_.at(static_cast<std::size_t>(exerciseIndex));
     }
@@ -26,7 +28,8 @@ private:
     std::array<ExerciseLook, ExerciseCount> looks_;
 
 public:
-    // The stored values of the eight looks by their entry names.
+    // Named views of single values of the first eight looks, by their entry names, for code
+    // that reaches one value of a known exercise; a further exercise needs none.
     quint32& ShulteBGColor = looks_[0].background;
     quint32& ShulteGridColor = looks_[0].grid;
     quint32& ShulteGPColor = looks_[0].glyph;

@@ -90,7 +90,7 @@ void MathExercise::Draw(int mode) {
 
 void MathExercise::Reject() {
     host_.Board().SetCorrectFlag(false);
-    PlayWave(QStringLiteral("ERROR"), 2);
+    PlayWave(QStringLiteral("ERROR"), SoundBackground);
 }
 
 void MathExercise::Verify() {
@@ -121,7 +121,7 @@ void MathExercise::Verify() {
         board.HideCell(mathFirstCell_);
         board.HideCell(mathSecondCell_);
         board.HideCell(mathSumCell_);
-        PlayWave(QStringLiteral("N3"), 2);
+        PlayWave(QStringLiteral("N3"), SoundBackground);
         if (mathClick_ == CellCount()) {
             over_ = true;
             host_.FinishRun();
@@ -132,7 +132,7 @@ void MathExercise::Verify() {
     }
     board.SetCorrectFlag(true);
     ++mathClick_;
-    PlayWave(QStringLiteral("CLICK"), 2);
+    PlayWave(QStringLiteral("CLICK"), SoundBackground);
 }
 
 void MathExercise::RunShown() {

@@ -40,7 +40,7 @@ void MnemoExercise::Verify() {
     if (recallStep_ < wordCount_ && expected < words.size() &&
         board.CellText() == words[expected]) {
         board.SetCorrectFlag(true);
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         if (recallStep_ == wordCount_ - 1)
             host_.FinishRun();
         else
@@ -48,7 +48,7 @@ void MnemoExercise::Verify() {
         return;
     }
     board.SetCorrectFlag(false);
-    PlayWave(QStringLiteral("ERROR"), 2);
+    PlayWave(QStringLiteral("ERROR"), SoundBackground);
     // Only a word still to be found costs time; a found one is a slip of no account.
     if (board.CellInfo() == 1)
         host_.AddPenalty(15);

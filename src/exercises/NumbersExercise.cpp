@@ -96,7 +96,7 @@ void NumbersExercise::Verify() {
     const int count = int(shownNumbers_.size());
     if (numberStep_ <= count && board.CellText() == shownNumbers_[numberStep_ - 1]) {
         board.SetCorrectFlag(true);
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         if (numberStep_ == count)
             host_.FinishRun();
         else
@@ -107,7 +107,7 @@ void NumbersExercise::Verify() {
     // Only a number still to be found costs time.
     if (board.CellInfo() == 1)
         host_.AddPenalty(15);
-    PlayWave(QStringLiteral("ERROR"), 2);
+    PlayWave(QStringLiteral("ERROR"), SoundBackground);
 }
 
 void NumbersExercise::RunShown() {

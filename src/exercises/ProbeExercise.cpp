@@ -80,13 +80,13 @@ void ProbeExercise::Verify() {
     TOxelPanel& board = host_.Board();
     if (!IsTarget(board.CellText())) {
         board.SetCorrectFlag(false);
-        PlayWave(QStringLiteral("ERROR"), 2);
+        PlayWave(QStringLiteral("ERROR"), SoundBackground);
         return;
     }
     const int clicked = board.CellNumber();
     board.SetCorrectFlag(true);
     board.MarkRight(clicked);
-    PlayWave(QStringLiteral("CLICK"), 2);
+    PlayWave(QStringLiteral("CLICK"), SoundBackground);
 
     int missed = 0;
     for (int i = 0; i < clicked; ++i) {

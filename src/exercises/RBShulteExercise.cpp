@@ -32,7 +32,7 @@ void RBShulteExercise::Verify() {
         if (series)
             board.SetMark(board.CellNumber(), KeptRedMark);
         redTurn_ = false;
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         // Red 1 comes last; with the turn passed to black, whose numbers are all used, no
         // press is accepted after it.
         if (redNext_ == 1)
@@ -47,9 +47,9 @@ void RBShulteExercise::Verify() {
             board.SetMark(board.CellNumber(), KeptBlackMark);
         redTurn_ = true;
         ++blackNext_;
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         return;
     }
     board.SetCorrectFlag(false);
-    PlayWave(QStringLiteral("ERROR"), 2);
+    PlayWave(QStringLiteral("ERROR"), SoundBackground);
 }

@@ -25,11 +25,11 @@ void ShulteExercise::Verify() {
     TOxelPanel& board = host_.Board();
     if (board.CellText().toInt() != nextNumber_) {
         board.SetCorrectFlag(false);
-        PlayWave(QStringLiteral("ERROR"), 2);
+        PlayWave(QStringLiteral("ERROR"), SoundBackground);
         return;
     }
     board.SetCorrectFlag(true);
-    PlayWave(QStringLiteral("CLICK"), 2);
+    PlayWave(QStringLiteral("CLICK"), SoundBackground);
     if (nextNumber_ == size_ * size_)
         host_.FinishRun();
     else
