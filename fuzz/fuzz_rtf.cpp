@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the RTF reader of the exercise descriptions: it must never crash,
 // hang or leak memory, and its HTML must stay within a fixed multiple of the input.
-#include "app/RtfReader.h"
+#include "help/RtfReader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -22,8 +22,9 @@ struct ControlPage {
     QLabel* ShtrafTimerP = nullptr;
     QVBoxLayout* extras = nullptr;
 
-    // 1 idle; 0 running; 2 memorising, 3 answering.
-    int RunPhase = 1;
+    // The phases of the start button, with the numbers the run state has always used.
+    enum Phase : int { Running = 0, Idle = 1, Memorising = 2, Answering = 3 };
+    int RunPhase = Idle;
     int ExerciseMode = 0;
 
     // Builds the page of the exercise into a new widget, its buttons width pixels wide; the

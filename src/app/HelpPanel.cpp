@@ -2,7 +2,7 @@
 
 #include "Glyphs.h"
 #include "MainWidgets.h"
-#include "RtfReader.h"
+#include "help/RtfReader.h"
 #include "data/Errors.h"
 #include "data/ExerciseInfo.h"
 #include "data/FileLookup.h"

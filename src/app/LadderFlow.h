@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercises/RunHooks.h"
+#include "RunHooks.h"
 #include "users/LadderState.h"
 
 #include <QString>

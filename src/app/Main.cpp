@@ -3,7 +3,7 @@
 #include "About.h"
 #include "CaptionPanel.h"
 #include "Glyphs.h"
-#include "HelpViewer.h"
+#include "help/HelpViewer.h"
 #include "HintStyle.h"
 #include "LadderFlow.h"
 #include "HistoryRecorder.h"
@@ -125,7 +125,7 @@ void TMainForm::FormCreate() {
         CPLeftNClick();
     ApplyGeometry(looks_.FullScreen);
     SetLanguage(2);
-    PlayWave(QStringLiteral("BUT_CLICK"), 2);
+    PlayWave(QStringLiteral("BUT_CLICK"), SoundBackground);
     LoadAllHelpTexts();
     LoadGipnoText();
     cycle_->SetLadderActive(false);
@@ -160,9 +160,8 @@ void TMainForm::ReadSettings() {
 }
 
 void TMainForm::LoadAllHelpTexts() {
-    static constexpr int order[] = {0, 1, 3, 5, 2, 6, 4, 7};
-    for (int index : order)
-        help_.LoadDocument(index);
+    for (int position = 0; position < ExerciseCount; ++position)
+        help_.LoadDocument(ExerciseAtListPosition(position).index);
 }
 
 void TMainForm::LoadGipnoText() {
@@ -264,7 +263,7 @@ QString TMainForm::LastUser() const {
 
 void TMainForm::SetGlyphs() {
     for (ControlPage& page : w_.pages) {
-        page.StartSB->setIcon(Glyphs::Icon(page.RunPhase == 1 ? Glyphs::Start : Glyphs::Stop));
+        page.StartSB->setIcon(Glyphs::Icon(page.RunPhase == ControlPage::Idle ? Glyphs::Start : Glyphs::Stop));
         page.HelpSB->setIcon(Glyphs::Icon(Glyphs::Help));
         page.SwitchSB->setIcon(Glyphs::Icon(Glyphs::ModeSwitch));
         cycle_->ExerciseAt(page.info->index).SetGlyphs(&Glyphs::Icon);
@@ -295,7 +294,7 @@ void TMainForm::UserNClick() {
     // the lesson's progress must not be written for someone who signs in meanwhile. The
     // ladder and a series stay active in the pause between two of their runs.
     if (cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-        cycle_->ActivePage().RunPhase != 1)
+        cycle_->ActivePage().RunPhase != ControlPage::Idle)
         return;
     const std::optional<SignedInUser> user =
         TWelcomeForm::Execute(programDir_, settingsFile_.get(), this);

@@ -5,6 +5,7 @@
 #include "HelpPanel.h"
 #include "MainMenu.h"
 #include "MainWidgets.h"
+#include "RunHooks.h"
 #include "board/OxelPanel.h"
 #include "data/Clock.h"
 #include "data/Dialogs.h"
@@ -13,7 +14,6 @@
 #include "data/RecordTables.h"
 #include "data/Sound.h"
 #include "data/Texts.h"
-#include "exercises/RunHooks.h"
 
 #include <QAction>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "SeriesFlow.h"
 
-#include "HelpViewer.h"
+#include "help/HelpViewer.h"
 #include "MainWidgets.h"
 #include "RunCycle.h"
 #include "UserExport.h"

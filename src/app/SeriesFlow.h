@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RunHooks.h"
 #include "data/StatsStore.h"
-#include "exercises/RunHooks.h"
 
 #include <QString>
 #include <array>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExerciseInfo.h"
 #include "Texts.h"
 
 #include <QString>
@@ -13,9 +14,9 @@ class Dictionaries {
 public:
     explicit Dictionaries(QString programDir); // the data folder
 
-    static constexpr int HeadingCount = 8;
+    static constexpr int HeadingCount = ExerciseCount;
 
-    // The eight headings by exercise index and the number list, as the main window keeps them.
+    // The headings by exercise index and the number list, as the main window keeps them.
     struct GipnoText {
         std::array<QString, HeadingCount> headings;
         QStringList numbers;
@@ -37,7 +38,8 @@ public:
     QStringList LoadWordList(int language = Language()) const;
     QStringList LoadNumberList(int language = Language()) const;
     QStringList LoadHeadingList(int language = Language()) const;
-    // Headings padded with empty ones to eight (further lines ignored), then the number list.
+    // Headings padded with empty ones to one per exercise (further lines ignored), then the
+    // number list.
     GipnoText LoadGipnoText(int language = Language()) const;
 
     // Saving replaces the whole file of the data folder at once, every line followed by CR LF.

@@ -1,5 +1,6 @@
 #include "ExerciseInfo.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -15,36 +16,154 @@ constexpr int dwordsModes[] = {2, 3};
 constexpr int numbersModes[] = {1, 2, 3, 4, 5};
 constexpr int probeModes[] = {1, 2};
 
+constexpr Tx targetModeNames[] = {Tx::ModeField, Tx::ModeRow, Tx::ModeCircle, Tx::ModeJoker};
+constexpr Tx probeModeNames[] = {Tx::ModeLetters, Tx::ModeDigits};
+
+using P = LookPart;
+namespace F = DefaultFont;
+
 // clang-format off
-const std::array<ExerciseInfo, ExerciseCount> exercises = {{
+constexpr std::array<ExerciseInfo, ExerciseCount> exercises = {{
     {0, 0, "Shulte",   Tx::TitleShulte,   "развиваем поле зрения",
      shulteModes, shulteModes,   "shulte.rec",   150, 3, "shulte",   "shulte",
-     ResultKind::Time,  false, false, true},
+     ResultKind::Time,  false, false, true, ModeText::Square, {},
+     {.stored = P::Background | P::Grid | P::Glyph | P::Font1 | P::Font2,
+      .background = 0xF0FBFF, .grid = 0xC0C0C0, .glyph = 0x00FF00,
+      .font1 = F::SchulteLarge, .font2 = F::SchulteSmall,
+      .saveRank = 3, .loadRank = 0, .restoreButton = "ShDefaultSB"}},
+    // Its board colours are fixed: only the fonts are kept.
     {1, 1, "RBShulte", Tx::TitleRBShulte, "развиваем переключение внимания",
      rbShulteModes, rbShulteModes, "rbshulte.rec", 90, 3, "rbshulte", "rbshulte",
-     ResultKind::Time,  false, false, true},
+     ResultKind::Time,  false, false, true, ModeText::Square, {},
+     {.stored = P::Font1 | P::Font2,
+      .background = 0xF0FBFF, .grid = 0xC0C0C0,
+      .font1 = F::SchulteLarge, .font2 = F::SmallBold,
+      .saveRank = 2, .loadRank = 1, .restoreButton = "RbShDefaultSB", .fontColourNote = true}},
     {2, 4, "Mnemo",    Tx::TitleMnemo,    "развиваем образную память",
      mnemoModes, mnemoModes,     "mnemo.rec",     90, 3, "mnemo",    "mnemo",
-     ResultKind::Time,  true,  true,  true},
+     ResultKind::Time,  true,  true,  true, ModeText::Tens, {},
+     {.stored = P::Background | P::Font1 | P::Font2, .boardGrid = P::Background,
+      .background = 0xF0CAA6, .font1 = F::Large14, .font2 = F::SmallBold,
+      .saveRank = 4, .loadRank = 2, .restoreButton = "MnDefaultSB"}},
     {3, 2, "Target",   Tx::TitleTargets,  "тренируем поле зрения и реакцию",
      targetModes, targetCycle,   "targets.rec",  160, 4, "targets",  "target",
-     ResultKind::Score, false, false, true},
+     ResultKind::Score, false, false, true, ModeText::Named, targetModeNames,
+     {.stored = P::Background | P::TargetColours, .boardGrid = P::Background,
+      .background = 0x000000, .targetColours = DefaultTargetColours,
+      .saveRank = 7, .loadRank = 7, .restoreButton = "TgDefaultSB"}},
     {4, 6, "Math",     Tx::TitleMath,     "считать - это просто",
      mathModes, mathModes,       "counter.rec",   90, 3, "counter",  "math",
-     ResultKind::Time,  false, true,  true},
+     ResultKind::Time,  false, true,  true, ModeText::Square, {},
+     {.stored = P::Background | P::Grid | P::Font1 | P::Font2,
+      .background = 0xF0FBFF, .grid = 0xC0C0C0, .font1 = F::SchulteLarge, .font2 = F::SmallBold,
+      .saveRank = 1, .loadRank = 4, .restoreButton = "MtDefaultSB"}},
     {5, 3, "Dwords",   Tx::TitleDwords,   "развиваем образную память",
      dwordsModes, dwordsModes,   "dwords.rec",    60, 3, "dwords",   "dwords",
-     ResultKind::Time,  true,  true,  true},
+     ResultKind::Time,  true,  true,  true, ModeText::Plain, {},
+     {.stored = P::Background | P::Grid | P::Font1 | P::Font2,
+      .background = 0xF0CAA6, .grid = 0xF0FBFF, .font1 = F::Large14, .font2 = F::SmallBold,
+      .saveRank = 0, .loadRank = 5, .restoreButton = "DwDefaultSB"}},
+    // The number board draws cells and lines in the grid colour; the background entry is
+    // kept but not shown.
     {6, 5, "Numbers",  Tx::TitleNumbers,  "развиваем образную память",
      numbersModes, numbersModes, "numbers.rec",  150, 3, "numbers",  "numbers",
-     ResultKind::Time,  true,  true,  true},
+     ResultKind::Time,  true,  true,  true, ModeText::Tens, {},
+     {.stored = P::Background | P::Grid | P::ShowHints | P::ShowJordano | P::Font1 | P::Font2,
+      .hidden = P::Background,
+      .boardBackground = P::Grid, .boardGrid = P::Grid,
+      .background = 0x9C8C1F, .grid = 0x9C8C1F,
+      .font1 = F::NumbersLarge, .font2 = F::NumbersSmall, .showHints = true,
+      .saveRank = 6, .loadRank = 6, .restoreButton = "NumDefaultSB"}},
     {7, 7, "Probe",    Tx::TitleProbe,    "развиваем внимание",
      probeModes, probeModes,     "probe.rec",     60, 3, "probe",    "probe",
-     ResultKind::Time,  false, true,  false},
+     ResultKind::Time,  false, true,  false, ModeText::Named, probeModeNames,
+     {.stored = P::Background | P::Font1 | P::Font2,
+      .hidden = P::Font2, .boardGrid = P::Background,
+      .background = 0xF0FBFF, .font1 = F::Large12, .font2 = F::SmallBold,
+      .saveRank = 5, .loadRank = 3, .restoreButton = "PrDefaultSB", .backgroundBox = "BGCB"}},
 }};
 // clang-format on
 
-constexpr int byListPosition[ExerciseCount] = {0, 1, 3, 5, 2, 6, 4, 7};
+// Each of 0..count-1 once.
+template <typename Key>
+constexpr bool IsPermutation(Key key) {
+    std::array<bool, ExerciseCount> seen{};
+    for (const ExerciseInfo& e : exercises) {
+        const int k = key(e);
+        if (k < 0 || k >= ExerciseCount || seen[static_cast<std::size_t>(k)])
+            return false;
+        seen[static_cast<std::size_t>(k)] = true;
+    }
+    return true;
+}
+
+constexpr bool RowsInIndexOrder() {
+    for (int k = 0; k < ExerciseCount; ++k)
+        if (exercises[static_cast<std::size_t>(k)].index != k)
+            return false;
+    return true;
+}
+
+constexpr bool EveryRowComplete() {
+    for (const ExerciseInfo& e : exercises)
+        if (!e.prefix || e.modes.empty() || e.modeCycle.empty() || !e.recordFile ||
+            !e.statsBase || !e.helpName || !e.look.restoreButton[0] ||
+            (e.modeTextKind == ModeText::Named && e.modeNames.size() != e.modes.size()))
+            return false;
+    return true;
+}
+
+static_assert(RowsInIndexOrder(), "one row per exercise, in index order");
+static_assert(EveryRowComplete(), "a row lacks a value");
+static_assert(IsPermutation([](const ExerciseInfo& e) { return e.listPosition; }));
+static_assert(IsPermutation([](const ExerciseInfo& e) { return e.look.saveRank; }));
+static_assert(IsPermutation([](const ExerciseInfo& e) { return e.look.loadRank; }));
+
+constexpr std::array<int, ExerciseCount> ByKey(int (*key)(const ExerciseInfo&)) {
+    std::array<int, ExerciseCount> order{};
+    for (const ExerciseInfo& e : exercises)
+        order[static_cast<std::size_t>(key(e))] = e.index;
+    return order;
+}
+
+constexpr std::array<int, ExerciseCount> byListPosition =
+    ByKey([](const ExerciseInfo& e) { return e.listPosition; });
+
+QString EntrySuffix(LookPart part, int number) {
+    switch (part) {
+    case LookPart::Background:
+        return QStringLiteral("BGColor");
+    case LookPart::Grid:
+        return QStringLiteral("GridColor");
+    case LookPart::Glyph:
+        return QStringLiteral("GPColor");
+    case LookPart::Font1:
+        return QStringLiteral("Font1");
+    case LookPart::Font2:
+        return QStringLiteral("Font2");
+    case LookPart::ShowHints:
+        return QStringLiteral("ShowHints");
+    case LookPart::ShowJordano:
+        return QStringLiteral("ShowJordano");
+    case LookPart::TargetColours:
+        break;
+    }
+    return QStringLiteral("Color%1").arg(number);
+}
+
+std::vector<LookEntry> BuildEntries(int (*rank)(const ExerciseInfo&)) {
+    std::vector<LookEntry> entries;
+    for (int index : ByKey(rank)) {
+        const ExerciseInfo& e = Exercise(index);
+        for (LookPart part : LookEntryOrder) {
+            if (!e.look.stored.Has(part))
+                continue;
+            for (int n = 1; n <= EntryCount(part); ++n)
+                entries.push_back({index, part, n, QLatin1String(e.prefix) + EntrySuffix(part, n)});
+        }
+    }
+    return entries;
+}
 
 } // namespace
 
@@ -56,10 +175,7 @@ int ExerciseInfo::modePosition(int mode) const {
 }
 
 bool ExerciseInfo::hasMode(int mode) const {
-    for (int m : modes)
-        if (m == mode)
-            return true;
-    return false;
+    return std::find(modes.begin(), modes.end(), mode) != modes.end();
 }
 
 int ExerciseInfo::nextMode(int mode) const {
@@ -70,20 +186,17 @@ int ExerciseInfo::nextMode(int mode) const {
 }
 
 QString ExerciseInfo::modeText(int mode) const {
-    switch (index) {
-    case 0: case 1: case 4:
+    switch (modeTextKind) {
+    case ModeText::Square:
         return QStringLiteral("%1x%1").arg(mode);
-    case 2: case 6:
+    case ModeText::Tens:
         return QString::number(10 * mode);
-    case 3: {
-        static constexpr Tx texts[] = {Tx::ModeField, Tx::ModeRow, Tx::ModeCircle, Tx::ModeJoker};
-        return T(texts[modePosition(mode)]);
-    }
-    case 5:
+    case ModeText::Plain:
         return QString::number(mode);
-    default:
-        return T(mode == 2 ? Tx::ModeDigits : Tx::ModeLetters);
+    case ModeText::Named:
+        break;
     }
+    return T(modeNames[static_cast<std::size_t>(modePosition(mode))]);
 }
 
 QString ExerciseInfo::modeCaption(int mode) const { return T(Tx::Mode) + ' ' + modeText(mode); }
@@ -93,7 +206,7 @@ const ExerciseInfo& Exercise(int index) { return exercises.at(static_cast<std::s
 const ExerciseInfo& ExerciseAtListPosition(int position) {
     if (position < 0 || position >= ExerciseCount)
         throw std::out_of_range("exercise list position out of range");
-    return Exercise(byListPosition[position]);
+    return Exercise(byListPosition[static_cast<std::size_t>(position)]);
 }
 
 int ExerciseIndexOfTitle(const QString& title) {
@@ -101,4 +214,12 @@ int ExerciseIndexOfTitle(const QString& title) {
         if (T(e.title) == title)
             return e.index;
     return -1;
+}
+
+const std::vector<LookEntry>& LookEntries(EntryOrder order) {
+    static const std::vector<LookEntry> saved =
+        BuildEntries([](const ExerciseInfo& e) { return e.look.saveRank; });
+    static const std::vector<LookEntry> loaded =
+        BuildEntries([](const ExerciseInfo& e) { return e.look.loadRank; });
+    return order == EntryOrder::Save ? saved : loaded;
 }

@@ -1,17 +1,27 @@
 #pragma once
 
+#include "ExerciseLook.h"
 #include "Texts.h"
 
 #include <QString>
 #include <span>
+#include <vector>
 
-// What the eight exercises share, in one table: numbering, titles, modes and their texts,
-// best-result and statistics files, help documents, run shape. Everything that would
-// otherwise be written eight times reads this table.
+// What the exercises share, in one table: numbering, titles, modes and their texts,
+// best-result and statistics files, help documents, run shape, look. Everything that would
+// otherwise be written once per exercise reads this table.
 
 enum class ResultKind {
     Time,  // seconds on the run timer, smaller is better
     Score, // points, larger is better
+};
+
+// How the mode button names a mode.
+enum class ModeText {
+    Square, // "5x5"
+    Tens,   // ten times the mode: "10", "20"
+    Plain,  // the mode itself
+    Named,  // a text per mode, in table order
 };
 
 struct ExerciseInfo {
@@ -31,6 +41,9 @@ struct ExerciseInfo {
     bool memorisePhase;      // memorise, then answer (phases 2 and 3)
     bool penalty;            // has a penalty display
     bool helpChecked;        // its help document is part of the start-up presence check
+    ModeText modeTextKind;
+    std::span<const Tx> modeNames; // ModeText::Named: the texts of the modes in table order
+    LookSpec look;
 
     int exerciseNumber() const { return index + 1; }
     int firstMode() const { return modeCycle.front(); }
@@ -50,10 +63,23 @@ struct ExerciseInfo {
 inline constexpr int ExerciseCount = 8;
 
 // By exercise index 0..7 (0 Schulte, 1 red-black Schulte, 2 word mnemonics, 3 targets,
-// 4 counter, 5 word pairs, 6 number mnemonics, 7 proofreading).
+// 4 counter, 5 word pairs, 6 number mnemonics, 7 proofreading); out of range throws.
 const ExerciseInfo& Exercise(int index);
 // By list position 0..7 (Schulte, red-black Schulte, targets, word pairs, word mnemonics,
 // number mnemonics, counter, proofreading).
 const ExerciseInfo& ExerciseAtListPosition(int position);
 // The exercise whose title (current language) equals the text, or -1.
 int ExerciseIndexOfTitle(const QString& title);
+
+// One "OPTIONS" entry of oxel.ini: whose look, which part (target colours by number 1..10)
+// and its name, the exercise's prefix and the part's suffix ("ShulteBGColor").
+struct LookEntry {
+    int exercise;
+    LookPart part;
+    int number;
+    QString name;
+};
+// Every look entry: exercise after exercise by their save or load rank, each exercise's
+// parts in LookEntryOrder.
+enum class EntryOrder { Save, Load };
+const std::vector<LookEntry>& LookEntries(EntryOrder order);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataFile.h"
+#include "ExerciseInfo.h"
 
 #include <QSize>
 #include <QString>
@@ -12,37 +13,52 @@
 class Settings {
 public:
     Settings();
+    Settings(const Settings& other);
+    Settings& operator=(const Settings& other);
 
-    // Section "OPTIONS".
-    quint32 ShulteBGColor;
-    quint32 ShulteGridColor;
-    quint32 ShulteGPColor;
-    FontRecord ShulteFont1;
-    FontRecord ShulteFont2;
-    FontRecord RbShulteFont1;
-    FontRecord RbShulteFont2;
-    quint32 MnemoBGColor;
-    FontRecord MnemoFont1;
-    FontRecord MnemoFont2;
-    quint32 ProbeBGColor;
-    FontRecord ProbeFont1;
-    FontRecord ProbeFont2;
-    quint32 MathBGColor;
-    quint32 MathGridColor;
-    FontRecord MathFont1;
-    FontRecord MathFont2;
-    quint32 DwordsBGColor;
-    quint32 DwordsGridColor;
-    FontRecord DwordsFont1;
-    FontRecord DwordsFont2;
-    quint32 NumbersBGColor;
-    quint32 NumbersGridColor;
-    bool NumbersShowHints;
-    bool NumbersShowJordano;
-    FontRecord NumbersFont1;
-    FontRecord NumbersFont2;
-    quint32 TargetBGColor;
-    std::array<quint32, 10> TargetColor; // TargetColor1 ... TargetColor10
+    // Section "OPTIONS": one look per exercise, by exercise index.
+    ExerciseLook& Look(int exerciseIndex) {
+        return looks_.at(static_cast<std::size_t>(exerciseIndex));
+    }
+    const ExerciseLook& Look(int exerciseIndex) const {
+        return looks_.at(static_cast<std::size_t>(exerciseIndex));
+    }
+
+private:
+    std::array<ExerciseLook, ExerciseCount> looks_;
+
+public:
+    // Named views of single values of the first eight looks, by their entry names, for code
+    // that reaches one value of a known exercise; a further exercise needs none.
+    quint32& ShulteBGColor = looks_[0].background;
+    quint32& ShulteGridColor = looks_[0].grid;
+    quint32& ShulteGPColor = looks_[0].glyph;
+    FontRecord& ShulteFont1 = looks_[0].font1;
+    FontRecord& ShulteFont2 = looks_[0].font2;
+    FontRecord& RbShulteFont1 = looks_[1].font1;
+    FontRecord& RbShulteFont2 = looks_[1].font2;
+    quint32& MnemoBGColor = looks_[2].background;
+    FontRecord& MnemoFont1 = looks_[2].font1;
+    FontRecord& MnemoFont2 = looks_[2].font2;
+    quint32& TargetBGColor = looks_[3].background;
+    std::array<quint32, 10>& TargetColor = looks_[3].targetColours; // TargetColor1 ... 10
+    quint32& MathBGColor = looks_[4].background;
+    quint32& MathGridColor = looks_[4].grid;
+    FontRecord& MathFont1 = looks_[4].font1;
+    FontRecord& MathFont2 = looks_[4].font2;
+    quint32& DwordsBGColor = looks_[5].background;
+    quint32& DwordsGridColor = looks_[5].grid;
+    FontRecord& DwordsFont1 = looks_[5].font1;
+    FontRecord& DwordsFont2 = looks_[5].font2;
+    quint32& NumbersBGColor = looks_[6].background;
+    quint32& NumbersGridColor = looks_[6].grid;
+    bool& NumbersShowHints = looks_[6].showHints;
+    bool& NumbersShowJordano = looks_[6].showJordano;
+    FontRecord& NumbersFont1 = looks_[6].font1;
+    FontRecord& NumbersFont2 = looks_[6].font2;
+    quint32& ProbeBGColor = looks_[7].background;
+    FontRecord& ProbeFont1 = looks_[7].font1;
+    FontRecord& ProbeFont2 = looks_[7].font2;
 
     // Section "COMMON".
     bool FullScreen;
@@ -51,7 +67,7 @@ public:
 
     // Every value back to its default.
     void RestoreDefaults();
-    // The values of one settings tab back to their defaults, by its exercise number
+    // The look of one settings tab back to its defaults, by its exercise number
     // (exercise index + 1); other numbers change nothing.
     void RestoreDefaults(int exerciseNumber);
 
@@ -71,8 +87,9 @@ public:
     void WriteLightClick(TDataFile& file, bool on);
     void WriteRightCP(TDataFile& file, bool on);
 
-    // The background an exercise's board draws with, by exercise index 0..7.
+    // The colours an exercise's board draws with, by exercise index; out of range throws.
     quint32 BoardBgColor(int exerciseIndex) const;
+    quint32 BoardGridColor(int exerciseIndex) const;
 
     // "COMMON"/"LastUser"; absent gives the Russian text for "no name" in every language.
     static QString ReadLastUser(TDataFile& file);
@@ -83,23 +100,21 @@ public:
     static void WriteLessonsSize(TDataFile& file, const QSize& size);
 
     // The default fonts.
-    static FontRecord SchulteLargeFont();
-    static FontRecord SchulteSmallFont();
-    static FontRecord SmallBoldFont();
-    static FontRecord Large14Font();
-    static FontRecord Large12Font();
-    static FontRecord NumbersLargeFont();
-    static FontRecord NumbersSmallFont();
+    static FontRecord SchulteLargeFont() { return DefaultFont::SchulteLarge.Record(); }
+    static FontRecord SchulteSmallFont() { return DefaultFont::SchulteSmall.Record(); }
+    static FontRecord SmallBoldFont() { return DefaultFont::SmallBold.Record(); }
+    static FontRecord Large14Font() { return DefaultFont::Large14.Record(); }
+    static FontRecord Large12Font() { return DefaultFont::Large12.Record(); }
+    static FontRecord NumbersLargeFont() { return DefaultFont::NumbersLarge.Record(); }
+    static FontRecord NumbersSmallFont() { return DefaultFont::NumbersSmall.Record(); }
 
     // Fixed looks that have no entry.
     static constexpr quint32 RBShulteBGColor = 0xF0FBFF;
     static constexpr quint32 RBShulteGridColor = 0xC0C0C0;
     static constexpr quint32 TargetGridColor = 0xC0C0C0;
-    static FontRecord TargetFont();
+    static FontRecord TargetFont() { return DefaultFont::Target.Record(); }
 
-    static constexpr std::array<quint32, 10> DefaultTargetColors = {
-        0x00FF00, 0xFFFFFF, 0x0000FF, 0xFF8000, 0x3EFFFF,
-        0x73A332, 0xB6B6B6, 0xFF80FF, 0xA46C71, 0x5681A7};
+    static constexpr std::array<quint32, 10> DefaultTargetColors = DefaultTargetColours;
 
-    bool operator==(const Settings&) const = default;
+    bool operator==(const Settings& other) const;
 };

@@ -3,22 +3,12 @@
 #include "ExerciseHost.h"
 #include "WordDraw.h"
 #include "board/OxelPanel.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 DwordsExercise::DwordsExercise(ExerciseHost& host) : ExerciseLogic(host, 5) {}
 
 bool DwordsExercise::ReadyToStart(int mode) {
     return WordDraw::ListHolds(host_, Rows * mode);
-}
-
-void DwordsExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.DwordsBGColor);
-    board.SetGridColor(looks.DwordsGridColor);
-    board.SetFontBig(BoardFont(looks.DwordsFont1));
-    board.SetFontSmall(BoardFont(looks.DwordsFont2));
 }
 
 void DwordsExercise::Draw(int mode) {
@@ -76,7 +66,7 @@ void DwordsExercise::Verify() {
     // A word already taken or of a completed group: refused, but no penalty.
     if (mark == 0 || mark == 10 || wordCount_ == 0) {
         board.SetCorrectFlag(false);
-        PlayWave(QStringLiteral("ERROR"), 2);
+        PlayWave(QStringLiteral("ERROR"), SoundBackground);
         return;
     }
     const QString word = board.CellText();
@@ -85,12 +75,12 @@ void DwordsExercise::Verify() {
         OpenGroup(word, cell);
         ++pairClickCount_;
         board.SetCorrectFlag(true);
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         return;
     }
     if (!MatchPartner(word, cell)) {
         board.SetCorrectFlag(false);
-        PlayWave(QStringLiteral("ERROR"), 2);
+        PlayWave(QStringLiteral("ERROR"), SoundBackground);
         host_.AddPenalty(15);
         return;
     }
@@ -101,9 +91,9 @@ void DwordsExercise::Verify() {
         if (groupMatched_ == 3)
             board.HideCell(groupSecondCell_);
         board.HideCell(cell);
-        PlayWave(QStringLiteral("N3"), 2);
+        PlayWave(QStringLiteral("N3"), SoundBackground);
     } else {
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
     }
     if (++pairClickCount_ == Rows * columns_)
         host_.FinishRun();

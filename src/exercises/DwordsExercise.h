@@ -18,8 +18,6 @@ public:
 
     // The word list must hold 10 × mode entries.
     bool ReadyToStart(int mode) override;
-    // `DwordsBGColor`, `DwordsGridColor` and both fonts.
-    void ApplyLook() override;
     // `DwordsDraw`: ten rows of `mode` different entries of the word list; `PairTable`.
     void Draw(int mode) override;
     // Case 5 of `OxelPVerifyText`: an opening word, then its partners.

@@ -1,6 +1,7 @@
 #include "ExerciseLogic.h"
 
 #include "ExerciseHost.h"
+#include "board/OxelPanel.h"
 #include "data/Settings.h"
 
 ExerciseLogic::ExerciseLogic(ExerciseHost& host, int index) : host_(host), info_(Exercise(index)) {}
@@ -15,7 +16,23 @@ bool ExerciseLogic::ReadyToStart(int) {
     return true;
 }
 
-void ExerciseLogic::ApplyLook() {}
+void ExerciseLogic::ApplyLook() {
+    const LookSpec& spec = info_.look;
+    const ExerciseLook& look = Look();
+    TOxelPanel& board = host_.Board();
+    if (spec.stored.Has(LookPart::Glyph))
+        board.SetGPColor(look.glyph);
+    board.SetBgColor(spec.BoardBackground(look));
+    board.SetGridColor(spec.BoardGrid(look));
+    if (spec.stored.Has(LookPart::Font1))
+        board.SetFontBig(BoardFont(look.font1));
+    if (spec.stored.Has(LookPart::Font2))
+        board.SetFontSmall(BoardFont(look.font2));
+}
+
+const ExerciseLook& ExerciseLogic::Look() const {
+    return host_.Looks().Look(Index());
+}
 
 void ExerciseLogic::Rearrange() {}
 

@@ -38,10 +38,10 @@ public:
     // Checks what a run needs before anything changes (a word list long enough for the
     // mode); false leaves the exercise idle after the exercise has told the user why.
     virtual bool ReadyToStart(int mode);
-    // Gives the board the exercise's colours and fonts from the settings (its drawing does
-    // the same). The settings window calls it for the active exercise after a change, with
-    // a repaint after it; an exercise with extras that follow the settings (panels, hint
-    // handlers) applies them here too.
+    // Gives the board the exercise's colours and fonts from its look, as its row of the
+    // exercise table says (its drawing does the same). The settings window calls it for the
+    // active exercise after a change, with a repaint after it; an exercise with extras that
+    // follow the settings (panels, hint handlers) adds them after this.
     virtual void ApplyLook();
     // Lays out the board for a new run of the mode (`ShulteDraw` and its family). Called
     // by the start after the run timer has started.
@@ -78,6 +78,9 @@ public:
     virtual bool UsesRunTimer() const { return true; }
 
 protected:
+    // The exercise's look in the settings.
+    const ExerciseLook& Look() const;
+
     ExerciseHost& host_;
 
 private:

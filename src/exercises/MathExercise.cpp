@@ -4,7 +4,6 @@
 #include "ExerciseHost.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 #include "data/Texts.h"
 
@@ -54,15 +53,6 @@ void MathExercise::SetGlyphs(const GlyphSource& glyph) {
         MathRestartSB->setIcon(glyph(4));
 }
 
-void MathExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.MathBGColor);
-    board.SetGridColor(looks.MathGridColor);
-    board.SetFontBig(BoardFont(looks.MathFont1));
-    board.SetFontSmall(BoardFont(looks.MathFont2));
-}
-
 void MathExercise::Draw(int mode) {
     TOxelPanel& board = host_.Board();
     size_ = mode;
@@ -100,7 +90,7 @@ void MathExercise::Draw(int mode) {
 
 void MathExercise::Reject() {
     host_.Board().SetCorrectFlag(false);
-    PlayWave(QStringLiteral("ERROR"), 2);
+    PlayWave(QStringLiteral("ERROR"), SoundBackground);
 }
 
 void MathExercise::Verify() {
@@ -131,7 +121,7 @@ void MathExercise::Verify() {
         board.HideCell(mathFirstCell_);
         board.HideCell(mathSecondCell_);
         board.HideCell(mathSumCell_);
-        PlayWave(QStringLiteral("N3"), 2);
+        PlayWave(QStringLiteral("N3"), SoundBackground);
         if (mathClick_ == CellCount()) {
             over_ = true;
             host_.FinishRun();
@@ -142,7 +132,7 @@ void MathExercise::Verify() {
     }
     board.SetCorrectFlag(true);
     ++mathClick_;
-    PlayWave(QStringLiteral("CLICK"), 2);
+    PlayWave(QStringLiteral("CLICK"), SoundBackground);
 }
 
 void MathExercise::RunShown() {

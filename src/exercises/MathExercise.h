@@ -20,8 +20,6 @@ public:
     void Localize() override;
     void SetGlyphs(const GlyphSource& glyph) override;
 
-    // Background, grid and both fonts from the settings.
-    void ApplyLook() override;
     // `MathDraw`: the triples laid out in the cells of a random arrangement.
     void Draw(int mode) override;
     // The counter branch of `OxelPVerifyText`: operand, operand, sum.

@@ -3,22 +3,12 @@
 #include "ExerciseHost.h"
 #include "WordDraw.h"
 #include "board/OxelPanel.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 MnemoExercise::MnemoExercise(ExerciseHost& host) : ExerciseLogic(host, 2) {}
 
 bool MnemoExercise::ReadyToStart(int mode) {
     return WordDraw::ListHolds(host_, 10 * mode);
-}
-
-void MnemoExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.MnemoBGColor);
-    board.SetGridColor(looks.MnemoBGColor);
-    board.SetFontBig(BoardFont(looks.MnemoFont1));
-    board.SetFontSmall(BoardFont(looks.MnemoFont2));
 }
 
 void MnemoExercise::Draw(int mode) {
@@ -50,7 +40,7 @@ void MnemoExercise::Verify() {
     if (recallStep_ < wordCount_ && expected < words.size() &&
         board.CellText() == words[expected]) {
         board.SetCorrectFlag(true);
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         if (recallStep_ == wordCount_ - 1)
             host_.FinishRun();
         else
@@ -58,7 +48,7 @@ void MnemoExercise::Verify() {
         return;
     }
     board.SetCorrectFlag(false);
-    PlayWave(QStringLiteral("ERROR"), 2);
+    PlayWave(QStringLiteral("ERROR"), SoundBackground);
     // Only a word still to be found costs time; a found one is a slip of no account.
     if (board.CellInfo() == 1)
         host_.AddPenalty(15);

@@ -12,8 +12,6 @@ public:
 
     // The word list must hold 10 × mode entries.
     bool ReadyToStart(int mode) override;
-    // `MnemoBGColor` as background and grid (no grid lines show), both fonts.
-    void ApplyLook() override;
     // `MnemoDraw`: 10 × mode different entries of the word list, one column per ten.
     void Draw(int mode) override;
     // Case 2 of `OxelPVerifyText`: the word due next, read down the columns.

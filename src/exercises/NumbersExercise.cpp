@@ -7,7 +7,6 @@
 #include "board/OxelPanel.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 #include <QVBoxLayout>
@@ -27,21 +26,16 @@ void NumbersExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
 }
 
 void NumbersExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.NumbersGridColor);
-    board.SetGridColor(looks.NumbersGridColor);
-    board.SetFontBig(BoardFont(looks.NumbersFont1));
-    board.SetFontSmall(BoardFont(looks.NumbersFont2));
+    ExerciseLogic::ApplyLook();
     if (BoardShowsNumbers())
         AttachHint();
     if (running_ && panel_)
-        panel_->setVisible(looks.NumbersShowJordano);
+        panel_->setVisible(Look().showJordano);
 }
 
 void NumbersExercise::AttachHint() {
     TOxelPanel& board = host_.Board();
-    if (host_.Looks().NumbersShowHints && !host_.LessonChecked())
+    if (Look().showHints && !host_.LessonChecked())
         board.OnMouseMove = [this](int x, int y) { NumbersMouseMove(x, y); };
     else
         board.OnMouseMove = nullptr;
@@ -102,7 +96,7 @@ void NumbersExercise::Verify() {
     const int count = int(shownNumbers_.size());
     if (numberStep_ <= count && board.CellText() == shownNumbers_[numberStep_ - 1]) {
         board.SetCorrectFlag(true);
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         if (numberStep_ == count)
             host_.FinishRun();
         else
@@ -113,13 +107,13 @@ void NumbersExercise::Verify() {
     // Only a number still to be found costs time.
     if (board.CellInfo() == 1)
         host_.AddPenalty(15);
-    PlayWave(QStringLiteral("ERROR"), 2);
+    PlayWave(QStringLiteral("ERROR"), SoundBackground);
 }
 
 void NumbersExercise::RunShown() {
     running_ = true;
     if (panel_)
-        panel_->setVisible(host_.Looks().NumbersShowJordano);
+        panel_->setVisible(Look().showJordano);
 }
 
 void NumbersExercise::IdleShown() {

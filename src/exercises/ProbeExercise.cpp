@@ -3,7 +3,6 @@
 #include "ExerciseHost.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 #include <QLabel>
@@ -45,15 +44,6 @@ void ProbeExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
     layout->addWidget(ProbeLetter2P, 0, Qt::AlignHCenter);
 }
 
-void ProbeExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(looks.ProbeBGColor);
-    board.SetGridColor(looks.ProbeBGColor);
-    board.SetFontBig(BoardFont(looks.ProbeFont1));
-    board.SetFontSmall(BoardFont(looks.ProbeFont2));
-}
-
 void ProbeExercise::Draw(int mode) {
     TOxelPanel& board = host_.Board();
     board.OnMouseMove = nullptr;
@@ -90,13 +80,13 @@ void ProbeExercise::Verify() {
     TOxelPanel& board = host_.Board();
     if (!IsTarget(board.CellText())) {
         board.SetCorrectFlag(false);
-        PlayWave(QStringLiteral("ERROR"), 2);
+        PlayWave(QStringLiteral("ERROR"), SoundBackground);
         return;
     }
     const int clicked = board.CellNumber();
     board.SetCorrectFlag(true);
     board.MarkRight(clicked);
-    PlayWave(QStringLiteral("CLICK"), 2);
+    PlayWave(QStringLiteral("CLICK"), SoundBackground);
 
     int missed = 0;
     for (int i = 0; i < clicked; ++i) {

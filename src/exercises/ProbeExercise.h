@@ -18,8 +18,6 @@ public:
     // only during a run.
     void AddPageControls(QWidget* page, QVBoxLayout* layout) override;
 
-    // `ProbeBGColor` as background and grid, both fonts from the settings.
-    void ApplyLook() override;
     // `ProbeDraw`: the symbols of the mode shuffled over the board, two different targets.
     void Draw(int mode) override;
     // The proofreading branch of `OxelPVerifyText`: a target is found, and every unmarked

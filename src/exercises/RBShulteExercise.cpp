@@ -2,19 +2,9 @@
 
 #include "ExerciseHost.h"
 #include "board/OxelPanel.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 RBShulteExercise::RBShulteExercise(ExerciseHost& host) : ExerciseLogic(host, 1) {}
-
-void RBShulteExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(Settings::RBShulteBGColor);
-    board.SetGridColor(Settings::RBShulteGridColor);
-    board.SetFontBig(BoardFont(looks.RbShulteFont1));
-    board.SetFontSmall(BoardFont(looks.RbShulteFont2));
-}
 
 void RBShulteExercise::Draw(int mode) {
     TOxelPanel& board = host_.Board();
@@ -42,7 +32,7 @@ void RBShulteExercise::Verify() {
         if (series)
             board.SetMark(board.CellNumber(), KeptRedMark);
         redTurn_ = false;
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         // Red 1 comes last; with the turn passed to black, whose numbers are all used, no
         // press is accepted after it.
         if (redNext_ == 1)
@@ -57,9 +47,9 @@ void RBShulteExercise::Verify() {
             board.SetMark(board.CellNumber(), KeptBlackMark);
         redTurn_ = true;
         ++blackNext_;
-        PlayWave(QStringLiteral("CLICK"), 2);
+        PlayWave(QStringLiteral("CLICK"), SoundBackground);
         return;
     }
     board.SetCorrectFlag(false);
-    PlayWave(QStringLiteral("ERROR"), 2);
+    PlayWave(QStringLiteral("ERROR"), SoundBackground);
 }

@@ -9,8 +9,6 @@ class RBShulteExercise : public ExerciseLogic {
 public:
     explicit RBShulteExercise(ExerciseHost& host);
 
-    // The fixed background and grid, and both fonts from the settings.
-    void ApplyLook() override;
     // `RBShulteDraw`: an n×n red-black table laid out by two random cyclic permutations.
     void Draw(int mode) override;
     // Case 1 of `OxelPVerifyText`: the number due is accepted only in the colour whose turn

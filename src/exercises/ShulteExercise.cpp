@@ -2,20 +2,9 @@
 
 #include "ExerciseHost.h"
 #include "board/OxelPanel.h"
-#include "data/Settings.h"
 #include "data/Sound.h"
 
 ShulteExercise::ShulteExercise(ExerciseHost& host) : ExerciseLogic(host, 0) {}
-
-void ShulteExercise::ApplyLook() {
-    const Settings& looks = host_.Looks();
-    TOxelPanel& board = host_.Board();
-    board.SetGPColor(looks.ShulteGPColor);
-    board.SetBgColor(looks.ShulteBGColor);
-    board.SetGridColor(looks.ShulteGridColor);
-    board.SetFontBig(BoardFont(looks.ShulteFont1));
-    board.SetFontSmall(BoardFont(looks.ShulteFont2));
-}
 
 void ShulteExercise::Draw(int mode) {
     TOxelPanel& board = host_.Board();
@@ -36,11 +25,11 @@ void ShulteExercise::Verify() {
     TOxelPanel& board = host_.Board();
     if (board.CellText().toInt() != nextNumber_) {
         board.SetCorrectFlag(false);
-        PlayWave(QStringLiteral("ERROR"), 2);
+        PlayWave(QStringLiteral("ERROR"), SoundBackground);
         return;
     }
     board.SetCorrectFlag(true);
-    PlayWave(QStringLiteral("CLICK"), 2);
+    PlayWave(QStringLiteral("CLICK"), SoundBackground);
     if (nextNumber_ == size_ * size_)
         host_.FinishRun();
     else

@@ -8,8 +8,6 @@ class ShulteExercise : public ExerciseLogic {
 public:
     explicit ShulteExercise(ExerciseHost& host);
 
-    // Centre mark colour, background, grid and both fonts from the settings.
-    void ApplyLook() override;
     // `ShulteDraw`: an n×n table laid out by two random cyclic permutations in a row.
     void Draw(int mode) override;
     // Case 0 of `OxelPVerifyText`: the number expected next is accepted, any other rejected.

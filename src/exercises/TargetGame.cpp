@@ -111,7 +111,7 @@ void TargetGame::DXTimer1Timer() {
         return;
     TargetStatRefresh();
     if (pending_) {
-        PlayWave(QStringLiteral("ERROR"), 2);
+        PlayWave(QStringLiteral("ERROR"), SoundBackground);
         --lives_;
         ++errors_;
         TargetClicker(Clicker::Missed);
@@ -157,7 +157,7 @@ void TargetGame::DXTimer1Timer() {
     clickerEnabled_ = true;
     screen_.PaintShowing();
     showMoment_ = ProgramClock().MonotonicFineMs();
-    PlayWave(QStringLiteral("T_SHOW"), 3);
+    PlayWave(QStringLiteral("T_SHOW"), SoundUnlessPlaying);
 }
 
 void TargetGame::TargetClickPMouseDown(Qt::MouseButton button) {
@@ -166,7 +166,7 @@ void TargetGame::TargetClickPMouseDown(Qt::MouseButton button) {
         return;
     const bool between = clicker_ == Clicker::Begin;
     if (button == Qt::RightButton && between) {
-        PlayWave(QStringLiteral("T_GO"), 1);
+        PlayWave(QStringLiteral("T_GO"), SoundWait);
         TargetClicker(Clicker::Waiting);
         TargetStart();
         return;
@@ -176,7 +176,7 @@ void TargetGame::TargetClickPMouseDown(Qt::MouseButton button) {
     if (pending_) {
         Hit(moment);
     } else {
-        PlayWave(QStringLiteral("T_NO"), 2);
+        PlayWave(QStringLiteral("T_NO"), SoundBackground);
         --lives_;
         ++errors_;
         Answer(false, std::nullopt);
@@ -192,7 +192,7 @@ void TargetGame::TargetClickPMouseDown(Qt::MouseButton button) {
 
 void TargetGame::Hit(double moment) {
     TargetClicker(Clicker::Hit);
-    PlayWave(QStringLiteral("T_YES"), 2);
+    PlayWave(QStringLiteral("T_YES"), SoundBackground);
     pending_ = false;
     ++hits_;
     clickMoment_ = moment;

@@ -120,21 +120,19 @@ void TargetsExercise::Localize() {
 }
 
 void TargetsExercise::ApplyLook() {
-    TOxelPanel& board = host_.Board();
-    board.SetBgColor(host_.Looks().TargetBGColor);
-    board.SetGridColor(host_.Looks().TargetBGColor);
-    game_.SetBackground(host_.Looks().TargetBGColor);
+    ExerciseLogic::ApplyLook();
+    game_.SetBackground(Look().background);
     if (shapes_[0])
         SyncFigures();
 }
 
 void TargetsExercise::Draw(int mode) {
     EnsureFigures();
-    const Settings& looks = host_.Looks();
+    const ExerciseLook& look = Look();
     TOxelPanel& board = host_.Board();
     board.OnMouseMove = nullptr;
     board.SetGP(false);
-    board.SetBgColor(looks.TargetBGColor);
+    board.SetBgColor(look.background);
     board.SetGridColor(Settings::TargetGridColor);
     const BoardFont font(Settings::TargetFont());
     board.SetFontBig(font);
@@ -145,8 +143,8 @@ void TargetsExercise::Draw(int mode) {
 
     TargetGame::Setup setup;
     setup.mode = mode;
-    setup.background = looks.TargetBGColor;
-    setup.colours = looks.TargetColor;
+    setup.background = look.background;
+    setup.colours = look.targetColours;
     setup.boardWidth = board.width();
     setup.boardHeight = board.height();
     setup.beginAtOnce = host_.LessonChecked() || host_.LadderActive();

@@ -156,7 +156,7 @@ QWidget* TSettingForm::BuildControl(const SettingField& field, QWidget* parent) 
         auto* toggle = new OptionToggle(T(field.label), T(field.offCaption), parent);
         MakeFlat(toggle);
         connect(toggle, &QToolButton::clicked, this, [this, &field] {
-            if (field.flag == &Settings::NumbersShowHints)
+            if (field.part == LookPart::ShowHints)
                 NumbersNetSBClick();
             else
                 NumbersJordSBClick();

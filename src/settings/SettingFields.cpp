@@ -2,93 +2,96 @@
 
 #include "data/ExerciseInfo.h"
 
+#include <deque>
 #include <stdexcept>
 #include <vector>
 
 namespace {
 
-using S = Settings;
+// The order of a tab's controls.
+constexpr LookPart shownOrder[] = {LookPart::Font1,      LookPart::Font2, LookPart::TargetColours,
+                                   LookPart::Grid,       LookPart::Background, LookPart::Glyph,
+                                   LookPart::ShowHints,  LookPart::ShowJordano};
 
-SettingField FontButton(const char* name, int tag, int number, FontRecord S::*font,
-                        bool hidden = false) {
-    return {name,    tag,    SettingControl::FontButton, Tx::Font, Tx::Font, number, hidden, font,
-            nullptr, nullptr};
+// The label of a colour box: the box of the colour that fills the cells is the background.
+Tx ColourLabel(const LookSpec& look, LookPart part) {
+    if (part == LookPart::Glyph)
+        return Tx::PointColour;
+    return part == look.boardBackground ? Tx::BgColour : Tx::GridColour;
 }
 
-SettingField ColourBox(const char* name, int tag, Tx label, quint32 S::*colour,
-                       bool hidden = false) {
-    return {name,   tag,    SettingControl::ColourBox, label, label, 0, hidden, nullptr,
-            colour, nullptr};
+QByteArray ControlSuffix(const LookSpec& look, LookPart part, int number) {
+    switch (part) {
+    case LookPart::Background:
+        return look.backgroundBox;
+    case LookPart::Grid:
+        return "GridCB";
+    case LookPart::Glyph:
+        return "GPCB";
+    case LookPart::Font1:
+        return "Font1SB";
+    case LookPart::Font2:
+        return "Font2SB";
+    case LookPart::ShowHints:
+        return "NetSB";
+    case LookPart::ShowJordano:
+        return "JordSB";
+    case LookPart::TargetColours:
+        break;
+    }
+    return "Color" + QByteArray::number(number) + 'P';
 }
 
-SettingField Toggle(const char* name, int tag, Tx on, Tx off, bool S::*flag) {
-    return {name, tag, SettingControl::Toggle, on, off, 0, false, nullptr, nullptr, flag};
+SettingField Field(const ExerciseInfo& e, LookPart part, int number, const char* name) {
+    const int tag = e.exerciseNumber();
+    const bool hidden = e.look.hidden.Has(part);
+    switch (part) {
+    case LookPart::Font1:
+    case LookPart::Font2:
+        return {name, tag, SettingControl::FontButton, Tx::Font, Tx::Font,
+                part == LookPart::Font1 ? 1 : 2, hidden, part};
+    case LookPart::ShowHints:
+        return {name, tag, SettingControl::Toggle, Tx::HintsOn, Tx::HintsOff, 0, hidden, part};
+    case LookPart::ShowJordano:
+        return {name, tag, SettingControl::Toggle, Tx::JordanoOn, Tx::JordanoOff, 0, hidden, part};
+    case LookPart::TargetColours:
+        return {name, tag, SettingControl::TargetPanel, Tx::TargetColours, Tx::TargetColours,
+                number, hidden, part};
+    case LookPart::Background:
+    case LookPart::Grid:
+    case LookPart::Glyph:
+        break;
+    }
+    const Tx label = ColourLabel(e.look, part);
+    return {name, tag, SettingControl::ColourBox, label, label, 0, hidden, part};
 }
-
-const char* const targetPanelNames[] = {
-    "TargetColor1P", "TargetColor2P", "TargetColor3P", "TargetColor4P", "TargetColor5P",
-    "TargetColor6P", "TargetColor7P", "TargetColor8P", "TargetColor9P", "TargetColor10P"};
 
 std::vector<SettingField> BuildFields() {
-    std::vector<SettingField> f = {
-        FontButton("ShulteFont1SB", 1, 1, &S::ShulteFont1),
-        FontButton("ShulteFont2SB", 1, 2, &S::ShulteFont2),
-        ColourBox("ShulteGridCB", 1, Tx::GridColour, &S::ShulteGridColor),
-        ColourBox("ShulteBgCB", 1, Tx::BgColour, &S::ShulteBGColor),
-        ColourBox("ShulteGPCB", 1, Tx::PointColour, &S::ShulteGPColor),
-
-        FontButton("RBShulteFont1SB", 2, 1, &S::RbShulteFont1),
-        FontButton("RBShulteFont2SB", 2, 2, &S::RbShulteFont2),
-    };
-    for (int n = 1; n <= 10; ++n)
-        f.push_back({targetPanelNames[n - 1], 4, SettingControl::TargetPanel, Tx::TargetColours,
-                     Tx::TargetColours, n, false, nullptr, nullptr, nullptr});
-    const std::vector<SettingField> rest = {
-        ColourBox("TargetBgCB", 4, Tx::BgColour, &S::TargetBGColor),
-
-        FontButton("DwordsFont1SB", 6, 1, &S::DwordsFont1),
-        FontButton("DwordsFont2SB", 6, 2, &S::DwordsFont2),
-        ColourBox("DwordsGridCB", 6, Tx::GridColour, &S::DwordsGridColor),
-        ColourBox("DwordsBgCB", 6, Tx::BgColour, &S::DwordsBGColor),
-
-        FontButton("MnemoFont1SB", 3, 1, &S::MnemoFont1),
-        FontButton("MnemoFont2SB", 3, 2, &S::MnemoFont2),
-        ColourBox("MnemoBgCB", 3, Tx::BgColour, &S::MnemoBGColor),
-
-        FontButton("NumbersFont1SB", 7, 1, &S::NumbersFont1),
-        FontButton("NumbersFont2SB", 7, 2, &S::NumbersFont2),
-        // The number board draws background and grid in one colour, the one labelled
-        // background; the other box is kept for the stored entry only.
-        ColourBox("NumbersGridCB", 7, Tx::BgColour, &S::NumbersGridColor),
-        ColourBox("NumbersBgCB", 7, Tx::GridColour, &S::NumbersBGColor, true),
-        Toggle("NumbersNetSB", 7, Tx::HintsOn, Tx::HintsOff, &S::NumbersShowHints),
-        Toggle("NumbersJordSB", 7, Tx::JordanoOn, Tx::JordanoOff, &S::NumbersShowJordano),
-
-        FontButton("MathFont1SB", 5, 1, &S::MathFont1),
-        FontButton("MathFont2SB", 5, 2, &S::MathFont2),
-        ColourBox("MathGridCB", 5, Tx::GridColour, &S::MathGridColor),
-        ColourBox("MathBgCB", 5, Tx::BgColour, &S::MathBGColor),
-
-        FontButton("ProbeFont1SB", 8, 1, &S::ProbeFont1),
-        FontButton("ProbeFont2SB", 8, 2, &S::ProbeFont2, true),
-        ColourBox("ProbeBGCB", 8, Tx::BgColour, &S::ProbeBGColor),
-    };
-    f.insert(f.end(), rest.begin(), rest.end());
-    return f;
+    // The control names live as long as the fields.
+    static std::deque<QByteArray> names;
+    std::vector<SettingField> fields;
+    for (int position = 0; position < ExerciseCount; ++position) {
+        const ExerciseInfo& e = ExerciseAtListPosition(position);
+        for (LookPart part : shownOrder) {
+            if (!e.look.stored.Has(part))
+                continue;
+            for (int n = 1; n <= EntryCount(part); ++n) {
+                names.push_back(e.prefix + ControlSuffix(e.look, part, n));
+                fields.push_back(Field(e, part, n, names.back().constData()));
+            }
+        }
+    }
+    return fields;
 }
 
-// clang-format off
-constexpr SettingTab tabs[] = {
-    {1, "ShDefaultSB",   false},
-    {2, "RbShDefaultSB", true},
-    {3, "MnDefaultSB",   false},
-    {4, "TgDefaultSB",   false},
-    {5, "MtDefaultSB",   false},
-    {6, "DwDefaultSB",   false},
-    {7, "NumDefaultSB",  false},
-    {8, "PrDefaultSB",   false},
-};
-// clang-format on
+std::vector<SettingTab> BuildTabs() {
+    std::vector<SettingTab> tabs;
+    for (int index = 0; index < ExerciseCount; ++index) {
+        const ExerciseInfo& e = Exercise(index);
+        tabs.push_back({e.exerciseNumber(), e.look.restoreButton, e.look.fontColourNote});
+    }
+    return tabs;
+}
 
 } // namespace
 
@@ -130,7 +133,8 @@ const SettingField& SettingFieldNamed(const char* name) {
 }
 
 const SettingTab& SettingTabOf(int tag) {
+    static const std::vector<SettingTab> tabs = BuildTabs();
     if (tag < 1 || tag > ExerciseCount)
         throw std::out_of_range("settings tab out of range");
-    return tabs[tag - 1];
+    return tabs[static_cast<std::size_t>(tag - 1)];
 }

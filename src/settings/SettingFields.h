@@ -8,8 +8,9 @@
 #include <span>
 
 // What the settings window edits: one row per control, with the control's name, the tab it
-// sits on (its `Tag`: the exercise number, index + 1), its kind, its caption and the setting
-// it stands for. The window is built from this table and the values logic reads it.
+// sits on (its `Tag`: the exercise number, index + 1), its kind, its caption and the part of
+// the exercise's look it stands for. The rows are derived from the exercise table; the
+// window is built from them and the values logic reads them.
 enum class SettingControl {
     FontButton,  // "A" or "B", edits a font
     ColourBox,   // a drop-down colour list
@@ -28,9 +29,9 @@ struct SettingField {
     int number;
     // Present, edited and saved, but not shown.
     bool hidden;
-    FontRecord Settings::*font;
-    quint32 Settings::*colour;
-    bool Settings::*flag;
+    LookPart part;
+
+    int Exercise() const { return tag - 1; }
 
     // The caption of the label before the control ("Шрифт 1", "Цвет фона"); empty for the
     // controls that have none.
@@ -47,11 +48,12 @@ struct SettingTab {
     bool fontColourNote;
 };
 
-// Every control of the settings window, tab after tab in the order of the exercise list.
+// Every control of the settings window, tab after tab in the order of the exercise list;
+// on a tab the fonts, target colours, grid, background, point colour, then the toggles.
 std::span<const SettingField> SettingFields();
 // The controls of one tab, by its tag, in the order they are shown.
 QList<const SettingField*> SettingFieldsOfTab(int tag);
 // The control of that name.
 const SettingField& SettingFieldNamed(const char* name);
-// The tab by its tag (1..8).
+// The tab by its tag (1..ExerciseCount).
 const SettingTab& SettingTabOf(int tag);

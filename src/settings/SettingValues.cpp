@@ -1,32 +1,36 @@
 #include "SettingValues.h"
 
+namespace {
+
+template <typename T, typename S>
+T& Value(S& settings, const SettingField& field) {
+    return *std::get<T*>(ValueOf(settings.Look(field.Exercise()), field.part, field.number));
+}
+
+} // namespace
+
 FontRecord SettingValues::Font(const SettingField& field) const {
-    return edited_.*field.font;
+    return Value<const FontRecord>(edited_, field);
 }
 
 void SettingValues::SetFont(const SettingField& field, const FontRecord& font) {
-    edited_.*field.font = font;
+    Value<FontRecord>(edited_, field) = font;
 }
 
 quint32 SettingValues::Colour(const SettingField& field) const {
-    if (field.control == SettingControl::TargetPanel)
-        return edited_.TargetColor[static_cast<std::size_t>(field.number - 1)];
-    return edited_.*field.colour;
+    return Value<const quint32>(edited_, field);
 }
 
 void SettingValues::SetColour(const SettingField& field, quint32 colour) {
-    if (field.control == SettingControl::TargetPanel)
-        edited_.TargetColor[static_cast<std::size_t>(field.number - 1)] = colour;
-    else
-        edited_.*field.colour = colour;
+    Value<quint32>(edited_, field) = colour;
 }
 
 bool SettingValues::Flag(const SettingField& field) const {
-    return edited_.*field.flag;
+    return Value<const bool>(edited_, field);
 }
 
 void SettingValues::SetFlag(const SettingField& field, bool on) {
-    edited_.*field.flag = on;
+    Value<bool>(edited_, field) = on;
 }
 
 void SettingValues::Confirm(Settings& looks, TDataFile* file) const {

@@ -102,9 +102,9 @@ void TLessDlgForm::Timer1Timer() {
     if (!Timer1.isActive())
         return;
     if (value_ >= 1 && value_ <= 4)
-        PlayWave(QStringLiteral("T_SHOW"), 2);
+        PlayWave(QStringLiteral("T_SHOW"), SoundBackground);
     else if (value_ == 0)
-        PlayWave(QStringLiteral("T_GO"), 2);
+        PlayWave(QStringLiteral("T_GO"), SoundBackground);
     --value_;
     if (value_ < 0) {
         Finish();

@@ -11,7 +11,7 @@
 #include "data/NumberFormat.h"
 #include "data/Random.h"
 #include "data/Text1251.h"
-#include "exercises/RunHooks.h"
+#include "app/RunHooks.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "exercises/MathExercise.h"
 #include "exercises/ProbeExercise.h"
 #include "exercises/RBShulteExercise.h"
-#include "exercises/RunHooks.h"
+#include "app/RunHooks.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 #include "app/Glyphs.h"
-#include "app/HelpViewer.h"
+#include "help/HelpViewer.h"
 #include "app/Main.h"
 #include "board/OxelPanel.h"
 #include "data/Texts.h"

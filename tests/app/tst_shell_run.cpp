@@ -5,7 +5,7 @@
 #include "data/FileCipher.h"
 #include "data/NumberFormat.h"
 #include "data/Random.h"
-#include "exercises/RunHooks.h"
+#include "app/RunHooks.h"
 #include "exercises/ShulteExercise.h"
 
 #include <QAction>

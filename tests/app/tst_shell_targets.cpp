@@ -2,7 +2,7 @@
 #include "app/RecordLayout.h"
 #include "app/RecordPanel.h"
 #include "exercises/ClickerPanel.h"
-#include "exercises/RunHooks.h"
+#include "app/RunHooks.h"
 #include "exercises/TargetShape.h"
 #include "exercises/TargetsExercise.h"
 

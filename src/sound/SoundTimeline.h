@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Sound.h"
+
 #include <QtGlobal>
 
 // Applies the rules of the three play modes: decides whether a requested sound starts and
@@ -15,8 +17,9 @@ public:
         int waitMs = 0;     // then wait at most this long for it to finish
     };
 
-    // Mode 1 starts and waits, mode 2 starts in the background, mode 3 starts in the
-    // background only when nothing plays; any other mode counts as mode 2.
+    // SoundWait starts and waits, SoundBackground starts in the background,
+    // SoundUnlessPlaying starts in the background only when nothing plays; any other mode
+    // counts as SoundBackground.
     Decision Request(int mode, int lengthMs, qint64 nowMs);
 
     // Whether a sound started earlier is still playing at nowMs.

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "app/RtfReader.h"
+#include "help/RtfReader.h"
 #include "data/Dictionaries.h"
 #include "data/ExerciseInfo.h"
 #include "data/Text1251.h"

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "app/QtSoundPlayer.h"
-#include "app/SoundBank.h"
-#include "app/WaveHeader.h"
+#include "sound/QtSoundPlayer.h"
+#include "sound/SoundBank.h"
+#include "sound/WaveHeader.h"
 
 #include <QFile>
 #include <QRegularExpression>

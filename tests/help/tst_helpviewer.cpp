@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "app/HelpBrowser.h"
-#include "app/HelpViewer.h"
+#include "help/HelpBrowser.h"
+#include "help/HelpViewer.h"
 #include "data/Texts.h"
 
 #include <QAbstractTextDocumentLayout>
