@@ -19,12 +19,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QToolButton>
 
 RunCycle::RunCycle(Context context)
     : ctx_(std::move(context)), w_(ctx_.widgets), exercises_(CreateExercises(*this)) {
     for (int i = 0; i < ExerciseCount; ++i)
-        gipnoText_[i] = QString::fromUtf8(Exercise(i).heading);
+        gipnoText_[i] = T(Exercise(i).heading);
     sysTimer_.setInterval(100);
     sysTimer_.setTimerType(Qt::PreciseTimer);
     for (QTimer* oneShot : {&lessonTimer_, &uprTimer_}) {
