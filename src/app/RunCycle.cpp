@@ -182,6 +182,7 @@ void RunCycle::TSShowOne(int i) {
     w_.LessonSB->hide();
     w_.TabSwitchCB->hide();
     ctx_.menu.FullScreenN->setEnabled(false);
+    ctx_.menu.LanguageN->menuAction()->setEnabled(false);
     ctx_.menu.N1->setEnabled(false);
     ctx_.menu.UserN->setEnabled(false);
     SetBarCaption(gipnoText_[i]);
@@ -200,6 +201,7 @@ void RunCycle::TSShowAll(int k) {
     SetBarCaption(QString());
     TimerOff();
     ctx_.menu.FullScreenN->setEnabled(true);
+    ctx_.menu.LanguageN->menuAction()->setEnabled(true);
     ctx_.menu.N1->setEnabled(true);
     ctx_.menu.UserN->setEnabled(true);
     w_.TabSwitchCB->show();
