@@ -9,15 +9,19 @@
 #include "board/BoardFont.h"
 #include "data/DataFolder.h"
 #include "data/Dialogs.h"
+#include "data/Errors.h"
 #include "data/FileLookup.h"
+#include "data/InterfaceLanguage.h"
 #include "data/Text1251.h"
 #include "data/Texts.h"
 #include "history/HistoryExport.h"
+#include "settings/WidgetPickers.h"
 
 #include <QApplication>
 #include <QTextStream>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 
@@ -76,6 +80,14 @@ int main(int argc, char* argv[]) {
         InstallDialogs(nullptr);
         return 1;
     }
+
+    try {
+        SetLanguage(InterfaceLanguage::Settle(QDir(folder.path).filePath(QStringLiteral("oxel.ini")),
+                                              QLocale::system().name()));
+    } catch (const OxelError&) {
+        // The main window opens the same file and reports what is wrong with it.
+    }
+    WidgetPickers::InstallToolkitTexts();
 
     InstanceLock lock(folder.path);
     if (!lock.CheckSingleInstance())

@@ -19,6 +19,7 @@ QString WindowCaption(const QString& userName) {
 void Localization(QMainWindow* window, MainWidgets& w, MainMenu& m, const ExerciseSet& exercises,
                   const QString& currentUser) {
     w.LessonChB->setText(T(Tx::Series));
+    w.LessonSB->setText(T(w.SeriesMode() ? Tx::SeriesRuns : Tx::SingleRuns));
 
     for (ControlPage& page : w.pages) {
         page.StartSB->setText(T(Tx::Start));
@@ -39,11 +40,19 @@ void Localization(QMainWindow* window, MainWidgets& w, MainMenu& m, const Exerci
     m.NumbersNetN->setText(T(Tx::MenuNumbersNet));
     m.GipnoN->setText(T(Tx::MenuGipno));
     m.LightClickN->setText(T(Tx::MenuLightClick));
+    m.N3->setTitle(T(Tx::MenuControlPanel));
+    m.CPRightN->setText(T(Tx::MenuRight));
+    m.CPLeftN->setText(T(Tx::MenuLeft));
     m.FullScreenN->setText(T(Tx::MenuFullScreen));
+    m.LanguageN->setTitle(T(Tx::MenuLanguage));
+    m.RussianN->setText(T(Tx::LanguageRussian));
+    m.EnglishN->setText(T(Tx::LanguageEnglish));
+    (Language() == 1 ? m.EnglishN : m.RussianN)->setChecked(true);
     m.HelpN->setTitle(T(Tx::MenuHelp));
     m.ContentN->setText(T(Tx::MenuContents));
     m.NewN->setText(T(Tx::MenuNew));
     m.AboutN->setText(T(Tx::MenuAbout));
+    m.N1->setText(T(Tx::MenuLadder));
 
     const QSignalBlocker quiet(w.TabSwitchCB);
     w.TabSwitchCB->clear();

@@ -23,9 +23,11 @@
 #include "data/Texts.h"
 #include "settings/Num.h"
 #include "settings/Setting.h"
+#include "settings/WidgetPickers.h"
 #include "users/Welcome.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -107,14 +109,17 @@ void TMainForm::FormCreate() {
     };
     ConnectEvents();
 
+    // The settings come first: they name the language whose files are checked.
+    try {
+        settingsFile_ = std::make_unique<TDataFile>(programDir_ + QStringLiteral("oxel.ini"));
+        SetLanguage(Settings::ReadLanguage(*settingsFile_));
+    } catch (const OxelError& e) {
+        SetLanguage(2);
+        ShowFileError(e.text());
+    }
     CheckDataFiles();
     QFile::remove(programDir_ + QStringLiteral("tmp"));
     ProgramRandom().Seed(static_cast<quint32>(ProgramClock().NowMs()));
-    try {
-        settingsFile_ = std::make_unique<TDataFile>(programDir_ + QStringLiteral("oxel.ini"));
-    } catch (const OxelError& e) {
-        ShowFileError(e.text());
-    }
     ReadSettings();
 
     QPalette tips = QToolTip::palette();
@@ -124,7 +129,6 @@ void TMainForm::FormCreate() {
     if (!looks_.RightCP)
         CPLeftNClick();
     ApplyGeometry(looks_.FullScreen);
-    SetLanguage(2);
     PlayWave(QStringLiteral("BUT_CLICK"), SoundBackground);
     LoadAllHelpTexts();
     LoadGipnoText();
@@ -216,6 +220,8 @@ void TMainForm::ConnectEvents() {
     connect(menu_.CPRightN, &QAction::triggered, this, &TMainForm::CPRightNClick);
     connect(menu_.CPLeftN, &QAction::triggered, this, &TMainForm::CPLeftNClick);
     connect(menu_.FullScreenN, &QAction::triggered, this, &TMainForm::FullScreenNClick);
+    connect(menu_.RussianN, &QAction::triggered, this, [this] { LanguageNClick(2); });
+    connect(menu_.EnglishN, &QAction::triggered, this, [this] { LanguageNClick(1); });
     connect(menu_.ContentN, &QAction::triggered, this, &TMainForm::ContentNClick);
     connect(menu_.NewN, &QAction::triggered, this, &TMainForm::NewNClick);
     connect(menu_.AboutN, &QAction::triggered, this, &TMainForm::AboutNClick);
@@ -238,13 +244,13 @@ void TMainForm::FormShow() {
     help_.ClearHelp();
     for (int page = ExerciseCount - 1; page >= 0; --page)
         w_.ControlNB->setCurrentIndex(page);
-    SetLanguage(2);
     SetGlyphs();
     recordPanel_->PaintRecTable();
     cycle_->LoadRecord();
     if (!localizedOnce_) {
         Localization(this, w_, menu_, cycle_->Exercises(), CurrentUser);
         localizedOnce_ = true;
+        shownLanguage_ = Language();
     }
     // After the localization, whose caption names nobody before the first sign-in.
     setWindowTitle(WindowCaption(LastUser()));
@@ -253,7 +259,9 @@ void TMainForm::FormShow() {
 QString TMainForm::LastUser() const {
     if (settingsFile_) {
         try {
-            return Settings::ReadLastUser(*settingsFile_);
+            // The stored "no name" is the Russian text; it is shown in the language in use.
+            const QString name = Settings::ReadLastUser(*settingsFile_);
+            return name == T(Tx::NoName, 2) ? T(Tx::NoName) : name;
         } catch (const OxelError&) {
             // A damaged store was reported at start-up; the caption shows no name.
         }
@@ -274,6 +282,45 @@ void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+}
+
+void TMainForm::LanguageNClick(int language) {
+    // Refused while a run, a series or a ladder lesson is under way, as the sign-in is.
+    const bool running = cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
+                         cycle_->ActivePage().RunPhase != 1;
+    if (!running && language != Language()) {
+        SetLanguage(language);
+        WriteOption([language](TDataFile& file) { Settings::WriteLanguage(file, language); });
+        WidgetPickers::InstallToolkitTexts();
+        // At once and in every window; the toolkit's own notice of its changed translation
+        // arrives later and finds the texts already in the language.
+        QEvent change(QEvent::LanguageChange);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QCoreApplication::sendEvent(window, &change);
+    }
+    (Language() == 1 ? menu_.EnglishN : menu_.RussianN)->setChecked(true);
+}
+
+void TMainForm::Retranslate() {
+    if (!localizedOnce_ || shownLanguage_ == Language())
+        return;
+    shownLanguage_ = Language();
+    const int position = w_.TabSwitchCB->currentIndex();
+    Localization(this, w_, menu_, cycle_->Exercises(), CurrentUser);
+    {
+        const QSignalBlocker quiet(w_.TabSwitchCB);
+        w_.TabSwitchCB->setCurrentIndex(position);
+    }
+    setWindowTitle(WindowCaption(CurrentUser.isEmpty() ? LastUser() : CurrentUser));
+    if (!CurrentUser.isEmpty())
+        menu_.LevelNameN->setTitle(SignedInUser{CurrentUser, UprLevel, UprSubLevel}.LevelCaption());
+    LoadGipnoText();
+    if (help_.Visible())
+        help_.LoadDocument(ActiveExercise());
+    recordPanel_->PaintRecTable();
+    cycle_->LoadRecord();
 }
 
 void TMainForm::SetSignInOnActivation(bool on) {

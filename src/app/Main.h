@@ -90,6 +90,9 @@ public:
     void CPRightNClick();
     void CPLeftNClick();
     void LightClickNClick();
+    // Interface language from the options menu: 1 English, 2 Russian. Refused during a run;
+    // otherwise kept in oxel.ini and applied at once to every open window.
+    void LanguageNClick(int language);
     void SaveActivePage();
     void ReturnActivePage();
 
@@ -122,6 +125,8 @@ private:
     // COMMON LastUser, "без имени" when absent or unreadable.
     QString LastUser() const;
     void ConnectEvents();
+    // The texts of the main window in the current language, as after a switch of it.
+    void Retranslate();
     void ShowFileError(const QString& text);
     // Writes a changed option into oxel.ini at once; a write error is shown.
     void WriteOption(const std::function<void(TDataFile&)>& write);
@@ -140,6 +145,7 @@ private:
     std::unique_ptr<RecordPanel> recordPanel_;
     bool terminateRequested_ = false;
     bool localizedOnce_ = false;
+    int shownLanguage_ = 0; // the language the texts were last set in
     bool activatedOnce_ = false;
     int savedPage_ = 0;
 };

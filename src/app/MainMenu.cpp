@@ -1,7 +1,5 @@
 #include "MainMenu.h"
 
-#include "data/Texts.h"
-
 #include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
@@ -44,12 +42,10 @@ MainMenu MainMenu::Build(QMainWindow* window) {
     m.LightClickN = AddItem(m.OptionN, "LightClickN");
     m.LightClickN->setCheckable(true);
     m.LightClickN->setChecked(true);
-    m.N3 = m.OptionN->addMenu(T(Tx::MenuControlPanel));
+    m.N3 = m.OptionN->addMenu(QString());
     m.N3->setObjectName(QStringLiteral("N3"));
     m.CPRightN = AddItem(m.N3, "CPRightN");
-    m.CPRightN->setText(T(Tx::MenuRight));
     m.CPLeftN = AddItem(m.N3, "CPLeftN");
-    m.CPLeftN->setText(T(Tx::MenuLeft));
     auto* side = new QActionGroup(m.N3);
     for (QAction* a : {m.CPRightN, m.CPLeftN}) {
         a->setCheckable(true);
@@ -58,6 +54,16 @@ MainMenu MainMenu::Build(QMainWindow* window) {
     m.CPRightN->setChecked(true);
     m.FullScreenN = AddItem(m.OptionN, "FullScreenN", QKeySequence(Qt::ALT | Qt::Key_Return));
     m.FullScreenN->setCheckable(true);
+    m.LanguageN = m.OptionN->addMenu(QString());
+    m.LanguageN->setObjectName(QStringLiteral("LanguageN"));
+    m.LanguageN->menuAction()->setObjectName(QStringLiteral("LanguageN"));
+    m.RussianN = AddItem(m.LanguageN, "RussianN");
+    m.EnglishN = AddItem(m.LanguageN, "EnglishN");
+    auto* language = new QActionGroup(m.LanguageN);
+    for (QAction* a : {m.RussianN, m.EnglishN}) {
+        a->setCheckable(true);
+        language->addAction(a);
+    }
 
     m.HelpN = AddMenu(bar, "HelpN");
     m.ContentN = AddItem(m.HelpN, "ContentN", QKeySequence(Qt::Key_F1));
@@ -69,6 +75,5 @@ MainMenu MainMenu::Build(QMainWindow* window) {
     m.LevelNameN->setTitle(QStringLiteral("..."));
     m.LevelNameN->menuAction()->setVisible(false);
     m.N1 = AddItem(m.LevelNameN, "N1");
-    m.N1->setText(T(Tx::MenuLadder));
     return m;
 }

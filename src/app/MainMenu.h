@@ -23,6 +23,9 @@ struct MainMenu {
     QAction* CPRightN = nullptr;
     QAction* CPLeftN = nullptr;
     QAction* FullScreenN = nullptr;
+    QMenu* LanguageN = nullptr;
+    QAction* RussianN = nullptr;
+    QAction* EnglishN = nullptr;
 
     QMenu* HelpN = nullptr;
     QAction* ContentN = nullptr;

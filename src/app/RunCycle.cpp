@@ -20,12 +20,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QToolButton>
 
 RunCycle::RunCycle(Context context)
     : ctx_(std::move(context)), w_(ctx_.widgets), exercises_(CreateExercises(*this)) {
     for (int i = 0; i < ExerciseCount; ++i)
-        gipnoText_[i] = QString::fromUtf8(Exercise(i).heading);
+        gipnoText_[i] = T(Exercise(i).heading);
     sysTimer_.setInterval(100);
     sysTimer_.setTimerType(Qt::PreciseTimer);
     for (QTimer* oneShot : {&lessonTimer_, &uprTimer_}) {
@@ -184,6 +185,7 @@ void RunCycle::TSShowOne(int i) {
     w_.LessonSB->hide();
     w_.TabSwitchCB->hide();
     ctx_.menu.FullScreenN->setEnabled(false);
+    ctx_.menu.LanguageN->menuAction()->setEnabled(false);
     ctx_.menu.N1->setEnabled(false);
     ctx_.menu.UserN->setEnabled(false);
     SetBarCaption(gipnoText_[i]);
@@ -202,6 +204,7 @@ void RunCycle::TSShowAll(int k) {
     SetBarCaption(QString());
     TimerOff();
     ctx_.menu.FullScreenN->setEnabled(true);
+    ctx_.menu.LanguageN->menuAction()->setEnabled(true);
     ctx_.menu.N1->setEnabled(true);
     ctx_.menu.UserN->setEnabled(true);
     w_.TabSwitchCB->show();

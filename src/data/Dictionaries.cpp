@@ -51,10 +51,6 @@ QString Dictionaries::HeadingListPath(int language) const {
     return Path(HeadingListName(language));
 }
 
-QString Dictionaries::ConsonantWordListPath() const {
-    return Path(WordListName(2));
-}
-
 QStringList Dictionaries::LoadWordList(int language) const {
     return LoadLinesFile(WordListPath(language));
 }

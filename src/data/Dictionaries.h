@@ -31,8 +31,6 @@ public:
     QString WordListPath(int language = Language()) const;
     QString NumberListPath(int language = Language()) const;
     QString HeadingListPath(int language = Language()) const;
-    // The consonant search reads the Russian word list in every language.
-    QString ConsonantWordListPath() const;
 
     // Loading a missing or unreadable list throws OxelError naming the file.
     QStringList LoadWordList(int language = Language()) const;

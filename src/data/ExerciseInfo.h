@@ -29,7 +29,7 @@ struct ExerciseInfo {
     int listPosition;        // position in the exercise list and the control notebook
     const char* prefix;      // "Shulte", "RBShulte", ... (control and operation names)
     Tx title;                // title in the exercise list
-    const char* heading;     // built-in heading shown while a run is in progress
+    Tx heading;              // built-in heading shown while a run is in progress
     std::span<const int> modes;     // mode values in table order (table k = position here)
     std::span<const int> modeCycle; // order in which the mode button steps through them
     const char* recordFile;  // best-result table under rec/ ("shulte.rec"); series: "s" + it

@@ -142,6 +142,14 @@ void Settings::WriteLastUser(TDataFile& file, const QString& name) {
     file.WriteString(Common, QStringLiteral("LastUser"), name);
 }
 
+int Settings::ReadLanguage(TDataFile& file) {
+    return file.ReadInteger(Common, QStringLiteral("Language"), 2) == 1 ? 1 : 2;
+}
+
+void Settings::WriteLanguage(TDataFile& file, int language) {
+    file.WriteInteger(Common, QStringLiteral("Language"), language == 1 ? 1 : 2);
+}
+
 QSize Settings::ReadLessonsSize(TDataFile& file) {
     const int height = file.ReadInteger(Lessons, QStringLiteral("Height"), 300);
     const int width = file.ReadInteger(Lessons, QStringLiteral("Width"), 500);

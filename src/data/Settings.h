@@ -94,6 +94,10 @@ public:
     // "COMMON"/"LastUser"; absent gives the Russian text for "no name" in every language.
     static QString ReadLastUser(TDataFile& file);
     static void WriteLastUser(TDataFile& file, const QString& name);
+    // "COMMON"/"Language", the interface language byte; absent (every older file) gives
+    // Russian.
+    static int ReadLanguage(TDataFile& file);
+    static void WriteLanguage(TDataFile& file, int language);
     // "Lessons"/"Height" and "Width" of the statistics window (300 x 500 by default);
     // written height first.
     static QSize ReadLessonsSize(TDataFile& file);

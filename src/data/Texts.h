@@ -4,7 +4,6 @@
 
 // The interface-text table: every text the windows show, as pairs of an English and a
 // Russian element. The element shown is chosen by the language byte (1 English, 2 Russian).
-// Texts that stay the same in every language carry the Russian text in both elements.
 enum class Tx {
     // main window and run cycle
     Series, Start, Stop, Check, Help, Restart, TakePoints, Mode,
@@ -70,13 +69,18 @@ enum class Tx {
     ExportStatsDamaged, ExportNoDataFolder, ExportNoFolder,
     // the statistics window's export
     ExportButton, ExportCaption, ExportWritten,
+    // interface language in the options menu
+    MenuLanguage, LanguageRussian, LanguageEnglish,
+    // built-in headings of the exercises, shown during a run until the heading list is read
+    HeadingVisualField, HeadingSwitching, HeadingImagery, HeadingReaction, HeadingCounting,
+    HeadingAttention,
     Count_
 };
 
 // The version text shown beside the product name; not a language pair.
 inline constexpr const char* VersionText = "(v1.8)";
 
-// The interface language byte: 1 English, 2 Russian. The program always runs in Russian.
+// The interface language byte: 1 English, 2 Russian.
 int Language();
 void SetLanguage(int language);
 

@@ -1,5 +1,6 @@
 #include "ConsonantSearch.h"
 
+#include "EnglishConsonantCode.h"
 #include "data/Dictionaries.h"
 #include "data/Text1251.h"
 
@@ -54,17 +55,25 @@ bool ConsonantSearch::Matches(const QString& word, const QString& digits) {
     return false; // fewer consonants than digits
 }
 
-ConsonantSearch::Result ConsonantSearch::Jordano(const QString& digits, const QStringList& words) {
+bool ConsonantSearch::MatchesEnglish(const QString& word, const QString& digits) {
+    return IsCode(digits) && EnglishConsonantCode::Code(word).startsWith(digits);
+}
+
+ConsonantSearch::Result ConsonantSearch::Jordano(const QString& digits, const QStringList& words,
+                                                 int language) {
     Result result;
     result.letters = digits;
     if (!IsCode(digits))
         return result;
+    const bool english = language == 1;
     QStringList pairs;
-    for (const QChar d : digits)
-        pairs << ConsonantTable()[d.unicode() - u'0'];
+    for (const QChar d : digits) {
+        const int digit = d.unicode() - u'0';
+        pairs << (english ? EnglishConsonantCode::Sounds(digit) : ConsonantTable()[digit]);
+    }
     result.letters += QStringLiteral(" = ") + pairs.join(QStringLiteral(" + "));
     for (const QString& word : words)
-        if (Matches(word, digits))
+        if (english ? MatchesEnglish(word, digits) : Matches(word, digits))
             result.found << word;
     // A sorted list box orders its items alphabetically, without regard to case.
     QCollator collator(QLocale(QLocale::Russian, QLocale::Russia));
@@ -75,8 +84,10 @@ ConsonantSearch::Result ConsonantSearch::Jordano(const QString& digits, const QS
     return result;
 }
 
-ConsonantSearch::Result ConsonantSearch::Jordano(const QString& digits, const QString& programDir) {
+ConsonantSearch::Result ConsonantSearch::Jordano(const QString& digits, const QString& programDir,
+                                                 int language) {
     if (!IsCode(digits))
-        return Jordano(digits, QStringList());
-    return Jordano(digits, LoadLinesFile(Dictionaries(programDir).ConsonantWordListPath()));
+        return Jordano(digits, QStringList(), language);
+    return Jordano(digits, LoadLinesFile(Dictionaries(programDir).WordListPath(language)),
+                   language);
 }

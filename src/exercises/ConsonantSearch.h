@@ -7,7 +7,8 @@
 // The consonant code of number mnemonics: every digit stands for a pair of Russian
 // consonants, and a word encodes a number when the first letters left after its vowels are
 // dropped belong, in order, to the pairs of the number's digits. `Jordano` finds the words of
-// a list that encode a number.
+// a list that encode a number. In English the digits stand for consonant sounds instead
+// (EnglishConsonantCode), the code the English number list is written in.
 class ConsonantSearch {
 public:
     // The pair of consonants of each digit 0..9 (`ConsonantTable`).
@@ -22,6 +23,8 @@ public:
     // without regard to case, begin with one letter of each digit's pair in turn. A text that
     // is not one to three digits matches nothing.
     static bool Matches(const QString& word, const QString& digits);
+    // The same by the English code: the word's code begins with the digits.
+    static bool MatchesEnglish(const QString& word, const QString& digits);
 
     struct Result {
         // The top line: the digits, then " = " and the pair of each digit joined by " + "
@@ -30,11 +33,12 @@ public:
         // The matching words as they stand in the list, in alphabetical order.
         QStringList found;
     };
-    // `Jordano`: the words of the list that encode the digits.
-    static Result Jordano(const QString& digits, const QStringList& words);
-    // The same over the Russian word list of the program folder, read afresh for each search
-    // (whatever the interface language); throws OxelError when it cannot be read.
-    static Result Jordano(const QString& digits, const QString& programDir);
+    // `Jordano`: the words of the list that encode the digits, by the code of the language
+    // (1 English, 2 Russian).
+    static Result Jordano(const QString& digits, const QStringList& words, int language = 2);
+    // The same over the word list of the language in the program folder, read afresh for
+    // each search; throws OxelError when it cannot be read.
+    static Result Jordano(const QString& digits, const QString& programDir, int language);
 
     // One to three decimal digits.
     static bool IsCode(const QString& digits);

@@ -152,7 +152,7 @@ void NumbersExercise::Jordano(const QString& digits) {
         return;
     ConsonantSearch::Result result;
     try {
-        result = ConsonantSearch::Jordano(digits, host_.ProgramDir());
+        result = ConsonantSearch::Jordano(digits, host_.ProgramDir(), Language());
     } catch (const OxelError& e) {
         ShowError(e.text());
         return;

@@ -30,8 +30,22 @@ bool ReportIfMissing(const QString& path) {
 } // namespace
 
 HelpViewer* HelpViewer::ShowContext(const QString& programDir, int context) {
-    return Open(programDir, FileLookup::Find(programDir, QString::fromLatin1(BookName)),
+    return Open(programDir, FileLookup::Find(programDir, BookFile(Language())),
                 QString::number(context));
+}
+
+QString HelpViewer::BookFile(int language) {
+    return language == 1 ? QStringLiteral("eoxel.hlp") : QString::fromLatin1(BookName);
+}
+
+QString HelpViewer::Counterpart(const QString& fileName, int language) {
+    for (int other : {1, 2}) {
+        if (fileName == BookFile(other))
+            return BookFile(language);
+        if (fileName == WhatsNewName(other))
+            return WhatsNewName(language);
+    }
+    return fileName;
 }
 
 HelpViewer* HelpViewer::ShowDocument(const QString& programDir, const QString& name) {
@@ -75,11 +89,7 @@ HelpViewer::HelpViewer()
     : browser_(new HelpBrowser(this)), back_(new QToolButton(this)),
       forward_(new QToolButton(this)), contents_(new QToolButton(this)) {
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(T(Tx::HelpCaption));
-
-    back_->setText(T(Tx::HelpBack));
-    forward_->setText(T(Tx::HelpForward));
-    contents_->setText(T(Tx::HelpContents));
+    ShowTexts();
     back_->setEnabled(false);
     forward_->setEnabled(false);
     for (QToolButton* button : {back_, forward_, contents_})
@@ -110,6 +120,31 @@ HelpViewer::HelpViewer()
                              : QRect(0, 0, 1024, 768);
     resize(std::min(900, screen.width() * 9 / 10), std::min(700, screen.height() * 9 / 10));
     move(screen.center() - rect().center());
+}
+
+void HelpViewer::ShowTexts() {
+    setWindowTitle(T(Tx::HelpCaption));
+    back_->setText(T(Tx::HelpBack));
+    forward_->setText(T(Tx::HelpForward));
+    contents_->setText(T(Tx::HelpContents));
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ShowTexts();
+    const QUrl shown = browser_->source();
+    if (!shown.isLocalFile())
+        return;
+    const QFileInfo file(shown.toLocalFile());
+    const QString name = Counterpart(file.fileName(), Language());
+    const QString path = file.dir().filePath(name);
+    if (name == file.fileName() || !QFileInfo(path).isFile())
+        return;
+    QUrl url = QUrl::fromLocalFile(path);
+    url.setFragment(shown.fragment());
+    showUrl(url);
 }
 
 void HelpViewer::openLink(const QUrl& url) {

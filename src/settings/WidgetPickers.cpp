@@ -9,15 +9,21 @@
 #include <QTranslator>
 
 bool WidgetPickers::InstallToolkitTexts() {
-    static const bool installed = [] {
-        if (Language() != 2)
-            return false;
+    static QTranslator* const russian = [] {
         auto* translator = new QTranslator(QCoreApplication::instance());
-        if (!translator->load(QStringLiteral("qtbase_ru"),
-                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            return false;
-        return QCoreApplication::installTranslator(translator);
+        if (translator->load(QStringLiteral("qtbase_ru"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return translator;
+        delete translator;
+        return static_cast<QTranslator*>(nullptr);
     }();
+    static bool installed = false;
+    if (!russian)
+        return false;
+    const bool wanted = Language() == 2;
+    if (wanted != installed)
+        installed = wanted ? QCoreApplication::installTranslator(russian)
+                           : !QCoreApplication::removeTranslator(russian);
     return installed;
 }
 

@@ -10,7 +10,8 @@ public:
     std::optional<BoardFont> PickFont(const BoardFont& initial, QWidget* parent) override;
     std::optional<TColor> PickColour(TColor initial, QWidget* parent) override;
 
-    // The toolkit's own dialogs label their parts in Russian when its translation is
-    // installed on this machine; true once it is in use.
+    // The toolkit's own dialogs and buttons follow the interface language: its Russian
+    // translation is put in place for Russian, when this machine has it, and taken away for
+    // English. True while the Russian translation is in use.
     static bool InstallToolkitTexts();
 };

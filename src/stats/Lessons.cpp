@@ -220,14 +220,35 @@ void TLessonsForm::showEvent(QShowEvent* event) {
 }
 
 void TLessonsForm::FormShow() {
+    ShowTexts();
+    ShowLabels(setup_.seriesExercise != 0
+                   ? StatsLabels::Of(setup_.seriesExercise - 1, setup_.seriesMode)
+                   : QString());
+}
+
+void TLessonsForm::ShowTexts() {
+    shownLanguage_ = Language();
     setWindowTitle(T(Tx::MenuStats) + QStringLiteral(" [") + setup_.currentUser + QLatin1Char(']'));
     CloseSB->setText(T(Tx::Close));
     SpeedButton1->setText(T(Tx::HelpButton));
     ExportSB->setText(T(Tx::ExportButton));
+}
+
+void TLessonsForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || !shown_ || shownLanguage_ == Language())
+        return;
+    const int dateRow = HistoryLB->currentRow();
+    ShowTexts();
+    ShowLabels(chosen_ ? StatsLabels::Of(chosen_->exercise, chosen_->mode) : QString());
+    if (dateRow > 0 && dateRow < HistoryLB->count()) {
+        Select(HistoryLB, dateRow);
+        HistoryLBClick();
+    }
+}
+
+void TLessonsForm::ShowLabels(const QString& chosen) {
     LessonRefresh();
-    const QString seriesLabel = setup_.seriesExercise != 0
-                                    ? StatsLabels::Of(setup_.seriesExercise - 1, setup_.seriesMode)
-                                    : QString();
     if (LessonLB->count() > 0) {
         QStringList labels;
         for (int i = 0; i < LessonLB->count(); ++i)
@@ -240,8 +261,8 @@ void TLessonsForm::FormShow() {
     // During a series the label of that series is chosen; the first one while it has no
     // file yet, as at any other opening.
     int row = 0;
-    if (setup_.seriesExercise != 0) {
-        const QList<QListWidgetItem*> found = LessonLB->findItems(seriesLabel, Qt::MatchExactly);
+    if (!chosen.isEmpty()) {
+        const QList<QListWidgetItem*> found = LessonLB->findItems(chosen, Qt::MatchExactly);
         if (!found.isEmpty())
             row = LessonLB->row(found.first());
     }
@@ -291,6 +312,8 @@ void TLessonsForm::ReportDamaged(const QString& path) const {
 }
 
 void TLessonsForm::LessonLBClick() {
+    chosen_ = LessonLB->currentItem() ? StatsLabels::Find(LessonLB->currentItem()->text())
+                                      : std::nullopt;
     {
         const QSignalBlocker quiet(HistoryLB);
         HistoryLB->clear();

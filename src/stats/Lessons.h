@@ -85,10 +85,16 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A switch of the interface language shows the texts, labels and charts anew in it,
+    // keeping the chosen label and date.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
+    void ShowTexts();
+    // Lists the labels that have a file and selects the given one, else the first.
+    void ShowLabels(const QString& chosen);
     // The stored size is the outer one, with the frame, within the minimum and the screen.
     void ReadStoredSize();
     // The frame around the inside: the window's own once it is shown, the main window's
@@ -106,5 +112,7 @@ private:
     StatsStore store_;
     QList<SeriesHistory::Bar> progress_;
     bool shown_ = false;
+    int shownLanguage_ = 0;
+    std::optional<StatsLabel> chosen_; // the label whose series are shown
     QSize outerSize_;
 };

@@ -31,7 +31,7 @@ class TestDictionaries : public QObject {
 
 private slots:
     void filesFollowTheLanguage();
-    void consonantSearchAlwaysReadsRussianWords();
+    void wordListFollowsTheLanguage();
     void shortHeadingListIsPaddedToEight();
     void longHeadingListUsesFirstEight();
     void numberListIsNotPadded();
@@ -56,13 +56,11 @@ void TestDictionaries::filesFollowTheLanguage() {
     QCOMPARE(dic.LoadWordList(2), QStringList{QStringLiteral("слово")});
 }
 
-void TestDictionaries::consonantSearchAlwaysReadsRussianWords() {
+void TestDictionaries::wordListFollowsTheLanguage() {
     ProgramFolder folder(false);
     const Dictionaries dic(folder.path());
-    const QString russian = QDir(folder.path()).filePath("dic/rus.dic");
-    QCOMPARE(dic.ConsonantWordListPath(), russian);
-    QCOMPARE(dic.WordListPath(2), russian);
-    QVERIFY(dic.WordListPath(1) != russian);
+    QCOMPARE(dic.WordListPath(2), QDir(folder.path()).filePath("dic/rus.dic"));
+    QCOMPARE(dic.WordListPath(1), QDir(folder.path()).filePath("dic/eng.dic"));
 }
 
 void TestDictionaries::shortHeadingListIsPaddedToEight() {

@@ -1,6 +1,8 @@
+#include "FileBytes.h"
 #include "TestSupport.h"
 #include "data/DataFile.h"
 #include "data/Errors.h"
+#include "data/InterfaceLanguage.h"
 #include "data/Settings.h"
 
 #include <QFile>
@@ -81,6 +83,7 @@ private slots:
     void restoreOneTabLeavesOthers();
     void boardBackgroundPerExercise();
     void lastUserAndLessonsSize();
+    void languageOfNewOldAndChosenFolders();
 };
 
 void TestSettings::missingFileGivesEveryDefault() {
@@ -304,6 +307,40 @@ void TestSettings::lastUserAndLessonsSize() {
     QCOMPARE(Settings::ReadLessonsSize(file), QSize(640, 420));
     QCOMPARE(EntryNames(file.FileName()),
              QStringList({"COMMON/LastUser", "Lessons/Height", "Lessons/Width"}));
+}
+
+// A new folder follows the locale and keeps it; an older oxel.ini without the entry stays
+// Russian and is not touched; a stored choice wins over the locale.
+void TestSettings::languageOfNewOldAndChosenFolders() {
+    enum class Before { None, WithoutEntry, English };
+    const struct {
+        Before before;
+        const char* locale;
+        int language;
+    } cases[] = {
+        {Before::None, "en_US", 1},       {Before::None, "C", 1},
+        {Before::None, "ru_RU", 2},       {Before::WithoutEntry, "en_US", 2},
+        {Before::English, "ru_RU", 1},
+    };
+    for (const auto& c : cases) {
+        ProgramFolder folder(false);
+        const QString path = folder.file("oxel.ini");
+        if (c.before != Before::None) {
+            TDataFile file(path);
+            Settings::WriteLastUser(file, QStringLiteral("Анна"));
+            if (c.before == Before::English)
+                Settings::WriteLanguage(file, 1);
+        }
+        const QByteArray before = ReadBytes(path);
+        QCOMPARE(InterfaceLanguage::Settle(path, QLatin1String(c.locale)), c.language);
+        if (c.before == Before::None) {
+            QCOMPARE(EntryNames(path), QStringList({"COMMON/Language"}));
+            TDataFile file(path);
+            QCOMPARE(Settings::ReadLanguage(file), c.language);
+        } else {
+            QCOMPARE(ReadBytes(path), before);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

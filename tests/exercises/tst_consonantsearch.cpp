@@ -2,6 +2,7 @@
 #include "data/Errors.h"
 #include "data/Text1251.h"
 #include "exercises/ConsonantSearch.h"
+#include "exercises/EnglishConsonantCode.h"
 
 #include <QCollator>
 #include <QtTest>
@@ -94,15 +95,49 @@ private slots:
         }
     }
 
-    void searchReadsTheRussianListOfTheFolder() {
+    void searchReadsTheListOfTheLanguage() {
         ProgramFolder folder(false);
         QDir().mkpath(folder.file("dic"));
         SaveLinesFile(folder.file("dic/rus.dic"), {"щенок", "кот", "чемодан"});
-        SaveLinesFile(folder.file("dic/eng.dic"), {"chain", "machine"});
-        const auto r = ConsonantSearch::Jordano(QStringLiteral("40"), folder.path());
+        SaveLinesFile(folder.file("dic/eng.dic"), {"rose", "chain", "razor", "machine"});
+        auto r = ConsonantSearch::Jordano(QStringLiteral("40"), folder.path(), 2);
         QCOMPARE(r.found, QStringList({"чемодан", "щенок"}));
+        r = ConsonantSearch::Jordano(QStringLiteral("40"), folder.path(), 1);
+        QCOMPARE(r.letters, QStringLiteral("40 = R + S/Z"));
+        QCOMPARE(r.found, QStringList({"razor", "rose"}));
         QFile::remove(folder.file("dic/rus.dic"));
-        QVERIFY_THROWS_EXCEPTION(OxelError, ConsonantSearch::Jordano("40", folder.path()));
+        QVERIFY_THROWS_EXCEPTION(OxelError, ConsonantSearch::Jordano("40", folder.path(), 2));
+    }
+
+    // The code the English number list is written in: every line of it encodes its own
+    // number, and the spellings of one sound give one digit.
+    void englishCode() {
+        const QStringList numbers =
+            LoadLinesFile(QStringLiteral(OXEL_PROGRAMFILES_DIR "/dic/enum.dic"));
+        QCOMPARE(numbers.size(), 100);
+        for (int n = 0; n < 100; ++n)
+            QCOMPARE(EnglishConsonantCode::Code(numbers[n]),
+                     QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
+        const struct {
+            const char* word;
+            const char* code;
+        } cases[] = {{"Knot", "21"},  {"gnome", "23"}, {"cheese", "60"},  {"match", "36"},
+                     {"judge", "66"}, {"city", "01"},  {"cat", "71"},     {"gem", "63"},
+                     {"back", "97"},  {"phone", "82"}, {"butter", "914"}, {"box", "970"},
+                     {"why", ""},     {"queen", "72"}};
+        for (const auto& c : cases)
+            QCOMPARE(EnglishConsonantCode::Code(QLatin1String(c.word)), QLatin1String(c.code));
+
+        const QStringList words =
+            LoadLinesFile(QStringLiteral(OXEL_PROGRAMFILES_DIR "/dic/eng.dic"));
+        const auto sun = ConsonantSearch::Jordano("02", words, 1);
+        QCOMPARE(sun.letters, QStringLiteral("02 = S/Z + N"));
+        QVERIFY(sun.found.contains(QStringLiteral("sun")));
+        QVERIFY(!sun.found.contains(QStringLiteral("sumo")));
+        const auto sumo = ConsonantSearch::Jordano("03", words, 1);
+        QCOMPARE(sumo.letters, QStringLiteral("03 = S/Z + M"));
+        QVERIFY(sumo.found.contains(QStringLiteral("sumo")));
+        QVERIFY(!sumo.found.contains(QStringLiteral("sun")));
     }
 };
 

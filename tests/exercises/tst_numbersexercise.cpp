@@ -1,6 +1,7 @@
 #include "BoardPress.h"
 #include "TestSupport.h"
 #include "data/Random.h"
+#include "data/Text1251.h"
 #include "data/Texts.h"
 #include "exercises/JordanoPanel.h"
 #include "exercises/NumbersExercise.h"
@@ -171,10 +172,13 @@ private slots:
         const QPoint filler = CentreOf(host.board, 0);
         numbers.BoardMouseUp(Qt::RightButton, filler.x(), filler.y());
         QVERIFY(panel->isHidden());
-        SetLanguage(1); // the search keeps to the Russian list
+        SetLanguage(1); // the English code over the English list
+        SaveLinesFile(folder.file("dic/eng.dic"), {"chess", "rose", "sun"});
         numbers.BoardMouseUp(Qt::RightButton, p.x(), p.y());
         SetLanguage(2);
-        QCOMPARE(panel->lbFind->count(), 2);
+        QCOMPARE(panel->pLetters->text(), QStringLiteral("40 = R + S/Z"));
+        QCOMPARE(panel->lbFind->count(), 1);
+        QCOMPARE(panel->lbFind->item(0)->text(), QStringLiteral("rose"));
         panel->lbFind->clear();
         numbers.BoardMouseUp(Qt::RightButton, p.x(), p.y());
         QVERIFY(!panel->isHidden());

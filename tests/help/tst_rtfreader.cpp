@@ -276,7 +276,7 @@ void TestRtfReader::deliveredDocumentsRead() {
     QVERIFY(reader.plainText().contains(startButton));
     // The heading quoted is the one a run shows: the built-in one, which the delivered list
     // holds; the English document adds the English list's line.
-    const QString heading = QString::fromUtf8(Exercise(exercise).heading);
+    const QString heading = T(Exercise(exercise).heading, 2);
     const QString listed = Dictionaries(folder.path()).LoadHeadingList(language).value(exercise);
     const QString quoted = language == 2 ? QStringLiteral("«%1»").arg(heading)
                                          : QStringLiteral("«%1» (%2)").arg(heading, listed);

@@ -1,0 +1,42 @@
+#include "data/Texts.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QSet<QString> Placeholders(const QString& text) {
+    static const QRegularExpression arg(QStringLiteral("%\\d"));
+    QSet<QString> found;
+    for (const QRegularExpressionMatch& m : arg.globalMatch(text))
+        found.insert(m.captured());
+    return found;
+}
+
+} // namespace
+
+class TestTexts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyPairIsCompleteInBothLanguages();
+};
+
+// Both elements are filled, the English one holds no Cyrillic left over, and both take the
+// same arguments, so a message never loses a file name in one language.
+void TestTexts::everyPairIsCompleteInBothLanguages() {
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    for (int i = 0; i < static_cast<int>(Tx::Count_); ++i) {
+        const QString en = T(static_cast<Tx>(i), 1);
+        const QString ru = T(static_cast<Tx>(i), 2);
+        const QByteArray which = QByteArray::number(i) + ": " + ru.toUtf8();
+        QVERIFY2(!en.trimmed().isEmpty(), which);
+        QVERIFY2(!ru.trimmed().isEmpty(), which);
+        QVERIFY2(!en.contains(cyrillic), which);
+        QVERIFY2(Placeholders(en) == Placeholders(ru), which);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestTexts)
+#include "tst_texts.moc"
