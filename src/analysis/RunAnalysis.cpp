@@ -89,11 +89,13 @@ void TargetCharts(const HistoryRun& run, RunAnalysis& analysis) {
     reaction.text = T(Tx::StageReactionText);
     reaction.xTitle = T(Tx::AxisStage);
     reaction.yTitle = T(Tx::AxisReactionMs);
+    reaction.decimals = 0;
     ChartSpec misses;
     misses.title = T(Tx::StageMissesTitle);
     misses.text = T(Tx::StageMissesText);
     misses.xTitle = T(Tx::AxisStage);
     misses.yTitle = T(Tx::AxisMisses);
+    misses.decimals = 0;
     ChartSet mean{T(Tx::SetMean), {}, ChartSet::Look::Plain};
     ChartSet spread{T(Tx::SetSpread), {}, ChartSet::Look::Second};
     ChartSet missed{T(Tx::SetMisses), {}, ChartSet::Look::Marked};
@@ -120,6 +122,7 @@ void ProbeCharts(const HistoryRun& run, RunAnalysis& analysis) {
     chart.text = T(Tx::RegionText);
     chart.xTitle = T(Tx::AxisRegion);
     chart.yTitle = T(Tx::AxisPresses);
+    chart.decimals = 0;
     chart.places = regions.size();
     ChartSet missed{T(Tx::SetMissed), {}, ChartSet::Look::Marked};
     ChartSet wrong{T(Tx::SetWrong), {}, ChartSet::Look::Second};

@@ -20,6 +20,7 @@ struct ChartSpec {
     QString text;   // one sentence saying what the chart shows
     QString xTitle; // axis titles with their units
     QString yTitle;
+    int decimals = 1; // of the left axis's labels: 0 for counts and milliseconds
     // The name of each place; empty when there are too many, or names repeat: the places are
     // then numbered 1, 2, ...
     QStringList categories;
