@@ -13,6 +13,7 @@
 #include "data/Text1251.h"
 #include "data/Texts.h"
 #include "history/HistoryExport.h"
+#include "stats/RunHistory.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -87,6 +88,7 @@ int main(int argc, char* argv[]) {
 
     QtSoundPlayer sounds;
     InstallSoundPlayer(&sounds);
+    RunHistory::Install(RunHistory::FromDataFolder(folder.path));
     TSplashForm::ShowSplash();
     // Painted before the start-up work, so it shows while the main window is made.
     QCoreApplication::processEvents();
@@ -105,6 +107,7 @@ int main(int argc, char* argv[]) {
         result = QApplication::exec();
     }
     HelpViewer::Release();
+    RunHistory::Install(nullptr);
     InstallSoundPlayer(nullptr);
     InstallDialogs(nullptr);
     return result;
