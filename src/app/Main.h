@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class AnalysisLauncher;
 class LadderFlow;
 class RecordPanel;
 class TDataFile;
@@ -45,6 +46,8 @@ public:
     SeriesFlow& Series() { return *series_; }
     HelpPanel& Help() { return help_; }
     RecordPanel& Records() { return *recordPanel_; }
+    // The analysis of the last completed run (F7); the run cycle hands it each run that ends.
+    AnalysisLauncher& Analysis() { return *analysis_; }
     Settings& Looks() { return looks_; }
     TDataFile* SettingsFile() { return settingsFile_.get(); }
     bool FullScreen() const;
@@ -134,6 +137,7 @@ private:
     std::unique_ptr<SeriesFlow> series_;
     std::unique_ptr<StartButtonPreview> preview_;
     std::unique_ptr<RecordPanel> recordPanel_;
+    std::unique_ptr<AnalysisLauncher> analysis_;
     bool terminateRequested_ = false;
     bool localizedOnce_ = false;
     bool activatedOnce_ = false;
