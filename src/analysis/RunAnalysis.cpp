@@ -58,7 +58,8 @@ void SchulteCharts(const HistoryRun& run, bool plainOrder, RunAnalysis& analysis
         names.append(ItemName(items[i], run.exercise));
         (slowest.contains(i) ? marked : plain).values[i] = Seconds(items[i].ms);
     }
-    chart.categories = PlaceNames(names);
+    // In a plain table the k-th place is the number k: the places' numbers name them.
+    chart.categories = plainOrder ? QStringList() : PlaceNames(names);
     chart.bars = {plain, marked};
     QStringList slow;
     for (int i : slowest)

@@ -3,11 +3,13 @@
 #include "history/HistoryRecord.h"
 
 #include <QDateTime>
+#include <QPointF>
 #include <QVector>
 
 // One completed run on the every-run chart.
 struct ProgressPoint {
     QDateTime when;
+    qint64 ms = 0;            // the same moment in ms since the epoch, quick to compare
     double value = 0;         // the result as a number
     double movingAverage = 0; // the mean of this run and the nine before it (or all there are)
 };
@@ -29,4 +31,14 @@ public:
     // history, so a point does not change with the period chosen.
     static QVector<ProgressPoint> Within(const QVector<ProgressPoint>& points, Period period,
                                          const QDateTime& now);
+
+    // What a chart draws of the points: x in ms since the epoch. Up to twice `spans` points
+    // are drawn as they are; more are grouped into `spans` equal spans of time, each keeping
+    // its lowest and its highest run (in time order) and its last average, since a chart
+    // cannot show more than that anyway.
+    struct Drawn {
+        QVector<QPointF> runs;
+        QVector<QPointF> averages;
+    };
+    static Drawn ForDrawing(const QVector<ProgressPoint>& points, int spans);
 };

@@ -251,6 +251,7 @@ void TMainForm::FormShow() {
     cycle_->LoadRecord();
     if (!localizedOnce_) {
         Localization(this, w_, menu_, cycle_->Exercises(), CurrentUser);
+        analysis_->Localize();
         localizedOnce_ = true;
     }
     // After the localization, whose caption names nobody before the first sign-in.

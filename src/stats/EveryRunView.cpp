@@ -116,21 +116,19 @@ void EveryRunView::Refresh() {
 void EveryRunView::Draw() {
     const auto period = RunProgress::Period(PeriodCB->currentData().toInt());
     shown_ = RunProgress::Within(points_, period, LocalMoment(ProgramClock().NowMs()));
-    QList<QPointF> runs;
-    QList<QPointF> average;
-    runs.reserve(shown_.size());
-    average.reserve(shown_.size());
     double low = 0;
     double high = 1;
     for (const ProgressPoint& point : shown_) {
-        const qreal x = qreal(point.when.toMSecsSinceEpoch());
-        runs.append(QPointF(x, point.value));
-        average.append(QPointF(x, point.movingAverage));
         low = std::min(low, point.value);
         high = std::max(high, point.value);
     }
-    runs_->replace(runs);
-    average_->replace(average);
+    const RunProgress::Drawn drawn = RunProgress::ForDrawing(shown_, DrawnSpans);
+    // Beyond a few points per pixel markers and smoothing only cost time: the line shows it.
+    const bool dense = drawn.runs.size() > DensePoints;
+    runs_->setPointsVisible(!dense);
+    ChartView->setRenderHint(QPainter::Antialiasing, !dense);
+    runs_->replace(drawn.runs);
+    average_->replace(drawn.averages);
     const QDateTime now = LocalMoment(ProgramClock().NowMs());
     if (shown_.isEmpty()) {
         dates_->setRange(now.addDays(-30), now);

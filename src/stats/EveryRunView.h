@@ -18,6 +18,11 @@ class QValueAxis;
 class EveryRunView : public QWidget {
     Q_OBJECT
 public:
+    // Spans of time a long history is drawn in, and the number of drawn runs from which they
+    // are a plain line.
+    static constexpr int DrawnSpans = 600;
+    static constexpr int DensePoints = 400;
+
     explicit EveryRunView(const QString& user, QWidget* parent = nullptr);
 
     QComboBox* LabelCB = nullptr;  // exercise and mode, as the statistics labels name them

@@ -167,6 +167,25 @@ private slots:
         QCOMPARE(RunProgress::Within(points, RunProgress::Period::All, now).size(), 100);
     }
 
+    void longHistoriesAreDrawnByTheExtremesOfEachSpan() {
+        QVector<ProgressPoint> points;
+        for (int i = 0; i < 1000; ++i)
+            points.append({{}, i * 1000LL, double(i % 7 == 3 ? 90 : 50 + i % 5), double(i)});
+        const RunProgress::Drawn few = RunProgress::ForDrawing(points.mid(0, 20), 10);
+        QCOMPARE(few.runs.size(), 20);
+        QCOMPARE(few.averages.at(19), QPointF(19000, 19));
+        const RunProgress::Drawn many = RunProgress::ForDrawing(points, 100);
+        QVERIFY(many.runs.size() <= 200 && many.averages.size() <= 100);
+        // Every span of ten runs holds a 90 and a 50: both are kept, in time order.
+        int highs = 0;
+        for (int i = 0; i < many.runs.size(); ++i) {
+            highs += many.runs[i].y() == 90;
+            QVERIFY(i == 0 || many.runs[i].x() > many.runs[i - 1].x());
+        }
+        QCOMPARE(highs, many.averages.size());
+        QCOMPARE(many.averages.last(), QPointF(999000, 999));
+    }
+
     void emptyHistoryAndRunWithoutPresses() {
         QVERIFY(RunProgress::Points({}).isEmpty());
         for (const char* exercise : {"shulte", "targets", "probe", "dwords", "nonsense"}) {
