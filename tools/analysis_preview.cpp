@@ -36,9 +36,7 @@ HistoryRun Made(const QString& exercise) {
         for (int k = 1; k <= 25; ++k) {
             if (k % 6 == 0)
                 m.Press(QString::number(k + 1), cells[k % 25], false, m.Gap(300, 900));
-            const int number = exercise == QLatin1String("shulte") ? k
-                               : k % 2                          ? 13 - k / 2
-                                                                : k / 2;
+            const int number = exercise == QLatin1String("shulte") ? k : k % 2 ? 13 - k / 2 : k / 2;
             m.Press(QString::number(number), cells[k - 1], true, m.Gap(600, k % 9 ? 2200 : 5200));
         }
     } else if (exercise == QLatin1String("targets")) {
@@ -57,7 +55,8 @@ HistoryRun Made(const QString& exercise) {
         run.boardCols = run.boardRows = 20;
         for (int cell = 0; cell < 400; cell += 5) {
             const bool left = m.random.bounded(100) < 8 + cell / 20;
-            m.Press(cell % 2 ? QStringLiteral("K") : QStringLiteral("M"), cell, !left, m.Gap(200, 900));
+            m.Press(cell % 2 ? QStringLiteral("K") : QStringLiteral("M"), cell, !left,
+                    m.Gap(200, 900));
             if (m.random.bounded(100) < 5)
                 m.Press(QStringLiteral("A"), cell + 1, false, 300);
         }
@@ -68,16 +67,18 @@ HistoryRun Made(const QString& exercise) {
         run.boardCols = counter ? 6 : pairs ? 2 : 10;
         run.boardRows = counter ? 6 : 10;
         const int presses = counter ? 36 : 20;
-        const QStringList words = {"кот", "дом", "лес", "мяч", "сад", "река", "нос", "луг", "сок", "пар",
-                                   "гора", "снег", "чай", "мост", "зуб", "рис", "луна", "сыр", "шар", "пол"};
+        const QStringList words = {"кот", "дом", "лес",  "мяч",  "сад",  "река", "нос",
+                                   "луг", "сок", "пар",  "гора", "снег", "чай",  "мост",
+                                   "зуб", "рис", "луна", "сыр",  "шар",  "пол"};
         m.t = pairs || counter ? 0 : 40000;
         for (int i = 0; i < presses; ++i) {
             if (m.random.bounded(100) < 15)
                 m.Press(QStringLiteral("?"), i, false, m.Gap(400, 1500));
-            const QString item = counter ? QString::number(i % 3 == 2 ? 11 : 3 + i % 5)
-                                         : exercise == QLatin1String("numbers")
-                                             ? QStringLiteral("%1").arg(i * 37 % 100, 2, 10, QLatin1Char('0'))
-                                             : words[i % words.size()];
+            const QString item =
+                counter ? QString::number(i % 3 == 2 ? 11 : 3 + i % 5)
+                : exercise == QLatin1String("numbers")
+                    ? QStringLiteral("%1").arg(i * 37 % 100, 2, 10, QLatin1Char('0'))
+                    : words[i % words.size()];
             m.Press(item, i, true, m.Gap(700, 4200));
         }
     }

@@ -6,7 +6,7 @@
 
 // The misses that fell in one part of the board.
 struct RegionCount {
-    int row = 0;    // the part's row and column in the split, from the top left
+    int row = 0; // the part's row and column in the split, from the top left
     int col = 0;
     int missed = 0; // targets left behind
     int wrong = 0;  // presses on other symbols

@@ -8,10 +8,10 @@
 // One item of a run's answer: a number of a Schulte table, a word, a pair, a sum of the
 // counter; the presses that made it and the time it took.
 struct ItemTime {
-    QStringList items;  // the correct presses that make the item, as shown
-    QVector<int> cells; // their board cells
-    qint64 ms = 0;      // from the end of the previous item (the first: from the start)
-    qint64 endMs = 0;   // when its last press came
+    QStringList items;    // the correct presses that make the item, as shown
+    QVector<int> cells;   // their board cells
+    qint64 ms = 0;        // from the end of the previous item (the first: from the start)
+    qint64 endMs = 0;     // when its last press came
     int wrongPresses = 0; // wrong presses made while it was due
 };
 

@@ -70,8 +70,12 @@ void SchulteCharts(const HistoryRun& run, bool plainOrder, RunAnalysis& analysis
     const QVector<qint64> cellTimes = PressTimes::CellTimes(run, items);
     if (cellTimes.isEmpty())
         return;
-    BoardShade board{T(Tx::BoardTimesTitle), T(Tx::BoardTimesText), run.boardCols, run.boardRows,
-                     {}, QStringList(cellTimes.size(), QString())};
+    BoardShade board{T(Tx::BoardTimesTitle),
+                     T(Tx::BoardTimesText),
+                     run.boardCols,
+                     run.boardRows,
+                     {},
+                     QStringList(cellTimes.size(), QString())};
     for (qint64 ms : cellTimes)
         board.values.append(ms < 0 ? -1.0 : Seconds(ms));
     for (const ItemTime& item : items)

@@ -20,10 +20,10 @@ class AnalysisLauncher : public QObject {
     Q_OBJECT
 public:
     struct Context {
-        QWidget* window;               // the owner of the analysis window
-        QMenu* menu;                   // the item goes before `menuBefore`
+        QWidget* window; // the owner of the analysis window
+        QMenu* menu;     // the item goes before `menuBefore`
         QAction* menuBefore;
-        QHBoxLayout* bar;              // the button goes at `barPosition`
+        QHBoxLayout* bar; // the button goes at `barPosition`
         int barPosition;
         QWidget* idlePanel;            // shown exactly while no run is under way
         std::function<bool()> running; // a run, series or ladder lesson is under way

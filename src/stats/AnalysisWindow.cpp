@@ -86,8 +86,8 @@ QWidget* AnalysisWindow::Titled(QWidget* body, const QString& title, const QStri
     if (!title.isEmpty()) {
         auto* heading = new QLabel(title, box);
         heading->setAlignment(Qt::AlignCenter);
-        heading->setStyleSheet(QStringLiteral(
-            "font-family: 'Liberation Sans'; font-size: 13px; font-weight: bold;"));
+        heading->setStyleSheet(
+            QStringLiteral("font-family: 'Liberation Sans'; font-size: 13px; font-weight: bold;"));
         layout->addWidget(heading);
     }
     layout->addWidget(body, 1);

@@ -14,8 +14,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 
 namespace {
@@ -29,8 +29,7 @@ QFont ChartFont(int pixels, bool bold = false) {
 
 } // namespace
 
-EveryRunView::EveryRunView(const QString& user, QWidget* parent)
-    : QWidget(parent), user_(user) {
+EveryRunView::EveryRunView(const QString& user, QWidget* parent) : QWidget(parent), user_(user) {
     setObjectName(QStringLiteral("EveryRunView"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -70,7 +69,8 @@ EveryRunView::EveryRunView(const QString& user, QWidget* parent)
     dates_->setFormat(QStringLiteral("dd.MM.yy"));
     dates_->setTitleText(T(Tx::AxisDate));
     values_ = new QValueAxis;
-    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(dates_), static_cast<QAbstractAxis*>(values_)}) {
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(dates_), static_cast<QAbstractAxis*>(values_)}) {
         axis->setTitleFont(ChartFont(11));
         axis->setLabelsFont(ChartFont(10));
     }
@@ -105,8 +105,8 @@ void EveryRunView::ShowLabel(int exercise, int mode) {
 void EveryRunView::Refresh() {
     const QPoint label = LabelCB->currentData().toPoint();
     const ExerciseInfo& info = Exercise(std::clamp(label.x(), 0, ExerciseCount - 1));
-    points_ = RunProgress::Points(
-        RunHistory::Runs(user_, QLatin1String(info.statsBase), label.y()));
+    points_ =
+        RunProgress::Points(RunHistory::Runs(user_, QLatin1String(info.statsBase), label.y()));
     values_->setTitleText(
         T(info.result == ResultKind::Score ? Tx::AxisResultPoints : Tx::AxisResultSeconds));
     chart_->setTitle(T(Tx::EveryRunTitle).arg(LabelCB->currentText()));

@@ -108,8 +108,8 @@ QChart* SpecChart::Build(const ChartSpec& spec) {
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
-    QAbstractBarSeries* bars = spec.stacked ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries)
-                                            : new QBarSeries;
+    QAbstractBarSeries* bars =
+        spec.stacked ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries) : new QBarSeries;
     bars->setBarWidth(spec.stacked ? 0.8 : 0.7);
     for (const ChartSet& set : spec.bars) {
         auto* barSet = new QBarSet(set.name);

@@ -43,9 +43,13 @@ class TestAnalysis : public QObject {
 private slots:
     void numberTimesAreGapsBetweenCorrectPresses() {
         // Stored out of order; the wrong presses on 3 and 9 belong to the gap before 2.
-        HistoryRun run = Run("shulte", 5, 2, {{1200, "1", 3, true}, {2000, "3", 0, false},
-                                              {2600, "9", 7, false}, {4100, "2", 1, true},
-                                              {4500, "3", 0, true}, {9000, "4", 2, true}});
+        HistoryRun run = Run("shulte", 5, 2,
+                             {{1200, "1", 3, true},
+                              {2000, "3", 0, false},
+                              {2600, "9", 7, false},
+                              {4100, "2", 1, true},
+                              {4500, "3", 0, true},
+                              {9000, "4", 2, true}});
         std::swap(run.presses[0], run.presses[4]);
         const QVector<ItemTime> items = PressTimes::Items(run);
         QCOMPARE(items.size(), 4);
@@ -68,9 +72,12 @@ private slots:
     }
 
     void groupsAndMemorisingShapeTheItemChart() {
-        const HistoryRun counter = Run("counter", 3, 3, {{1000, "2", 0, true}, {1500, "5", 1, true},
-                                                         {2000, "6", 2, false}, {3000, "7", 4, true},
-                                                         {3500, "1", 5, true}});
+        const HistoryRun counter = Run("counter", 3, 3,
+                                       {{1000, "2", 0, true},
+                                        {1500, "5", 1, true},
+                                        {2000, "6", 2, false},
+                                        {3000, "7", 4, true},
+                                        {3500, "1", 5, true}});
         RunAnalysis analysis = RunAnalyser::Of(counter);
         QCOMPARE(analysis.charts.size(), 1);
         QCOMPARE(analysis.charts[0].categories, QStringList{"2+5=7"});
@@ -78,16 +85,17 @@ private slots:
         QCOMPARE(analysis.charts[0].points.values, QVector<double>{1});
 
         // The first word's time holds the memorising: told in the sentence, not charted.
-        const HistoryRun mnemo = Run("mnemo", 1, 1, {{30000, "кот", 0, true}, {32500, "дом", 1, true},
-                                                     {33000, "лес", 2, true}});
+        const HistoryRun mnemo =
+            Run("mnemo", 1, 1,
+                {{30000, "кот", 0, true}, {32500, "дом", 1, true}, {33000, "лес", 2, true}});
         analysis = RunAnalyser::Of(mnemo);
         QCOMPARE(analysis.charts[0].categories, (QStringList{"дом", "лес"}));
         QCOMPARE(analysis.charts[0].bars[0].values, (QVector<double>{2.5, 0.5}));
         QVERIFY(analysis.charts[0].text.contains("30.0"));
 
         // Repeated names number the places instead.
-        const HistoryRun rb = Run("rbshulte", 5, 5, {{500, "2", 0, true}, {900, "1", 1, true},
-                                                     {1200, "1", 2, true}});
+        const HistoryRun rb =
+            Run("rbshulte", 5, 5, {{500, "2", 0, true}, {900, "1", 1, true}, {1200, "1", 2, true}});
         analysis = RunAnalyser::Of(rb);
         QVERIFY(analysis.charts[0].categories.isEmpty());
         QCOMPARE(analysis.charts[0].places, 3);
@@ -101,8 +109,9 @@ private slots:
             int stage;
             std::optional<int> reaction;
             bool correct;
-        } presses[] = {{2, 300, true}, {1, 400, true}, {2, 500, true}, {2, std::nullopt, false},
-                       {2, 700, true}, {4, std::nullopt, false}, {4, 900, false}};
+        } presses[] = {{2, 300, true},           {1, 400, true}, {2, 500, true},
+                       {2, std::nullopt, false}, {2, 700, true}, {4, std::nullopt, false},
+                       {4, 900, false}};
         for (const auto& p : presses)
             run.presses.append({1, 0, {}, -1, p.correct, p.reaction, p.stage});
         run.presses.append({1, 0, {}, -1, true, 100, std::nullopt}); // no stage: left out
@@ -127,9 +136,13 @@ private slots:
 
     void proofreadingMissesByRegion() {
         // A 6×6 board: the targets are the symbols of the correct presses (A and B).
-        const HistoryRun run = Run("probe", 1, 6, {{100, "A", 0, true}, {200, "K", 1, false},
-                                                   {300, "B", 35, true}, {300, "A", 14, false},
-                                                   {300, "B", 30, false}, {400, "T", 99, false}});
+        const HistoryRun run = Run("probe", 1, 6,
+                                   {{100, "A", 0, true},
+                                    {200, "K", 1, false},
+                                    {300, "B", 35, true},
+                                    {300, "A", 14, false},
+                                    {300, "B", 30, false},
+                                    {400, "T", 99, false}});
         const QVector<RegionCount> regions = BoardRegions::Count(run);
         QCOMPARE(regions.size(), 9);
         QCOMPARE(regions[0].wrong, 1);
@@ -163,7 +176,8 @@ private slots:
         QCOMPARE(points.last().movingAverage, 94.5);
         const QDateTime now = runs.last().started;
         QCOMPARE(RunProgress::Within(points, RunProgress::Period::Last30Days, now).size(), 31);
-        QCOMPARE(RunProgress::Within(points, RunProgress::Period::Last90Days, now).first().value, 9);
+        QCOMPARE(RunProgress::Within(points, RunProgress::Period::Last90Days, now).first().value,
+                 9);
         QCOMPARE(RunProgress::Within(points, RunProgress::Period::All, now).size(), 100);
     }
 

@@ -22,9 +22,10 @@ HistoryRun Run(const char* exercise, int mode, int count, int slow = -1) {
     qint64 t = 0;
     for (int i = 0; i < count; ++i) {
         t += i == slow ? 5000 : 700;
-        run.presses.append({i + 1, t, QString::number(i + 1), i, true,
-                            exercise == QByteArray("targets") ? std::optional(300 + i) : std::nullopt,
-                            exercise == QByteArray("targets") ? std::optional(1 + i / 5) : std::nullopt});
+        run.presses.append(
+            {i + 1, t, QString::number(i + 1), i, true,
+             exercise == QByteArray("targets") ? std::optional(300 + i) : std::nullopt,
+             exercise == QByteArray("targets") ? std::optional(1 + i / 5) : std::nullopt});
     }
     return run;
 }
@@ -41,9 +42,9 @@ private slots:
             int mode;
             int charts;
             bool board;
-        } cases[] = {{"shulte", 5, 1, true},    {"rbshulte", 5, 1, true}, {"targets", 1, 2, false},
-                     {"probe", 1, 1, true},     {"mnemo", 1, 1, false},   {"dwords", 2, 1, false},
-                     {"numbers", 1, 1, false},  {"counter", 3, 1, false}};
+        } cases[] = {{"shulte", 5, 1, true},   {"rbshulte", 5, 1, true}, {"targets", 1, 2, false},
+                     {"probe", 1, 1, true},    {"mnemo", 1, 1, false},   {"dwords", 2, 1, false},
+                     {"numbers", 1, 1, false}, {"counter", 3, 1, false}};
         for (const auto& c : cases) {
             AnalysisWindow window(Run(c.exercise, c.mode, 12));
             QCOMPARE(window.Charts().size(), c.charts);
