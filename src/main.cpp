@@ -16,6 +16,7 @@
 #include "data/Texts.h"
 #include "history/HistoryExport.h"
 #include "settings/WidgetPickers.h"
+#include "stats/RunHistory.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -99,6 +100,7 @@ int main(int argc, char* argv[]) {
 
     QtSoundPlayer sounds;
     InstallSoundPlayer(&sounds);
+    RunHistory::Install(RunHistory::FromDataFolder(folder.path));
     TSplashForm::ShowSplash();
     // Painted before the start-up work, so it shows while the main window is made.
     QCoreApplication::processEvents();
@@ -117,6 +119,7 @@ int main(int argc, char* argv[]) {
         result = QApplication::exec();
     }
     HelpViewer::Release();
+    RunHistory::Install(nullptr);
     InstallSoundPlayer(nullptr);
     InstallDialogs(nullptr);
     return result;

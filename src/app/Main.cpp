@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "About.h"
+#include "AnalysisLauncher.h"
 #include "CaptionPanel.h"
 #include "Glyphs.h"
 #include "help/HelpViewer.h"
@@ -34,6 +35,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -77,6 +79,7 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
         history_->Record(result, kind);
     };
     FormCreate();
+    history_->OnRecorded = [this](const HistoryRun& run) { analysis_->SetLastRun(run); };
 }
 
 TMainForm::~TMainForm() {
@@ -107,6 +110,16 @@ void TMainForm::FormCreate() {
     cycle_->RecordPanel = [this](const RunCycle::ShownRecords& shown) {
         recordPanel_->ShowTable(shown.rows);
     };
+    const QList<QAction*> fileItems = menu_.FileN->actions();
+    auto* bar = static_cast<QHBoxLayout*>(w_.BaseButtonP->layout());
+    analysis_ = std::make_unique<AnalysisLauncher>(AnalysisLauncher::Context{
+        this, menu_.FileN, fileItems.value(fileItems.indexOf(menu_.StatsN) + 1), bar,
+        bar->indexOf(w_.LessonSB) + 1, w_.RecordP,
+        [this] {
+            return cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
+                   cycle_->ActivePage().RunPhase != 1;
+        },
+        [this] { return CurrentUser; }});
     ConnectEvents();
 
     // The settings come first: they name the language whose files are checked.
@@ -249,6 +262,7 @@ void TMainForm::FormShow() {
     cycle_->LoadRecord();
     if (!localizedOnce_) {
         Localization(this, w_, menu_, cycle_->Exercises(), CurrentUser);
+        analysis_->Localize();
         localizedOnce_ = true;
         shownLanguage_ = Language();
     }
@@ -357,6 +371,7 @@ void TMainForm::UserNClick() {
     setWindowTitle(WindowCaption(CurrentUser));
     menu_.LevelNameN->setTitle(user->LevelCaption());
     menu_.LevelNameN->menuAction()->setVisible(true);
+    analysis_->Refresh();
 }
 
 void TMainForm::N1Click() {

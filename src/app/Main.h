@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class AnalysisLauncher;
 class LadderFlow;
 class HistoryRecorder;
 class RecordPanel;
@@ -48,6 +49,8 @@ public:
     HistoryRecorder& History() { return *history_; }
     HelpPanel& Help() { return help_; }
     RecordPanel& Records() { return *recordPanel_; }
+    // The analysis of the last completed run (F7); the run cycle hands it each run that ends.
+    AnalysisLauncher& Analysis() { return *analysis_; }
     Settings& Looks() { return looks_; }
     TDataFile* SettingsFile() { return settingsFile_.get(); }
     bool FullScreen() const;
@@ -143,6 +146,7 @@ private:
     std::unique_ptr<HistoryRecorder> history_;
     std::unique_ptr<StartButtonPreview> preview_;
     std::unique_ptr<RecordPanel> recordPanel_;
+    std::unique_ptr<AnalysisLauncher> analysis_;
     bool terminateRequested_ = false;
     bool localizedOnce_ = false;
     int shownLanguage_ = 0; // the language the texts were last set in

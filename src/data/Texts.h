@@ -74,6 +74,17 @@ enum class Tx {
     // built-in headings of the exercises, shown during a run until the heading list is read
     HeadingVisualField, HeadingSwitching, HeadingImagery, HeadingReaction, HeadingCounting,
     HeadingAttention,
+    // analysis of one run and the every-run progress
+    AnalysisMenu, AnalysisButton, AnalysisCaption, AnalysisRunLine, AnalysisNothing,
+    NumberTimesTitle, NumberTimesText, AxisNumberOrder, AxisOrder, AxisSeconds, SetTime,
+    SetSlowest, BoardTimesTitle, BoardTimesText, StageReactionTitle, StageReactionText,
+    AxisStage, AxisReactionMs, SetMean, SetSpread, StageMissesTitle, StageMissesText,
+    AxisMisses, SetMisses, RegionTitle, RegionText, AxisRegion, AxisPresses, SetMissed,
+    SetWrong, RegionTop, RegionMiddle, RegionBottom, RegionLeft, RegionCentre, RegionRight,
+    RegionBoardTitle, RegionBoardText, ItemTimesTitle, ItemTimesText, SumTimesTitle,
+    SumTimesText, MemoriseLead, AxisWrongPresses, EveryRunView, SeriesView, EveryRunTitle,
+    EveryRunText, EveryRunEmpty, EveryRunNoneInPeriod, AxisDate, AxisResultSeconds,
+    AxisResultPoints, SetRuns, SetMovingAverage, Period30, Period90, PeriodAll,
     Count_
 };
 

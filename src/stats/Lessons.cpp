@@ -1,6 +1,7 @@
 #include "Lessons.h"
 
 #include "BarChartView.h"
+#include "EveryRunView.h"
 #include "StatsLabels.h"
 #include "board/ColorRef.h"
 #include "data/DataFile.h"
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStackedBarSeries>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -146,17 +148,29 @@ void TLessonsForm::BuildControls() {
     auto* buttons = new QHBoxLayout(Panel5);
     buttons->setContentsMargins(0, 0, 0, 0);
     SpeedButton1 = Button(Panel5, "SpeedButton1");
+    ViewSB = Button(Panel5, "ViewSB");
     CloseSB = Button(Panel5, "CloseSB");
     ExportSB = Button(Panel5, "ExportSB");
     ExportSB->setVisible(bool(setup_.exportData));
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(ExportSB);
+    buttons->addWidget(ViewSB);
     buttons->addStretch(1);
     buttons->addWidget(CloseSB);
     buttons->addSpacing(14); // clear of the size grip
 
-    column->addWidget(Panel1, 1);
-    column->addWidget(Panel4, 1);
+    ViewsNB = new QStackedWidget(this);
+    ViewsNB->setObjectName(QStringLiteral("ViewsNB"));
+    auto* seriesView = new QWidget(ViewsNB);
+    auto* seriesColumn = new QVBoxLayout(seriesView);
+    seriesColumn->setContentsMargins(0, 0, 0, 0);
+    seriesColumn->setSpacing(5);
+    seriesColumn->addWidget(Panel1, 1);
+    seriesColumn->addWidget(Panel4, 1);
+    EveryRunP = new EveryRunView(setup_.currentUser, ViewsNB);
+    ViewsNB->addWidget(seriesView);
+    ViewsNB->addWidget(EveryRunP);
+    column->addWidget(ViewsNB, 1);
     column->addWidget(Panel5);
 
     connect(LessonLB, &QListWidget::currentRowChanged, this, &TLessonsForm::LessonLBClick);
@@ -167,6 +181,7 @@ void TLessonsForm::BuildControls() {
         setup_.exportData(item ? StatsLabels::Find(item->text()) : std::nullopt);
     });
     connect(SpeedButton1, &QToolButton::clicked, this, &TLessonsForm::SpeedButton1Click);
+    connect(ViewSB, &QToolButton::clicked, this, &TLessonsForm::ViewSBClick);
 }
 
 void TLessonsForm::ReadStoredSize() {
@@ -232,6 +247,7 @@ void TLessonsForm::ShowTexts() {
     CloseSB->setText(T(Tx::Close));
     SpeedButton1->setText(T(Tx::HelpButton));
     ExportSB->setText(T(Tx::ExportButton));
+    ViewSB->setText(T(ViewsNB->currentIndex() == 0 ? Tx::EveryRunView : Tx::SeriesView));
 }
 
 void TLessonsForm::changeEvent(QEvent* event) {
@@ -416,6 +432,23 @@ bool TLessonsForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TLessonsForm::CloseSBClick() {
     close();
+}
+
+void TLessonsForm::ViewSBClick() {
+    const bool toEveryRun = ViewsNB->currentIndex() == 0;
+    if (toEveryRun) {
+        std::optional<StatsLabel> label;
+        if (LessonLB->currentItem())
+            label = StatsLabels::Find(LessonLB->currentItem()->text());
+        if (!label && setup_.seriesExercise != 0)
+            label = StatsLabel{setup_.seriesExercise - 1, setup_.seriesMode, QString()};
+        if (label)
+            EveryRunP->ShowLabel(label->exercise, label->mode);
+        else
+            EveryRunP->Refresh();
+    }
+    ViewsNB->setCurrentIndex(toEveryRun ? 1 : 0);
+    ViewSB->setText(T(toEveryRun ? Tx::SeriesView : Tx::EveryRunView));
 }
 
 void TLessonsForm::SpeedButton1Click() {

@@ -8,9 +8,11 @@
 #include <optional>
 
 class BarChartView;
+class EveryRunView;
 class QBarSeries;
 class QFrame;
 class QListWidget;
+class QStackedWidget;
 class QStackedBarSeries;
 class QToolButton;
 class TDataFile;
@@ -61,6 +63,10 @@ public:
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* CloseSB = nullptr;
     QToolButton* ExportSB = nullptr;
+    // The series view (Panel1 and Panel4) and the every-run view, one at a time.
+    QStackedWidget* ViewsNB = nullptr;
+    EveryRunView* EveryRunP = nullptr;
+    QToolButton* ViewSB = nullptr; // switches between the two views
 
     // The sets of `Series2`, one per kind of bar.
     enum ProgressSet { BeginningSet, RecentSet, AverageSet };
@@ -74,6 +80,9 @@ public:
     void HistoryLBClick();
     void HistoryLBMouseMove();
     void CloseSBClick();
+    // The other view; the every-run view opens on the label chosen in the series view, or
+    // on the exercise of the series under way.
+    void ViewSBClick();
     void SpeedButton1Click();
     void FormClose();
 

@@ -66,6 +66,8 @@ private slots:
             QCOMPARE(p.cell, board.indexOf(QString::number(v)));
             QVERIFY(p.correct);
         }
+        // The run as the analysis gets it, presses and all.
+        QCOMPARE(win.form->Analysis().LastRun()->presses.size(), 26);
         // The result value the ten-best table, the series and the ladder take.
         QCOMPARE(win.form->Cycle().LastResult().value, std::optional<double>(run.result.toDouble()));
     }
