@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "app/AnalysisLauncher.h"
 #include "app/HistoryRecorder.h"
 #include "app/UserExport.h"
 #include "history/HistoryDb.h"
