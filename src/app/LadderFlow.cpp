@@ -3,10 +3,11 @@
 #include "MainMenu.h"
 #include "MainWidgets.h"
 #include "RunCycle.h"
-#include "data/Settings.h"
 #include "board/OxelPanel.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
+#include "data/ExerciseInfo.h"
+#include "data/Settings.h"
 #include "data/Texts.h"
 #include "data/UserFiles.h"
 #include "users/SignIn.h"
@@ -20,7 +21,7 @@
 LadderFlow::LadderFlow(Context context) : ctx_(std::move(context)) {}
 
 void LadderFlow::N1Click() {
-    if (ctx_.cycle.LadderActive() || ctx_.cycle.ActivePage().RunPhase != 1)
+    if (ctx_.cycle.LadderActive() || ctx_.cycle.ActivePage().RunPhase != ControlPage::Idle)
         return;
     TUprForm::Execute(
         ctx_.programDir, ctx_.uprLevel, state_, [this] { StartLadder(); }, ctx_.window);
@@ -42,11 +43,10 @@ void LadderFlow::UprTimerTimer() {
     const ::LadderStep& step = state_.Current();
     MainWidgets& w = ctx_.widgets;
     w.TabSwitchCB->setCurrentIndex(step.exercisePosition);
-    const Settings& looks = ctx_.looks;
-    const quint32 background[] = {looks.ShulteBGColor, Settings::RBShulteBGColor,
-                                  looks.TargetBGColor};
+    // The first three of the list show their board's background before the start.
     if (step.exercisePosition < 3) {
-        w.OxelP->SetBgColor(background[step.exercisePosition]);
+        const int exercise = ExerciseAtListPosition(step.exercisePosition).index;
+        w.OxelP->SetBgColor(ctx_.looks.BoardBgColor(exercise));
         w.OxelP->Repaint();
     }
     ControlPage& page = w.pages[step.exercisePosition];
@@ -56,7 +56,7 @@ void LadderFlow::UprTimerTimer() {
         page.SwitchSB->click();
     page.StartSB->click();
     // A start the exercise refused leaves nothing to judge.
-    if (page.RunPhase == 1)
+    if (page.RunPhase == ControlPage::Idle)
         EndLadder();
 }
 

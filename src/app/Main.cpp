@@ -117,7 +117,7 @@ void TMainForm::FormCreate() {
         bar->indexOf(w_.LessonSB) + 1, w_.RecordP,
         [this] {
             return cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-                   cycle_->ActivePage().RunPhase != 1;
+                   cycle_->ActivePage().RunPhase != ControlPage::Idle;
         },
         [this] { return CurrentUser; }});
     ConnectEvents();
@@ -303,7 +303,7 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::LanguageNClick(int language) {
     // Refused while a run, a series or a ladder lesson is under way, as the sign-in is.
     const bool running = cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-                         cycle_->ActivePage().RunPhase != 1;
+                         cycle_->ActivePage().RunPhase != ControlPage::Idle;
     if (!running && language != Language()) {
         SetLanguage(language);
         WriteOption([language](TDataFile& file) { Settings::WriteLanguage(file, language); });

@@ -72,10 +72,10 @@ void RunCycle::ShulteStartSBClick() {
     ExerciseLogic& exercise = ExerciseAt(activeExercise_);
     ControlPage& page = ActivePage();
     switch (page.RunPhase) {
-    case 1:
+    case ControlPage::Idle:
         StartRun(exercise, page);
         break;
-    case 2:
+    case ControlPage::Memorising:
         AnswerRun(exercise, page);
         break;
     default:
@@ -112,7 +112,7 @@ void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
         }
     }
 
-    page.RunPhase = memorise ? 2 : 0;
+    page.RunPhase = memorise ? ControlPage::Memorising : ControlPage::Running;
     page.StartSB->setText(T(memorise ? Tx::Check : Tx::Stop));
     if (page.ShtrafTimerP)
         page.ShtrafTimerP->setText(QStringLiteral("0"));
@@ -132,7 +132,7 @@ void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
 void RunCycle::AnswerRun(ExerciseLogic& exercise, ControlPage& page) {
     if (!LessonChecked())
         TimerOff();
-    page.RunPhase = 3;
+    page.RunPhase = ControlPage::Answering;
     page.StartSB->setText(T(Tx::Stop));
     Board().SetBlockClick(false);
     exercise.Rearrange();
@@ -197,7 +197,7 @@ void RunCycle::TSShowAll(int k) {
     ControlPage& page = w_.Page(k - 1);
     page.StartSB->setIcon(Glyphs::Icon(Glyphs::Start));
     page.StartSB->setText(T(Tx::Start));
-    page.RunPhase = 1;
+    page.RunPhase = ControlPage::Idle;
     page.SwitchSB->setEnabled(true);
     ExerciseAt(k - 1).IdleShown();
     w_.RecordP->show();
@@ -216,7 +216,7 @@ void RunCycle::TSShowAll(int k) {
 void RunCycle::OxelPVerifyText() {
     // A run that has ended judges no more presses: the board may still show it, but a
     // second press on its last cell must not end it again. The press leaves no verdict.
-    if (ActivePage().RunPhase == 1) {
+    if (ActivePage().RunPhase == ControlPage::Idle) {
         Board().DropPress();
         return;
     }
@@ -333,7 +333,7 @@ void RunCycle::VerifyRecord() {
                                             LessonChecked(), lastResult_.text, ctx_.currentUser(),
                                             lastResult_.detail);
         if (row > 0)
-            PlayWave(QStringLiteral("REC_IN"), 2);
+            PlayWave(QStringLiteral("REC_IN"), SoundBackground);
     } catch (const OxelError& e) {
         ShowError(e.text());
         return;
