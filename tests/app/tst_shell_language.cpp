@@ -30,7 +30,7 @@ void TestShellLanguage::switchReachesWindowsAndMenusAndIsRefusedDuringARun() {
     MainMenu& menu = win.form->Menu();
     TLessonsForm stats({win.folder.path() + "/", "Anna", win.form->SettingsFile(), 0, 0, {}});
     stats.show();
-    stats.LessonLB->setCurrentRow(1);
+    stats.LessonLB->setCurrentRow(0);
     stats.LessonLBClick();
     QCOMPARE(stats.LessonLB->currentItem()->text(), QStringLiteral("Мишени (джокер)"));
 
