@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the word lists, heading lists and lessons.ini delivered beside the program.
+"""Writes the word lists, heading lists and lessons.ini (with its English twin elessons.ini)
+delivered beside the program.
 
 The sources are UTF-8 text in tools/content/; the program reads its files in Windows-1251
 with CR LF line ends, so this script checks the sources and writes programfiles/ in that
@@ -200,11 +201,18 @@ def main():
     rgipno = read_lines("rgipno.txt")
     egipno = read_lines("egipno.txt")
     lessons = read_lines("lessons.ini")
+    elessons = read_lines("elessons.ini")
     for name, words in (("rus", rus), ("eng", eng)):
         if len(words) < MIN_WORDS:
             fail(f"{name}: {len(words)} words, {MIN_WORDS} needed")
     check_numbers(set(rus), set(eng), rnum, enum, report)
     check_lessons(lessons)
+    check_lessons(elessons)
+    # The English lessons differ from the Russian ones only in their texts: a user's progress
+    # means the same in both languages.
+    steps = [[l for l in f if re.match(r"(\[|[LRF]\d+=)", l)] for f in (lessons, elessons)]
+    if steps[0] != steps[1]:
+        fail("elessons: the steps differ from lessons.ini")
     for name, headings in (("rgipno", rgipno), ("egipno", egipno)):
         if len(headings) != 8 or not all(headings):
             fail(f"{name}: 8 non-empty headings needed")
@@ -218,6 +226,7 @@ def main():
     write("dic/rgipno.dic", rgipno)
     write("dic/egipno.dic", egipno)
     write("lessons.ini", lessons)
+    write("elessons.ini", elessons)
     print(f"written: {len(rus)} Russian and {len(eng)} English words")
     return 0
 

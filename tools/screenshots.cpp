@@ -1,21 +1,29 @@
 // Takes the screenshots of docs/screenshots/ from the real program: a user signs in through
 // the sign-in window, a Schulte run is played part of the way, and the statistics window and
 // the ladder are opened from the menu handlers. Run by tools/screenshots.sh under Xvfb:
-//     oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR
+//     oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR [en|ru]
+// With a language it works in that one and shows every other window too, for looking over
+// an interface language: each exercise, the settings pages, both editors, the about box, the
+// series countdown, the help panel and the help window.
 #include "app/Glyphs.h"
 #include "app/Main.h"
 #include "app/MainWidgets.h"
 #include "board/BoardFont.h"
 #include "board/OxelPanel.h"
+#include "data/DataFile.h"
 #include "data/FileLookup.h"
+#include "data/Settings.h"
 #include "data/StatsStore.h"
 #include "data/UserFiles.h"
+#include "app/HelpViewer.h"
+#include "settings/Setting.h"
 #include "users/Welcome.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -54,15 +62,83 @@ void WriteStatistics(const QString& dataDir, const QString& user) {
     }
 }
 
+// Every exercise idle and in a run, every settings page, both editors, the about box, the
+// series countdown, the help panel and the help window.
+void EveryWindow(TMainForm& form) {
+    MainWidgets& w = form.Widgets();
+    for (int position = 0; position < w.TabSwitchCB->count(); ++position) {
+        w.TabSwitchCB->setCurrentIndex(position);
+        ControlPage& page = w.pages[position];
+        const QByteArray name = "exercise" + QByteArray::number(position);
+        QTest::qWait(200);
+        Save(&form, name + "-idle.png");
+        page.StartSB->click();
+        QTest::qWait(400);
+        Save(&form, name + "-run.png");
+        if (page.RunPhase == 2) {
+            page.StartSB->click();
+            QTest::qWait(200);
+            Save(&form, name + "-answer.png");
+        }
+        if (page.RunPhase != 1)
+            page.StartSB->click();
+        QTest::qWait(200);
+    }
+    w.TabSwitchCB->setCurrentIndex(0);
+    WithModal([&form] { form.SettingsNClick(); },
+              [](QWidget* modal) {
+                  auto* settings = qobject_cast<TSettingForm*>(modal);
+                  for (int tab = 0; settings && tab < settings->PageControl->count(); ++tab) {
+                      settings->PageControl->setCurrentIndex(tab);
+                      QTest::qWait(100);
+                      Save(modal, ("settings" + QByteArray::number(tab) + ".png").constData());
+                  }
+                  modal->close();
+              });
+    for (void (TMainForm::*open)() : {&TMainForm::NumbersNetNClick, &TMainForm::GipnoNClick}) {
+        const char* name = open == &TMainForm::GipnoNClick ? "headings.png" : "numbers.png";
+        WithModal([&form, open] { (form.*open)(); },
+                  [name](QWidget* modal) {
+                      Save(modal, name);
+                      modal->close();
+                  });
+    }
+    WithModal([&form] { form.AboutNClick(); },
+              [](QWidget* modal) {
+                  Save(modal, "about.png");
+                  modal->close();
+              });
+    w.SetSeriesMode(true);
+    WithModal([&w] { w.pages[0].StartSB->click(); },
+              [](QWidget* modal) {
+                  Save(modal, "countdown.png");
+                  modal->close();
+              });
+    QTest::qWait(200);
+    if (w.pages[0].RunPhase != 1)
+        w.pages[0].StartSB->click();
+    w.SetSeriesMode(false);
+    w.pages[0].HelpSB->click();
+    QTest::qWait(200);
+    Save(&form, "help-panel.png");
+    w.pages[0].HelpSB->click();
+    if (HelpViewer* help = HelpViewer::ShowContext(form.ProgramDir(), 1)) {
+        QTest::qWait(300);
+        Save(help, "help-book.png");
+        help->close();
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        std::fputs("usage: oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR\n", stderr);
+    if (args.size() < 3 || args.size() > 4) {
+        std::fputs("usage: oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR [en|ru]\n", stderr);
         return 2;
     }
+    const bool everyWindow = args.size() == 4;
     out = args[2];
     QDir().mkpath(out);
     BoardFont::InstallSubstitutions();
@@ -71,7 +147,12 @@ int main(int argc, char* argv[]) {
     FileLookup::SetDeliveredDir(args[1]);
 
     QTemporaryDir data;
-    const QString user = QStringLiteral("Анна");
+    const bool english = everyWindow && args[3] == QLatin1String("en");
+    const QString user = english ? QStringLiteral("Anna") : QStringLiteral("Анна");
+    if (everyWindow) {
+        TDataFile settings(QDir(data.path()).filePath(QStringLiteral("oxel.ini")));
+        Settings::WriteLanguage(settings, english ? 1 : 2);
+    }
     QDir(data.path()).mkdir(QStringLiteral("users"));
     UserFiles(data.path()).CreateUser(user, QString());
     WriteStatistics(data.path(), user);
@@ -80,10 +161,12 @@ int main(int argc, char* argv[]) {
     form.show();
     QTest::qWaitForWindowExposed(&form);
     WithModal([&form] { form.UserNClick(); },
-              [&user](QWidget* modal) {
+              [&user, everyWindow](QWidget* modal) {
                   auto* welcome = qobject_cast<TWelcomeForm*>(modal);
                   if (!welcome)
                       return;
+                  if (everyWindow)
+                      Save(modal, "signin.png");
                   welcome->UserCB->setCurrentText(user);
                   welcome->OkSB->click();
               });
@@ -114,5 +197,7 @@ int main(int argc, char* argv[]) {
                   Save(modal, "ladder.png");
                   modal->close();
               });
+    if (everyWindow)
+        EveryWindow(form);
     return 0;
 }

@@ -123,12 +123,18 @@ void TMainForm::FormCreate() {
     ConnectEvents();
 
     // The settings come first: they name the language whose files are checked.
+    SetLanguage(2);
     try {
         settingsFile_ = std::make_unique<TDataFile>(programDir_ + QStringLiteral("oxel.ini"));
-        SetLanguage(Settings::ReadLanguage(*settingsFile_));
     } catch (const OxelError& e) {
-        SetLanguage(2);
         ShowFileError(e.text());
+    }
+    if (settingsFile_) {
+        try {
+            SetLanguage(Settings::ReadLanguage(*settingsFile_));
+        } catch (const OxelError&) {
+            // A damaged store is reported once, when the settings are read below.
+        }
     }
     CheckDataFiles();
     QFile::remove(programDir_ + QStringLiteral("tmp"));

@@ -3,14 +3,23 @@
 #include "data/FileLookup.h"
 #include "data/Texts.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 UprLessons::UprLessons(QList<Lesson> lessons, int uprLevel)
     : lessons_(std::move(lessons)), uprLevel_(uprLevel) {}
 
-UprLessons UprLessons::Load(const QString& programDir, int uprLevel) {
-    return UprLessons(LessonsIni::Load(FileLookup::Find(programDir, QStringLiteral("lessons.ini"))),
+UprLessons UprLessons::Load(const QString& programDir, int uprLevel, int language) {
+    return UprLessons(LessonsIni::Load(FileLookup::Find(programDir, FileName(programDir, language))),
                       uprLevel);
+}
+
+QString UprLessons::FileName(const QString& programDir, int language) {
+    const QString russian = QStringLiteral("lessons.ini");
+    const QString english = QStringLiteral("elessons.ini");
+    // The steps are the same in both; a folder without the English texts keeps its ladder.
+    return language == 1 && QFileInfo::exists(FileLookup::Find(programDir, english)) ? english
+                                                                                     : russian;
 }
 
 QString UprLessons::Status(int n, int uprLevel) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/LessonsIni.h"
+#include "data/Texts.h"
 
 #include <QList>
 #include <QString>
@@ -11,8 +12,12 @@
 class UprLessons {
 public:
     UprLessons(QList<Lesson> lessons, int uprLevel);
-    // lessons.ini of the program folder; a missing file gives no lessons.
-    static UprLessons Load(const QString& programDir, int uprLevel);
+    // The lessons file of the language in the program folder; a missing file gives no
+    // lessons.
+    static UprLessons Load(const QString& programDir, int uprLevel, int language = Language());
+    // "lessons.ini", or in English "elessons.ini" where the folder has it: the same steps
+    // with English names, descriptions and tasks.
+    static QString FileName(const QString& programDir, int language);
 
     int Count() const { return static_cast<int>(lessons_.size()); }
     // Lesson n, the row n of the list (1-based).

@@ -53,21 +53,22 @@ TWelcomeForm::TWelcomeForm(const QString& programDir, TDataFile* settingsFile, Q
 }
 
 void TWelcomeForm::BuildControls() {
-    NameL = Label(this, "NameL", QRect(10, 8, 52, 24));
-    PassL = Label(this, "PassL", QRect(10, 38, 52, 24));
+    // Wide enough for "Password" as well as "Пароль".
+    NameL = Label(this, "NameL", QRect(6, 8, 64, 24));
+    PassL = Label(this, "PassL", QRect(6, 38, 64, 24));
 
     UserCB = new QComboBox(this);
     UserCB->setObjectName(QStringLiteral("UserCB"));
     UserCB->setEditable(false);
     UserCB->setMaxVisibleItems(10);
-    UserCB->setGeometry(64, 8, 198, 24);
+    UserCB->setGeometry(72, 8, 190, 24);
     UserCB->setStyleSheet(QLatin1String(FieldStyle));
 
     PasswordME = new QLineEdit(this);
     PasswordME->setObjectName(QStringLiteral("PasswordME"));
     PasswordME->setEchoMode(QLineEdit::Password);
     PasswordME->setMaxLength(SignInRules::PasswordLength);
-    PasswordME->setGeometry(64, 38, 198, 24);
+    PasswordME->setGeometry(72, 38, 190, 24);
     PasswordME->setStyleSheet(QLatin1String(FieldStyle));
 
     OkSB = PlacedButton(this, "OkSB", QRect(8, 68, 84, 26));

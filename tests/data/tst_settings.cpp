@@ -312,34 +312,30 @@ void TestSettings::lastUserAndLessonsSize() {
 // A new folder follows the locale and keeps it; an older oxel.ini without the entry stays
 // Russian and is not touched; a stored choice wins over the locale.
 void TestSettings::languageOfNewOldAndChosenFolders() {
-    enum class Before { None, WithoutEntry, English };
+    // Stored before: -1 no file, 0 a file without the entry, else the language stored.
     const struct {
-        Before before;
+        int before;
         const char* locale;
         int language;
     } cases[] = {
-        {Before::None, "en_US", 1},       {Before::None, "C", 1},
-        {Before::None, "ru_RU", 2},       {Before::WithoutEntry, "en_US", 2},
-        {Before::English, "ru_RU", 1},
-    };
+        {-1, "en_US", 1}, {-1, "C", 1}, {-1, "ru_RU", 2}, {0, "en_US", 2}, {1, "ru_RU", 1}};
     for (const auto& c : cases) {
         ProgramFolder folder(false);
         const QString path = folder.file("oxel.ini");
-        if (c.before != Before::None) {
+        if (c.before >= 0) {
             TDataFile file(path);
             Settings::WriteLastUser(file, QStringLiteral("Анна"));
-            if (c.before == Before::English)
-                Settings::WriteLanguage(file, 1);
+            if (c.before > 0)
+                Settings::WriteLanguage(file, c.before);
         }
         const QByteArray before = ReadBytes(path);
         QCOMPARE(InterfaceLanguage::Settle(path, QLatin1String(c.locale)), c.language);
-        if (c.before == Before::None) {
-            QCOMPARE(EntryNames(path), QStringList({"COMMON/Language"}));
-            TDataFile file(path);
-            QCOMPARE(Settings::ReadLanguage(file), c.language);
-        } else {
+        if (c.before >= 0)
             QCOMPARE(ReadBytes(path), before);
-        }
+        else
+            QCOMPARE(EntryNames(path), QStringList({"COMMON/Language"}));
+        TDataFile file(path);
+        QCOMPARE(Settings::ReadLanguage(file), c.language);
     }
 }
 

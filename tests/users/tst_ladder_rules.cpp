@@ -5,6 +5,8 @@
 #include "users/LadderState.h"
 #include "users/UprLessons.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 #include <limits>
 
@@ -153,6 +155,29 @@ private slots:
         state.Judge(1.0);
         QCOMPARE(state.StepAt(2).exercisePosition, 2);
         QCOMPARE(state.StepAt(2).mode, 1);
+    }
+
+    // English names the same lessons: the delivered English file has the Russian steps with
+    // English texts, and a folder without it keeps the Russian ladder.
+    void englishLessonsHaveTheRussianSteps() {
+        ProgramFolder folder;
+        QCOMPARE(UprLessons::FileName(folder.path(), 1), QStringLiteral("elessons.ini"));
+        const UprLessons russian = UprLessons::Load(folder.path(), 0, 2);
+        const UprLessons english = UprLessons::Load(folder.path(), 0, 1);
+        QVERIFY(russian.Count() == english.Count() && russian.Count() > 0);
+        const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+        for (int n = 1; n <= russian.Count(); ++n) {
+            QVERIFY(!english.At(n).name.contains(cyrillic));
+            QCOMPARE(english.At(n).steps.size(), russian.At(n).steps.size());
+            for (qsizetype k = 0; k < russian.At(n).steps.size(); ++k) {
+                const LadderStep& e = english.At(n).steps[k];
+                const LadderStep& r = russian.At(n).steps[k];
+                QVERIFY(e.exercisePosition == r.exercisePosition && e.mode == r.mode &&
+                        e.limit == r.limit && !e.text.contains(cyrillic));
+            }
+        }
+        QVERIFY(QFile::remove(folder.file("elessons.ini")));
+        QCOMPARE(UprLessons::Load(folder.path(), 0, 1).At(1).name, russian.At(1).name);
     }
 };
 
