@@ -1,7 +1,13 @@
-// Opens the analysis window of a made-up run of one exercise, to look at its charts:
-//   analysis_preview <shulte|rbshulte|mnemo|targets|counter|dwords|numbers|probe> [shot.png]
+// Opens the analysis window of a made-up run of one exercise, or the every-run view of a
+// made-up history, to look at their charts:
+//   analysis_preview <shulte|rbshulte|mnemo|targets|counter|dwords|numbers|probe|everyrun>
+//                    [shot.png]
 // With a file name the window is drawn into it and the program ends.
+#include "data/Clock.h"
+#include "data/NumberFormat.h"
 #include "stats/AnalysisWindow.h"
+#include "stats/EveryRunView.h"
+#include "stats/RunHistory.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -87,12 +93,38 @@ HistoryRun Made(const QString& exercise) {
     return run;
 }
 
+// Two runs a day for 120 days up to now, getting faster.
+QVector<HistoryRun> MadeHistory(const QString&, const QString&, int) {
+    QRandomGenerator random(11);
+    const QDateTime now = LocalMoment(ProgramClock().NowMs());
+    QVector<HistoryRun> runs;
+    for (int i = 240; i > 0; --i) {
+        HistoryRun run;
+        run.started = now.addSecs(-i * 43200LL);
+        run.result = QString::number(25 + i / 20.0 + random.bounded(80) / 10.0, 'f', 1);
+        run.completed = random.bounded(10) != 0;
+        runs.append(run);
+    }
+    return runs;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    AnalysisWindow window(Made(args.value(1, QStringLiteral("shulte"))));
+    const QString what = args.value(1, QStringLiteral("shulte"));
+    RunHistory::Install(&MadeHistory);
+    std::unique_ptr<QWidget> shown;
+    if (what == QLatin1String("everyrun")) {
+        auto view = std::make_unique<EveryRunView>(QStringLiteral("Анна"));
+        view->resize(900, 560);
+        view->ShowLabel(0, 5);
+        shown = std::move(view);
+    } else {
+        shown = std::make_unique<AnalysisWindow>(Made(what));
+    }
+    QWidget& window = *shown;
     window.show();
     if (args.size() > 2) {
         QTimer::singleShot(300, &app, [&] {
