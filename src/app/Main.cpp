@@ -291,7 +291,8 @@ QString TMainForm::LastUser() const {
 
 void TMainForm::SetGlyphs() {
     for (ControlPage& page : w_.pages) {
-        page.StartSB->setIcon(Glyphs::Icon(page.RunPhase == ControlPage::Idle ? Glyphs::Start : Glyphs::Stop));
+        const bool idle = page.RunPhase == ControlPage::Idle;
+        page.StartSB->setIcon(Glyphs::Icon(idle ? Glyphs::Start : Glyphs::Stop));
         page.HelpSB->setIcon(Glyphs::Icon(Glyphs::Help));
         page.SwitchSB->setIcon(Glyphs::Icon(Glyphs::ModeSwitch));
         cycle_->ExerciseAt(page.info->index).SetGlyphs(&Glyphs::Icon);
@@ -329,6 +330,7 @@ void TMainForm::Retranslate() {
     shownLanguage_ = Language();
     const int position = w_.TabSwitchCB->currentIndex();
     Localization(this, w_, menu_, cycle_->Exercises(), CurrentUser);
+    analysis_->Localize();
     {
         const QSignalBlocker quiet(w_.TabSwitchCB);
         w_.TabSwitchCB->setCurrentIndex(position);
