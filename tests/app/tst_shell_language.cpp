@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 #include "ShellFixture.h"
+#include "app/AnalysisLauncher.h"
 #include "app/MainMenu.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
@@ -41,7 +42,9 @@ void TestShellLanguage::switchReachesWindowsAndMenusAndIsRefusedDuringARun() {
     QCOMPARE(menu.OptionN->title(), QStringLiteral("&Options"));
     QCOMPARE(menu.N3->title(), QStringLiteral("Control panel"));
     QVERIFY(menu.EnglishN->isChecked());
+    QCOMPARE(win.form->Analysis().AnalysisN->text(), QStringLiteral("Run analysis"));
     QCOMPARE(stats.CloseSB->text(), QStringLiteral("Close"));
+    QCOMPARE(stats.ViewSB->text(), QStringLiteral("Every run"));
     QCOMPARE(stats.windowTitle(), QStringLiteral("Series statistics [Anna]"));
     QCOMPARE(stats.LessonLB->item(0)->text(), QStringLiteral("Schulte (5x5)"));
     QCOMPARE(stats.LessonLB->currentItem()->text(), QStringLiteral("Targets (joker)"));
