@@ -2,9 +2,11 @@
 // the sign-in window, a Schulte run is played part of the way, and the statistics window and
 // the ladder are opened from the menu handlers. Run by tools/screenshots.sh under Xvfb:
 //     oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR [en|ru]
-// With a language it works in that one and shows every other window too, for looking over
-// an interface language: each exercise, the settings pages, both editors, the about box, the
-// series countdown, the help panel and the help window.
+// With a language it works in that one, plays a whole run and opens its analysis, and shows
+// every other window too, for looking over an interface language: each exercise, the
+// settings pages, both editors, the about box, the series countdown, the help panel and the
+// help window.
+#include "app/AnalysisLauncher.h"
 #include "app/Glyphs.h"
 #include "app/Main.h"
 #include "app/MainWidgets.h"
@@ -15,7 +17,7 @@
 #include "data/Settings.h"
 #include "data/StatsStore.h"
 #include "data/UserFiles.h"
-#include "app/HelpViewer.h"
+#include "help/HelpViewer.h"
 #include "settings/Setting.h"
 #include "users/Welcome.h"
 
@@ -62,6 +64,29 @@ void WriteStatistics(const QString& dataDir, const QString& user) {
     }
 }
 
+// Presses the cell holding the number.
+void PressNumber(TOxelPanel& board, int number) {
+    for (int i = 0; i < board.LinesList().size(); ++i)
+        if (board.Line(i) == QString::number(number))
+            QTest::mouseClick(&board, Qt::LeftButton, {}, board.CellRect(i).center());
+}
+
+// A whole 5×5 run, slower in its middle, and the analysis window opened on it (F7).
+void AnalysedRun(TMainForm& form) {
+    form.Widgets().Page(0).StartSB->click();
+    TOxelPanel& board = *form.Widgets().OxelP;
+    for (int number = 1; number <= 25; ++number) {
+        QTest::qWait(number % 7 == 0 ? 900 : 150);
+        PressNumber(board, number);
+    }
+    QTest::qWait(500);
+    WithModal([&form] { form.Analysis().AnalysisNClick(); },
+              [](QWidget* modal) {
+                  Save(modal, "analysis-run.png");
+                  modal->close();
+              });
+}
+
 // Every exercise idle and in a run, every settings page, both editors, the about box, the
 // series countdown, the help panel and the help window.
 void EveryWindow(TMainForm& form) {
@@ -75,12 +100,12 @@ void EveryWindow(TMainForm& form) {
         page.StartSB->click();
         QTest::qWait(400);
         Save(&form, name + "-run.png");
-        if (page.RunPhase == 2) {
+        if (page.RunPhase == ControlPage::Memorising) {
             page.StartSB->click();
             QTest::qWait(200);
             Save(&form, name + "-answer.png");
         }
-        if (page.RunPhase != 1)
+        if (page.RunPhase != ControlPage::Idle)
             page.StartSB->click();
         QTest::qWait(200);
     }
@@ -115,7 +140,7 @@ void EveryWindow(TMainForm& form) {
                   modal->close();
               });
     QTest::qWait(200);
-    if (w.pages[0].RunPhase != 1)
+    if (w.pages[0].RunPhase != ControlPage::Idle)
         w.pages[0].StartSB->click();
     w.SetSeriesMode(false);
     w.pages[0].HelpSB->click();
@@ -179,9 +204,7 @@ int main(int argc, char* argv[]) {
     TOxelPanel& board = *form.Widgets().OxelP;
     for (int number = 1; number <= 7; ++number) {
         QTest::qWait(350);
-        for (int i = 0; i < board.LinesList().size(); ++i)
-            if (board.Line(i) == QString::number(number))
-                QTest::mouseClick(&board, Qt::LeftButton, {}, board.CellRect(i).center());
+        PressNumber(board, number);
     }
     QTest::qWait(400);
     Save(&form, "schulte.png");
@@ -197,7 +220,9 @@ int main(int argc, char* argv[]) {
                   Save(modal, "ladder.png");
                   modal->close();
               });
-    if (everyWindow)
+    if (everyWindow) {
+        AnalysedRun(form);
         EveryWindow(form);
+    }
     return 0;
 }
