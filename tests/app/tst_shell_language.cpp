@@ -29,7 +29,7 @@ void TestShellLanguage::switchReachesWindowsAndMenusAndIsRefusedDuringARun() {
         WriteBytes(win.folder.file(QStringLiteral("users/AnnaDB/") + QLatin1String(file)),
                    ReferenceCipher("28.02.2024 10:00:00\r\n31/32/33/34/35\r\n", true));
     MainMenu& menu = win.form->Menu();
-    TLessonsForm stats({win.folder.path() + "/", "Anna", win.form->SettingsFile(), 0, 0, {}});
+    TLessonsForm stats({win.folder.path() + "/", "Anna", win.form->SettingsFile(), 0, 0, {}, {}});
     stats.show();
     stats.LessonLB->setCurrentRow(0);
     stats.LessonLBClick();

@@ -89,7 +89,7 @@ private slots:
             asked = exercise + QString::number(mode);
             return RunsEveryOtherDay(3);
         });
-        TLessonsForm form({dir.path() + '/', QStringLiteral("Anna"), nullptr, 5, 3, {}});
+        TLessonsForm form({dir.path() + '/', QStringLiteral("Anna"), nullptr, 5, 3, {}, {}});
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.ViewSB->text(), T(Tx::EveryRunView));
