@@ -11,7 +11,7 @@ void BM_Jordano(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         const QString digits = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-        const ConsonantSearch::Result result = ConsonantSearch::Jordano(digits, programDir);
+        const ConsonantSearch::Result result = ConsonantSearch::Jordano(digits, programDir, 2);
         benchmark::DoNotOptimize(result.found.size());
         n = (n + 1) % 100;
     }

@@ -42,6 +42,8 @@ public:
     void VerifyRecord() override {}
     void ShowAll() override {}
     void ContinueAfterRun() override {}
+    void EndRun() override {}
+    void LogPress(const RunPress&) override {}
 };
 
 void SendMouse(TOxelPanel& board, QEvent::Type type, const QPointF& at) {
