@@ -17,16 +17,16 @@ bool ExerciseLogic::ReadyToStart(int) {
 }
 
 void ExerciseLogic::ApplyLook() {
-    const LookSpec& spec = info_.look;
+    const LookSpec& parts = info_.look;
     const ExerciseLook& look = Look();
     TOxelPanel& board = host_.Board();
-    if (spec.stored.Has(LookPart::Glyph))
+    if (parts.stored.Has(LookPart::Glyph))
         board.SetGPColor(look.glyph);
-    board.SetBgColor(spec.BoardBackground(look));
-    board.SetGridColor(spec.BoardGrid(look));
-    if (spec.stored.Has(LookPart::Font1))
+    board.SetBgColor(parts.BoardBackground(look));
+    board.SetGridColor(parts.BoardGrid(look));
+    if (parts.stored.Has(LookPart::Font1))
         board.SetFontBig(BoardFont(look.font1));
-    if (spec.stored.Has(LookPart::Font2))
+    if (parts.stored.Has(LookPart::Font2))
         board.SetFontSmall(BoardFont(look.font2));
 }
 

@@ -1,7 +1,7 @@
 #include "AnalysisWindow.h"
 
 #include "BoardShadeView.h"
-#include "SpecChart.h"
+#include "ChartMaker.h"
 #include "data/Texts.h"
 #include "widgets/FlatButton.h"
 
@@ -46,10 +46,10 @@ AnalysisWindow::AnalysisWindow(const HistoryRun& run, QWidget* parent)
 
     auto* grid = new QGridLayout;
     grid->setSpacing(10);
-    for (const ChartSpec& spec : analysis_.charts) {
-        QChartView* view = SpecChart::View(spec, this);
+    for (const ChartSpec& plan : analysis_.charts) {
+        QChartView* view = ChartMaker::View(plan, this);
         charts_.append(view);
-        grid->addWidget(Titled(view, QString(), spec.text), 0, int(charts_.size()) - 1);
+        grid->addWidget(Titled(view, QString(), plan.text), 0, int(charts_.size()) - 1);
         grid->setColumnStretch(int(charts_.size()) - 1, 3);
     }
     if (analysis_.board) {

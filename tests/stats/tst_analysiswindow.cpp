@@ -61,8 +61,8 @@ private slots:
             QStringList sentences;
             for (QLabel* label : window.findChildren<QLabel*>())
                 sentences.append(label->text());
-            for (const ChartSpec& spec : window.Analysis().charts)
-                QVERIFY(!spec.text.isEmpty() && sentences.contains(spec.text));
+            for (const ChartSpec& plan : window.Analysis().charts)
+                QVERIFY(!plan.text.isEmpty() && sentences.contains(plan.text));
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY(window.width() <= 1024 && window.height() <= 768);

@@ -1,4 +1,4 @@
-#include "SpecChart.h"
+#include "ChartMaker.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -57,24 +57,24 @@ void StyleAxis(QAbstractAxis* axis, const QString& title) {
     axis->setLabelsFont(ChartFont(10));
 }
 
-QAbstractAxis* PlaceAxis(const ChartSpec& spec) {
-    if (!spec.categories.isEmpty()) {
+QAbstractAxis* PlaceAxis(const ChartSpec& plan) {
+    if (!plan.categories.isEmpty()) {
         auto* axis = new QBarCategoryAxis;
-        axis->append(spec.categories);
+        axis->append(plan.categories);
         // Names stand upright where many would not fit side by side.
         qsizetype longest = 0;
-        for (const QString& name : spec.categories)
+        for (const QString& name : plan.categories)
             longest = std::max(longest, name.size());
-        if ((longest > 3 && spec.categories.size() > 6) || spec.categories.size() > 16)
+        if ((longest > 3 && plan.categories.size() > 6) || plan.categories.size() > 16)
             axis->setLabelsAngle(-90);
         return axis;
     }
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setRange(-0.5, std::max(1, spec.places) - 0.5);
-    const int step = SpecChart::LabelStep(spec.places);
+    axis->setRange(-0.5, std::max(1, plan.places) - 0.5);
+    const int step = ChartMaker::LabelStep(plan.places);
     axis->append(QStringLiteral("1"), 0);
-    for (int place = step; place <= spec.places; place += step)
+    for (int place = step; place <= plan.places; place += step)
         axis->append(QString::number(place), place - 1);
     return axis;
 }
@@ -94,24 +94,24 @@ double Highest(const QVector<ChartSet>& sets, bool stacked) {
 
 } // namespace
 
-int SpecChart::LabelStep(int places) {
+int ChartMaker::LabelStep(int places) {
     for (int step : {1, 5, 10, 20, 50, 100, 200, 500})
         if (places / step <= 20)
             return step;
     return 1000;
 }
 
-QChart* SpecChart::Build(const ChartSpec& spec) {
+QChart* ChartMaker::Build(const ChartSpec& plan) {
     auto* chart = new QChart;
-    chart->setTitle(spec.title);
+    chart->setTitle(plan.title);
     chart->setTitleFont(ChartFont(13, true));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
     QAbstractBarSeries* bars =
-        spec.stacked ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries) : new QBarSeries;
-    bars->setBarWidth(spec.stacked ? 0.8 : 0.7);
-    for (const ChartSet& set : spec.bars) {
+        plan.stacked ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries) : new QBarSeries;
+    bars->setBarWidth(plan.stacked ? 0.8 : 0.7);
+    for (const ChartSet& set : plan.bars) {
         auto* barSet = new QBarSet(set.name);
         barSet->append(QList<qreal>(set.values.begin(), set.values.end()));
         barSet->setColor(LookColor(set.look));
@@ -120,30 +120,30 @@ QChart* SpecChart::Build(const ChartSpec& spec) {
     }
     chart->addSeries(bars);
 
-    QAbstractAxis* places = PlaceAxis(spec);
-    StyleAxis(places, spec.xTitle);
+    QAbstractAxis* places = PlaceAxis(plan);
+    StyleAxis(places, plan.xTitle);
     chart->addAxis(places, Qt::AlignBottom);
     bars->attachAxis(places);
-    QValueAxis* values = ValueAxis(spec.yTitle, Highest(spec.bars, spec.stacked), spec.decimals);
+    QValueAxis* values = ValueAxis(plan.yTitle, Highest(plan.bars, plan.stacked), plan.decimals);
     chart->addAxis(values, Qt::AlignLeft);
     bars->attachAxis(values);
 
-    bool legend = spec.bars.size() > 1;
-    if (!spec.points.values.isEmpty()) {
+    bool legend = plan.bars.size() > 1;
+    if (!plan.points.values.isEmpty()) {
         auto* points = new QScatterSeries;
-        points->setName(spec.points.name);
-        points->setColor(LookColor(spec.points.look));
+        points->setName(plan.points.name);
+        points->setColor(LookColor(plan.points.look));
         points->setMarkerSize(9);
         double highest = 0;
-        for (int i = 0; i < spec.points.values.size(); ++i) {
-            const double v = spec.points.values[i];
+        for (int i = 0; i < plan.points.values.size(); ++i) {
+            const double v = plan.points.values[i];
             highest = std::max(highest, v);
             if (v > 0)
                 points->append(i, v);
         }
         chart->addSeries(points);
         points->attachAxis(places);
-        QValueAxis* counts = ValueAxis(spec.pointsTitle, highest, 0);
+        QValueAxis* counts = ValueAxis(plan.pointsTitle, highest, 0);
         chart->addAxis(counts, Qt::AlignRight);
         points->attachAxis(counts);
         legend = true;
@@ -154,8 +154,8 @@ QChart* SpecChart::Build(const ChartSpec& spec) {
     return chart;
 }
 
-QChartView* SpecChart::View(const ChartSpec& spec, QWidget* parent) {
-    auto* view = new QChartView(Build(spec), parent);
+QChartView* ChartMaker::View(const ChartSpec& plan, QWidget* parent) {
+    auto* view = new QChartView(Build(plan), parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(300, 220);
     return view;
