@@ -34,6 +34,17 @@ QStringList PlaceNames(const QStringList& names) {
     return names;
 }
 
+// A chart's heading part: its title, sentence, axis titles and the left axis's decimals.
+ChartSpec Plan(Tx title, const QString& text, Tx xTitle, Tx yTitle, int decimals) {
+    ChartSpec plan;
+    plan.title = T(title);
+    plan.text = text;
+    plan.xTitle = T(xTitle);
+    plan.yTitle = T(yTitle);
+    plan.decimals = decimals;
+    return plan;
+}
+
 QString ItemName(const ItemTime& item, const QString& exercise) {
     if (exercise == QLatin1String("counter") && item.items.size() == 3)
         return item.items[0] + QLatin1Char('+') + item.items[1] + QLatin1Char('=') + item.items[2];
@@ -45,10 +56,8 @@ void SchulteCharts(const HistoryRun& run, bool plainOrder, RunAnalysis& analysis
     if (items.isEmpty())
         return;
     const QVector<int> slowest = PressTimes::Slowest(items, RunAnalyser::Slowest);
-    ChartSpec chart;
-    chart.title = T(Tx::NumberTimesTitle);
-    chart.xTitle = T(plainOrder ? Tx::AxisNumberOrder : Tx::AxisOrder);
-    chart.yTitle = T(Tx::AxisSeconds);
+    ChartSpec chart = Plan(Tx::NumberTimesTitle, {},
+                           plainOrder ? Tx::AxisNumberOrder : Tx::AxisOrder, Tx::AxisSeconds, 1);
     chart.places = items.size();
     chart.stacked = true;
     ChartSet plain{T(Tx::SetTime), QVector<double>(items.size(), 0), ChartSet::Look::Plain};
@@ -89,18 +98,10 @@ void TargetCharts(const HistoryRun& run, RunAnalysis& analysis) {
     const QVector<StageReaction> stages = StageStats::Of(run);
     if (stages.isEmpty())
         return;
-    ChartSpec reaction;
-    reaction.title = T(Tx::StageReactionTitle);
-    reaction.text = T(Tx::StageReactionText);
-    reaction.xTitle = T(Tx::AxisStage);
-    reaction.yTitle = T(Tx::AxisReactionMs);
-    reaction.decimals = 0;
-    ChartSpec misses;
-    misses.title = T(Tx::StageMissesTitle);
-    misses.text = T(Tx::StageMissesText);
-    misses.xTitle = T(Tx::AxisStage);
-    misses.yTitle = T(Tx::AxisMisses);
-    misses.decimals = 0;
+    ChartSpec reaction = Plan(Tx::StageReactionTitle, T(Tx::StageReactionText), Tx::AxisStage,
+                              Tx::AxisReactionMs, 0);
+    ChartSpec misses =
+        Plan(Tx::StageMissesTitle, T(Tx::StageMissesText), Tx::AxisStage, Tx::AxisMisses, 0);
     ChartSet mean{T(Tx::SetMean), {}, ChartSet::Look::Plain};
     ChartSet spread{T(Tx::SetSpread), {}, ChartSet::Look::Second};
     ChartSet missed{T(Tx::SetMisses), {}, ChartSet::Look::Marked};
@@ -122,12 +123,7 @@ void ProbeCharts(const HistoryRun& run, RunAnalysis& analysis) {
     const QVector<RegionCount> regions = BoardRegions::Count(run, split, split);
     const Tx rowNames[] = {Tx::RegionTop, Tx::RegionMiddle, Tx::RegionBottom};
     const Tx colNames[] = {Tx::RegionLeft, Tx::RegionCentre, Tx::RegionRight};
-    ChartSpec chart;
-    chart.title = T(Tx::RegionTitle);
-    chart.text = T(Tx::RegionText);
-    chart.xTitle = T(Tx::AxisRegion);
-    chart.yTitle = T(Tx::AxisPresses);
-    chart.decimals = 0;
+    ChartSpec chart = Plan(Tx::RegionTitle, T(Tx::RegionText), Tx::AxisRegion, Tx::AxisPresses, 0);
     chart.places = regions.size();
     ChartSet missed{T(Tx::SetMissed), {}, ChartSet::Look::Marked};
     ChartSet wrong{T(Tx::SetWrong), {}, ChartSet::Look::Second};
@@ -155,11 +151,9 @@ void ItemCharts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& an
         lead = QLatin1Char(' ') + T(Tx::MemoriseLead).arg(SecondsText(items.takeFirst().ms));
     if (items.isEmpty())
         return;
-    ChartSpec chart;
-    chart.title = T(counter ? Tx::SumTimesTitle : Tx::ItemTimesTitle);
-    chart.text = T(counter ? Tx::SumTimesText : Tx::ItemTimesText) + lead;
-    chart.xTitle = T(Tx::AxisOrder);
-    chart.yTitle = T(Tx::AxisSeconds);
+    ChartSpec chart = Plan(counter ? Tx::SumTimesTitle : Tx::ItemTimesTitle,
+                           T(counter ? Tx::SumTimesText : Tx::ItemTimesText) + lead, Tx::AxisOrder,
+                           Tx::AxisSeconds, 1);
     chart.places = items.size();
     ChartSet times{T(Tx::SetTime), {}, ChartSet::Look::Plain};
     chart.points = {T(Tx::SetWrong), {}, ChartSet::Look::Marked};
