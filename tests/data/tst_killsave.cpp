@@ -172,13 +172,14 @@ private slots:
         int between = 0; // kills that left the three files at different counts
         // Every save is synced to disk and takes some milliseconds: kill at any moment
         // within the first dozen writes or so.
-        const int kills = KillLoop(
-            1, 60, [&] { Writer(dir, counts); },
-            [&] {
-                const Counts before = counts;
-                Check(before, counts);
-                between += counts.settings != counts.stats;
-            });
+        const auto write = [&] { Writer(dir, counts); };
+        const auto check = [&] {
+            const Counts before = counts;
+            Check(before, counts);
+            between += counts.settings != counts.stats;
+        };
+        const int kills = KillLoop(1, 60, write, check);
+        KillUntil(120, write, check, [&] { return counts.stats > 0; });
         if (QTest::currentTestFailed())
             return;
         // Files left beside the real ones by saves that were cut off before their rename.
