@@ -201,6 +201,45 @@ private slots:
         QCOMPARE(many.averages.last(), QPointF(999000, 999));
     }
 
+    void dateAxisLabelsDistinctDaysAtAReadableStep_data() {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<int>("labels");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("step");
+        const QDate day(2026, 12, 9);
+        QTest::newRow("one day") << day << day << 7 << 1 << 1;
+        QTest::newRow("three days") << day << day.addDays(2) << 7 << 3 << 1;
+        QTest::newRow("a week, one a day") << day << day.addDays(6) << 7 << 7 << 1;
+        QTest::newRow("eight days") << day << day.addDays(7) << 7 << 5 << 2;
+        QTest::newRow("four months") << day << day.addDays(119) << 7 << 6 << 28;
+        QTest::newRow("ten years") << day << day.addYears(10) << 7 << 7 << 728;
+        QTest::newRow("one label asked") << day << day.addDays(4) << 1 << 2 << 7;
+        QTest::newRow("last before first") << day << day.addDays(-3) << 7 << 1 << 1;
+    }
+
+    void dateAxisLabelsDistinctDaysAtAReadableStep() {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(int, labels);
+        QFETCH(int, step);
+        const RunProgress::DateAxis axis = RunProgress::DateTicks(first, last, labels);
+        QTEST(int(axis.days.size()), "count");
+        QCOMPARE(axis.dayMs.size(), axis.days.size());
+        QCOMPARE(axis.days.front(), first);
+        QVERIFY(axis.days.back() >= last);
+        for (int i = 0; i < axis.days.size(); ++i) {
+            QVERIFY(i == 0 || axis.days[i - 1].daysTo(axis.days[i]) == step);
+            // Each label at the middle of its own day, inside the axis.
+            const QDateTime middle = QDateTime::fromMSecsSinceEpoch(axis.dayMs[i]);
+            QCOMPARE(middle.date(), axis.days[i]);
+            QCOMPARE(middle.time(), QTime(12, 0));
+            QVERIFY(axis.fromMs < axis.dayMs[i] && axis.dayMs[i] < axis.toMs);
+        }
+        QCOMPARE(axis.fromMs, first.startOfDay().toMSecsSinceEpoch());
+        QCOMPARE(axis.toMs, axis.days.back().addDays(1).startOfDay().toMSecsSinceEpoch());
+    }
+
     void emptyHistoryAndRunWithoutPresses() {
         QVERIFY(RunProgress::Points({}).isEmpty());
         for (const char* exercise : {"shulte", "targets", "probe", "dwords", "nonsense"}) {
