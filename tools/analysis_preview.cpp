@@ -34,10 +34,10 @@ HistoryRun Made(const ExerciseInfo& info) {
     const auto press = [&](int item, int cell, bool correct, qint64 gapMs) {
         t += gapMs;
         const int stage = 1 + int(run.presses.size()) / 4;
-        run.presses.append({int(run.presses.size()) + 1, t, QString::number(item), cell, correct,
-                            correct ? std::optional(int(random.bounded(250, 380 + stage * 15)))
-                                    : std::nullopt,
-                            stage});
+        run.presses.append(
+            {int(run.presses.size()) + 1, t, QString::number(item), cell, correct,
+             correct ? std::optional(int(random.bounded(250, 380 + stage * 15))) : std::nullopt,
+             stage});
     };
     for (int k = 1; k <= items; ++k) {
         const int cell = (k * 7 + 3) % items;

@@ -140,8 +140,8 @@ void ChartSets::ItemTimes(const HistoryRun& run, const Items& how, RunAnalysis& 
     if (items.isEmpty())
         return;
     ChartSpec chart = Plan(how.sums ? Tx::SumTimesTitle : Tx::ItemTimesTitle,
-                           T(how.sums ? Tx::SumTimesText : Tx::ItemTimesText) + lead,
-                           Tx::AxisOrder, Tx::AxisSeconds, 1);
+                           T(how.sums ? Tx::SumTimesText : Tx::ItemTimesText) + lead, Tx::AxisOrder,
+                           Tx::AxisSeconds, 1);
     chart.places = items.size();
     ChartSet times{T(Tx::SetTime), {}, ChartSet::Look::Plain};
     chart.points = {T(Tx::SetWrong), {}, ChartSet::Look::Marked};

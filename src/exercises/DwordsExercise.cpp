@@ -102,6 +102,5 @@ void DwordsExercise::Verify() {
 
 void DwordsExercise::Charts(const HistoryRun& run, const ExerciseInfo& info,
                             RunAnalysis& analysis) {
-    ChartSets::ItemTimes(run, {.groupSize = run.mode, .memorised = info.memorisePhase},
-                         analysis);
+    ChartSets::ItemTimes(run, {.groupSize = run.mode, .memorised = info.memorisePhase}, analysis);
 }

@@ -13,17 +13,15 @@ namespace {
 
 // The exercise classes in exercise index order: each is made with the host and brings the
 // charts of its runs' analysis.
-template <typename... Classes>
-struct ExerciseClasses {
+template <typename... Classes> struct ExerciseClasses {
     static_assert(sizeof...(Classes) == ExerciseCount, "one class per row of the exercise table");
 
     static ExerciseSet Create(ExerciseHost& host) { return {std::make_unique<Classes>(host)...}; }
     static constexpr std::array<ExerciseCharts, ExerciseCount> charts = {&Classes::Charts...};
 };
 
-using Exercises =
-    ExerciseClasses<ShulteExercise, RBShulteExercise, MnemoExercise, TargetsExercise,
-                    MathExercise, DwordsExercise, NumbersExercise, ProbeExercise>;
+using Exercises = ExerciseClasses<ShulteExercise, RBShulteExercise, MnemoExercise, TargetsExercise,
+                                  MathExercise, DwordsExercise, NumbersExercise, ProbeExercise>;
 
 } // namespace
 

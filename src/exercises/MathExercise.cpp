@@ -174,8 +174,7 @@ void MathExercise::GetScoreSBClick() {
     host_.FinishRun();
 }
 
-void MathExercise::Charts(const HistoryRun& run, const ExerciseInfo& info,
-                          RunAnalysis& analysis) {
+void MathExercise::Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis) {
     ChartSets::ItemTimes(run, {.groupSize = 3, .sums = true, .memorised = info.memorisePhase},
                          analysis);
 }

@@ -55,7 +55,6 @@ void MnemoExercise::Verify() {
         host_.AddPenalty(15);
 }
 
-void MnemoExercise::Charts(const HistoryRun& run, const ExerciseInfo& info,
-                           RunAnalysis& analysis) {
+void MnemoExercise::Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis) {
     ChartSets::ItemTimes(run, {.memorised = info.memorisePhase}, analysis);
 }

@@ -118,7 +118,6 @@ void ProbeExercise::IdleShown() {
         ProbeLetter2P->hide();
 }
 
-void ProbeExercise::Charts(const HistoryRun& run, const ExerciseInfo&,
-                           RunAnalysis& analysis) {
+void ProbeExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {
     ChartSets::MissRegions(run, analysis);
 }

@@ -55,7 +55,6 @@ void RBShulteExercise::Verify() {
     PlayWave(QStringLiteral("ERROR"), SoundBackground);
 }
 
-void RBShulteExercise::Charts(const HistoryRun& run, const ExerciseInfo&,
-                              RunAnalysis& analysis) {
+void RBShulteExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {
     ChartSets::NumberTimes(run, false, analysis);
 }

@@ -37,7 +37,6 @@ void ShulteExercise::Verify() {
         ++nextNumber_;
 }
 
-void ShulteExercise::Charts(const HistoryRun& run, const ExerciseInfo&,
-                            RunAnalysis& analysis) {
+void ShulteExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {
     ChartSets::NumberTimes(run, true, analysis);
 }

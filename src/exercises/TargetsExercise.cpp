@@ -263,7 +263,6 @@ void TargetsExercise::EnsureFigures() {
     }
 }
 
-void TargetsExercise::Charts(const HistoryRun& run, const ExerciseInfo&,
-                             RunAnalysis& analysis) {
+void TargetsExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {
     ChartSets::StageReactions(run, analysis);
 }

@@ -7,10 +7,10 @@
 #include "data/NumberFormat.h"
 #include "data/Texts.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QCategoryAxis>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>

@@ -88,16 +88,15 @@ private slots:
         QTest::addColumn<int>("runs");
         QTest::addColumn<int>("marked");
         QTest::newRow("a single run") << 1 << 1;
-        QTest::newRow("as many as are marked") << EveryRunView::MarkedPoints
-                                               << EveryRunView::MarkedPoints;
+        QTest::newRow("as many as are marked")
+            << EveryRunView::MarkedPoints << EveryRunView::MarkedPoints;
         QTest::newRow("one more") << EveryRunView::MarkedPoints + 1 << 0;
     }
 
     void fewRunsGetMarkersAndDatesAreDistinct() {
         QFETCH(int, runs);
-        RunHistory::Install([&](const QString&, const QString&, int) {
-            return RunsEveryOtherDay(runs);
-        });
+        RunHistory::Install(
+            [&](const QString&, const QString&, int) { return RunsEveryOtherDay(runs); });
         EveryRunView view(QStringLiteral("Anna"));
         view.ShowLabel(0, 5);
         QTEST(int(view.MarkSeries()->count()), "marked");

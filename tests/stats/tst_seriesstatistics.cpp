@@ -46,9 +46,8 @@ private slots:
         for (const StatsLabel& label : f.model().Present())
             present.append(label.text);
         // Looked for by exercise, the modes in table order; listed by their texts.
-        QCOMPARE(present,
-                 QStringList({"Шульте (6x6)", "Шульте (7x7)", "Мишени (джокер)",
-                              "Корректурка (буквы)"}));
+        QCOMPARE(present, QStringList({"Шульте (6x6)", "Шульте (7x7)", "Мишени (джокер)",
+                                       "Корректурка (буквы)"}));
         QCOMPARE(f.model().Listed(), QStringList({"Корректурка (буквы)", "Мишени (джокер)",
                                                   "Шульте (6x6)", "Шульте (7x7)"}));
         QVERIFY(f.model().FilePath(Label(7, 1)).endsWith("users/AnnaDB/probe1.db"));
@@ -75,9 +74,8 @@ private slots:
                                 << QList<double>{30, 20.2, 40} << false
                                 << QList<double>{40, 40, 20.2, 30, 30.1};
         // A record that is no number ends the reading there: no progress.
-        QTest::newRow("damaged") << 0
-                                 << QStringList{"03.01.2024", "1/2/3/4/5", "02.01.2024",
-                                                "1/2/x/4/5", "01.01.2024", "1/2/3/4/5"}
+        QTest::newRow("damaged") << 0 << QStringList{"03.01.2024", "1/2/3/4/5",  "02.01.2024",
+                                                     "1/2/x/4/5",  "01.01.2024", "1/2/3/4/5"}
                                  << QStringList{"03.01.2024", "02.01.2024"} << QList<double>{3}
                                  << true << QList<double>{};
         QTest::newRow("cut after a date line")
@@ -114,10 +112,10 @@ private slots:
             << "02.01.2024" << true << false << QList<double>{11, 12, 13, 14, 15}
             << QStringList{"11", "12.0", "13", "14", "15"}
             << QStringList{"Общее время = 65.0", "Среднее значение = 13.0"};
-        QTest::newRow("no number") << "01.01.2024" << true << true << QList<double>{}
-                                   << QStringList{} << QStringList{};
-        QTest::newRow("no such line") << "05.05.2024" << false << false << QList<double>{}
-                                      << QStringList{} << QStringList{};
+        QTest::newRow("no number")
+            << "01.01.2024" << true << true << QList<double>{} << QStringList{} << QStringList{};
+        QTest::newRow("no such line")
+            << "05.05.2024" << false << false << QList<double>{} << QStringList{} << QStringList{};
     }
 
     void oneSeriesIsChartedByItsDateLine() {
