@@ -5,6 +5,7 @@
 // another is asked for, with no sign-in window waiting for a user.
 
 #include "app/Main.h"
+#include "data/ExerciseInfo.h"
 #include "data/Text1251.h"
 
 #include <QApplication>
@@ -22,13 +23,13 @@ inline void Write(const QString& path, const QByteArray& bytes) {
         f.write(bytes);
 }
 
-// The eight help documents with the body given, a word list of that many words, and the
+// The exercises' help documents with the body given, a word list of that many words, and the
 // number and heading lists taken from its first words.
 inline void Install(const QTemporaryDir& dir, const QByteArray& helpBody = "text\\par",
                     int wordCount = 100) {
-    for (const char* name :
-         {"shulte", "rbshulte", "mnemo", "target", "math", "dwords", "numbers", "probe"})
-        Write(dir.filePath(QStringLiteral("hlp/%1.rtf").arg(QLatin1String(name))),
+    for (int exercise = 0; exercise < ExerciseCount; ++exercise)
+        Write(dir.filePath(
+                  QStringLiteral("hlp/%1.rtf").arg(QLatin1String(Exercise(exercise).helpName))),
               "{\\rtf1\\ansi\\ansicpg1251 " + helpBody + "}");
     QStringList words;
     for (int i = 0; i < wordCount; ++i)

@@ -51,15 +51,17 @@ struct RunAnalysis {
     QString nothing; // instead of charts, when the run gives none
 };
 
-// Picks the charts by exercise and fills them from the run's presses: per-number times and
-// the board for the Schulte tables, reactions and misses per stage for the targets game,
-// misses by part of the board for proofreading, time per item and the wrong presses for the
-// memorising exercises and the counter.
+struct ExerciseInfo;
+
+// The charts of an exercise's analysis, filled from a run of it (see ChartSets); each
+// exercise brings its own.
+using ExerciseCharts = void (*)(const HistoryRun& run, const ExerciseInfo& exercise,
+                                RunAnalysis& analysis);
+
+// The analysis of one run: its caption and run line, and the charts its exercise fills from
+// the run's presses; a sentence instead when there are none.
 class RunAnalyser {
 public:
-    static constexpr int NamedPlaces = 30; // more places are numbered, not named
-    static constexpr int Slowest = 5;
-    static constexpr int RegionSplit = 3;
-
-    static RunAnalysis Of(const HistoryRun& run);
+    // Charts are filled for a run of a known exercise that has presses.
+    static RunAnalysis Of(const HistoryRun& run, ExerciseCharts charts);
 };

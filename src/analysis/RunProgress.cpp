@@ -81,3 +81,27 @@ RunProgress::Drawn RunProgress::ForDrawing(const QVector<ProgressPoint>& points,
     }
     return drawn;
 }
+
+RunProgress::DateAxis RunProgress::DateTicks(const QDate& first, const QDate& last, int labels) {
+    const qint64 gaps = std::max<qint64>(0, first.daysTo(last));
+    const qint64 most = std::max(2, labels) - 1;
+    // The smallest step that needs no more labels than allowed.
+    qint64 step = 1;
+    for (const qint64 nice : {1, 2, 3, 7, 14, 28, 56, 91, 182, 364}) {
+        step = nice;
+        if (gaps <= most * step)
+            break;
+    }
+    if (gaps > most * step)
+        step = 364 * ((gaps + most * 364 - 1) / (most * 364));
+    const qint64 steps = (gaps + step - 1) / step;
+    DateAxis axis;
+    for (qint64 k = 0; k <= steps; ++k) {
+        const QDate day = first.addDays(k * step);
+        axis.days.append(day);
+        axis.dayMs.append(QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch());
+    }
+    axis.fromMs = first.startOfDay().toMSecsSinceEpoch();
+    axis.toMs = axis.days.back().addDays(1).startOfDay().toMSecsSinceEpoch();
+    return axis;
+}

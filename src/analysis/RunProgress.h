@@ -41,4 +41,17 @@ public:
         QVector<QPointF> averages;
     };
     static Drawn ForDrawing(const QVector<ProgressPoint>& points, int spans);
+
+    // The date axis of a chart of the days `first` to `last`: at most `labels` labels (two
+    // when fewer are asked), on distinct days a whole number of days apart (1, 2, 3, 7, 14, 28,
+    // ...), the first on `first`, the last on or after `last`. Each label stands at the middle of
+    // its day; the axis runs from the start of the first label's day to the end of the last's,
+    // so every moment of those days lies on it.
+    struct DateAxis {
+        qint64 fromMs = 0;
+        qint64 toMs = 0;
+        QVector<QDate> days;
+        QVector<qint64> dayMs; // the middle of each day, in ms since the epoch
+    };
+    static DateAxis DateTicks(const QDate& first, const QDate& last, int labels);
 };

@@ -43,10 +43,10 @@ void LadderFlow::UprTimerTimer() {
     const ::LadderStep& step = state_.Current();
     MainWidgets& w = ctx_.widgets;
     w.TabSwitchCB->setCurrentIndex(step.exercisePosition);
-    // The first three of the list show their board's background before the start.
-    if (step.exercisePosition < 3) {
-        const int exercise = ExerciseAtListPosition(step.exercisePosition).index;
-        w.OxelP->SetBgColor(ctx_.looks.BoardBgColor(exercise));
+    // An exercise whose row asks for it shows its board's background before the start.
+    const ExerciseInfo& info = ExerciseAtListPosition(step.exercisePosition);
+    if (info.look.ladderPreview) {
+        w.OxelP->SetBgColor(ctx_.looks.BoardBgColor(info.index));
         w.OxelP->Repaint();
     }
     ControlPage& page = w.pages[step.exercisePosition];

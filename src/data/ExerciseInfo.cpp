@@ -30,7 +30,7 @@ constexpr std::array<ExerciseInfo, ExerciseCount> exercises = {{
      {.stored = P::Background | P::Grid | P::Glyph | P::Font1 | P::Font2,
       .background = 0xF0FBFF, .grid = 0xC0C0C0, .glyph = 0x00FF00,
       .font1 = F::SchulteLarge, .font2 = F::SchulteSmall,
-      .saveRank = 3, .loadRank = 0, .restoreButton = "ShDefaultSB"}},
+      .saveRank = 3, .loadRank = 0, .restoreButton = "ShDefaultSB", .ladderPreview = true}},
     // Its board colours are fixed: only the fonts are kept.
     {1, 1, "RBShulte", Tx::TitleRBShulte, Tx::HeadingSwitching,
      rbShulteModes, rbShulteModes, "rbshulte.rec", 90, 3, "rbshulte", "rbshulte",
@@ -38,7 +38,8 @@ constexpr std::array<ExerciseInfo, ExerciseCount> exercises = {{
      {.stored = P::Font1 | P::Font2,
       .background = 0xF0FBFF, .grid = 0xC0C0C0,
       .font1 = F::SchulteLarge, .font2 = F::SmallBold,
-      .saveRank = 2, .loadRank = 1, .restoreButton = "RbShDefaultSB", .fontColourNote = true}},
+      .saveRank = 2, .loadRank = 1, .restoreButton = "RbShDefaultSB", .fontColourNote = true,
+      .ladderPreview = true}},
     {2, 4, "Mnemo",    Tx::TitleMnemo,    Tx::HeadingImagery,
      mnemoModes, mnemoModes,     "mnemo.rec",     90, 3, "mnemo",    "mnemo",
      ResultKind::Time,  true,  true,  true, ModeText::Tens, {},
@@ -50,7 +51,7 @@ constexpr std::array<ExerciseInfo, ExerciseCount> exercises = {{
      ResultKind::Score, false, false, true, ModeText::Named, targetModeNames,
      {.stored = P::Background | P::TargetColours, .boardGrid = P::Background,
       .background = 0x000000, .targetColours = DefaultTargetColours,
-      .saveRank = 7, .loadRank = 7, .restoreButton = "TgDefaultSB"}},
+      .saveRank = 7, .loadRank = 7, .restoreButton = "TgDefaultSB", .ladderPreview = true}},
     {4, 6, "Math",     Tx::TitleMath,     Tx::HeadingCounting,
      mathModes, mathModes,       "counter.rec",   90, 3, "counter",  "math",
      ResultKind::Time,  false, true,  true, ModeText::Square, {},
@@ -214,6 +215,13 @@ int ExerciseIndexOfTitle(const QString& title) {
         if (T(e.title) == title)
             return e.index;
     return -1;
+}
+
+const ExerciseInfo* ExerciseWithStatsBase(const QString& statsBase) {
+    for (const ExerciseInfo& e : exercises)
+        if (statsBase == QLatin1String(e.statsBase))
+            return &e;
+    return nullptr;
 }
 
 const std::vector<LookEntry>& LookEntries(EntryOrder order) {

@@ -25,7 +25,7 @@ enum class ModeText {
 };
 
 struct ExerciseInfo {
-    int index;               // exercise index, 0..7, the selector of every dispatch
+    int index;               // exercise index 0..ExerciseCount-1: its row, stored files, lessons
     int listPosition;        // position in the exercise list and the control notebook
     const char* prefix;      // "Shulte", "RBShulte", ... (control and operation names)
     Tx title;                // title in the exercise list
@@ -62,14 +62,14 @@ struct ExerciseInfo {
 
 inline constexpr int ExerciseCount = 8;
 
-// By exercise index 0..7 (0 Schulte, 1 red-black Schulte, 2 word mnemonics, 3 targets,
-// 4 counter, 5 word pairs, 6 number mnemonics, 7 proofreading); out of range throws.
+// By exercise index, the order of the rows below ExerciseCount; out of range throws.
 const ExerciseInfo& Exercise(int index);
-// By list position 0..7 (Schulte, red-black Schulte, targets, word pairs, word mnemonics,
-// number mnemonics, counter, proofreading).
+// By list position below ExerciseCount, as each row gives it; out of range throws.
 const ExerciseInfo& ExerciseAtListPosition(int position);
 // The exercise whose title (current language) equals the text, or -1.
 int ExerciseIndexOfTitle(const QString& title);
+// The exercise whose statistics base name (as the history keeps it) is the text, or none.
+const ExerciseInfo* ExerciseWithStatsBase(const QString& statsBase);
 
 // One "OPTIONS" entry of oxel.ini: whose look, which part (target colours by number 1..10)
 // and its name, the exercise's prefix and the part's suffix ("ShulteBGColor").

@@ -104,6 +104,7 @@ struct LookSpec {
     const char* restoreButton = ""; // object name of the settings tab's restore button
     const char* backgroundBox = "BgCB"; // object name suffix of the background colour box
     bool fontColourNote = false;   // the tab notes that font 1 keeps its colour
+    bool ladderPreview = false;    // a ladder step shows the board's background before its start
 
     ExerciseLook Defaults() const;
     // The board's colours in a look of this exercise.

@@ -31,7 +31,7 @@ public:
     QString TablePath(int exerciseIndex, bool series) const;
     QString ScratchPath() const;
 
-    // A fresh table of the kind (exercise number 1..8) in the ordinary or the series set;
+    // A fresh table of the kind (exercise number 1..ExerciseCount) in the ordinary or series set;
     // other kinds write nothing.
     void NewRecordFile(int kind) const;
     void NewSeriesRecordFile(int kind) const;

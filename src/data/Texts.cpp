@@ -368,6 +368,8 @@ constexpr Pair table[] = {
     {Tx::Period30, "30 days", "30 дней"},
     {Tx::Period90, "90 days", "90 дней"},
     {Tx::PeriodAll, "all", "всё время"},
+    {Tx::NoSeriesYet, "No series yet: tick “%1” and play five runs in a row; their results are charted here.",
+     "Серий пока нет: отметьте «%1» и пройдите пять попыток подряд; их результаты появятся здесь."},
 };
 
 constexpr bool tableIsComplete() {

@@ -85,6 +85,8 @@ enum class Tx {
     SumTimesText, MemoriseLead, AxisWrongPresses, EveryRunView, SeriesView, EveryRunTitle,
     EveryRunText, EveryRunEmpty, EveryRunNoneInPeriod, AxisDate, AxisResultSeconds,
     AxisResultPoints, SetRuns, SetMovingAverage, Period30, Period90, PeriodAll,
+    // the statistics window of a user without series; %1 is the series box's caption
+    NoSeriesYet,
     Count_
 };
 

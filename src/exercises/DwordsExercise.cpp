@@ -2,6 +2,7 @@
 
 #include "ExerciseHost.h"
 #include "WordDraw.h"
+#include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Sound.h"
 
@@ -97,4 +98,9 @@ void DwordsExercise::Verify() {
     }
     if (++pairClickCount_ == Rows * columns_)
         host_.FinishRun();
+}
+
+void DwordsExercise::Charts(const HistoryRun& run, const ExerciseInfo& info,
+                            RunAnalysis& analysis) {
+    ChartSets::ItemTimes(run, {.groupSize = run.mode, .memorised = info.memorisePhase}, analysis);
 }

@@ -12,6 +12,8 @@
 class DwordsExercise : public ExerciseLogic {
 public:
     explicit DwordsExercise(ExerciseHost& host);
+    // The charts of a run's analysis: the time of each group of words, as many as the mode.
+    static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
     static constexpr int Rows = 10;
     using Table = std::array<std::array<QString, 3>, Rows>;

@@ -9,15 +9,31 @@
 #include "ShulteExercise.h"
 #include "TargetsExercise.h"
 
+namespace {
+
+// The exercise classes in exercise index order: each is made with the host and brings the
+// charts of its runs' analysis.
+template <typename... Classes> struct ExerciseClasses {
+    static_assert(sizeof...(Classes) == ExerciseCount, "one class per row of the exercise table");
+
+    static ExerciseSet Create(ExerciseHost& host) { return {std::make_unique<Classes>(host)...}; }
+    static constexpr std::array<ExerciseCharts, ExerciseCount> charts = {&Classes::Charts...};
+};
+
+using Exercises = ExerciseClasses<ShulteExercise, RBShulteExercise, MnemoExercise, TargetsExercise,
+                                  MathExercise, DwordsExercise, NumbersExercise, ProbeExercise>;
+
+} // namespace
+
 ExerciseSet CreateExercises(ExerciseHost& host) {
-    ExerciseSet set;
-    set[0] = std::make_unique<ShulteExercise>(host);
-    set[1] = std::make_unique<RBShulteExercise>(host);
-    set[2] = std::make_unique<MnemoExercise>(host);
-    set[3] = std::make_unique<TargetsExercise>(host);
-    set[4] = std::make_unique<MathExercise>(host);
-    set[5] = std::make_unique<DwordsExercise>(host);
-    set[6] = std::make_unique<NumbersExercise>(host);
-    set[7] = std::make_unique<ProbeExercise>(host);
-    return set;
+    return Exercises::Create(host);
+}
+
+ExerciseCharts ChartsOf(int index) {
+    return Exercises::charts.at(static_cast<std::size_t>(index));
+}
+
+RunAnalysis AnalyseRun(const HistoryRun& run) {
+    const ExerciseInfo* info = ExerciseWithStatsBase(run.exercise);
+    return RunAnalyser::Of(run, info ? ChartsOf(info->index) : nullptr);
 }

@@ -1,14 +1,20 @@
 #pragma once
 
 #include "ExerciseLogic.h"
+#include "analysis/RunAnalysis.h"
 
 #include <array>
 #include <memory>
 
 class ExerciseHost;
 
-// The eight exercises by exercise index; every entry is set.
+// Every exercise by exercise index; every entry is set.
 using ExerciseSet = std::array<std::unique_ptr<ExerciseLogic>, ExerciseCount>;
 
-// The one place that lists the exercises.
+// The one place that lists the exercise classes, in exercise index order.
 ExerciseSet CreateExercises(ExerciseHost& host);
+// The charts of the analysis of a run of the exercise (index); out of range throws.
+ExerciseCharts ChartsOf(int index);
+// The analysis of a run with the charts of its exercise; a run of no exercise in the table
+// gets no charts.
+RunAnalysis AnalyseRun(const HistoryRun& run);

@@ -10,11 +10,15 @@
 class ExerciseHost;
 class QVBoxLayout;
 class QWidget;
+struct HistoryRun;
+struct RunAnalysis;
 
 // The interface every exercise plugs into the run cycle with: it draws its board for a
 // mode, judges the presses the board reports, rearranges the board for answering, and
 // adds what it needs to the window's running and idle looks. It holds its own per-run state;
-// everything else it reaches through its host.
+// everything else it reaches through its host. Each exercise class also says which charts
+// the analysis of its runs has, by a static `Charts` (an `ExerciseCharts` in
+// analysis/RunAnalysis.h), which the list of exercise classes requires.
 class ExerciseLogic {
 public:
     ExerciseLogic(ExerciseHost& host, int index);

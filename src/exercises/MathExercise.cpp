@@ -2,6 +2,7 @@
 
 #include "DrawDistinct.h"
 #include "ExerciseHost.h"
+#include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
 #include "data/Sound.h"
@@ -171,4 +172,9 @@ void MathExercise::GetScoreSBClick() {
     mathClick_ = CellCount();
     over_ = true;
     host_.FinishRun();
+}
+
+void MathExercise::Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis) {
+    ChartSets::ItemTimes(run, {.groupSize = 3, .sums = true, .memorised = info.memorisePhase},
+                         analysis);
 }

@@ -14,6 +14,8 @@ class QToolButton;
 class MathExercise : public ExerciseLogic {
 public:
     explicit MathExercise(ExerciseHost& host);
+    // The charts of a run's analysis: the time of each sum, its three presses named "a+b=c".
+    static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
     // `MathRestartSB` with the restart glyph and `GetScoreSB`, both shown only while running.
     void AddPageControls(QWidget* page, QVBoxLayout* layout) override;

@@ -2,6 +2,7 @@
 
 #include "ExerciseHost.h"
 #include "WordDraw.h"
+#include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Sound.h"
 
@@ -52,4 +53,8 @@ void MnemoExercise::Verify() {
     // Only a word still to be found costs time; a found one is a slip of no account.
     if (board.CellInfo() == 1)
         host_.AddPenalty(15);
+}
+
+void MnemoExercise::Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis) {
+    ChartSets::ItemTimes(run, {.memorised = info.memorisePhase}, analysis);
 }

@@ -9,6 +9,8 @@
 class MnemoExercise : public ExerciseLogic {
 public:
     explicit MnemoExercise(ExerciseHost& host);
+    // The charts of a run's analysis: the time of each word after the memorising.
+    static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
     // The word list must hold 10 × mode entries.
     bool ReadyToStart(int mode) override;

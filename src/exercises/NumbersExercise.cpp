@@ -4,6 +4,7 @@
 #include "DrawDistinct.h"
 #include "ExerciseHost.h"
 #include "JordanoPanel.h"
+#include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
@@ -161,4 +162,9 @@ void NumbersExercise::Jordano(const QString& digits) {
         panel_->ShowResult(result);
         panel_->show();
     }
+}
+
+void NumbersExercise::Charts(const HistoryRun& run, const ExerciseInfo& info,
+                             RunAnalysis& analysis) {
+    ChartSets::ItemTimes(run, {.memorised = info.memorisePhase}, analysis);
 }

@@ -14,6 +14,8 @@ class JordanoPanel;
 class NumbersExercise : public ExerciseLogic {
 public:
     explicit NumbersExercise(ExerciseHost& host);
+    // The charts of a run's analysis: the time of each number after the memorising.
+    static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
     static constexpr int Columns = 10;
     // Rows of the board for a mode: 9 for an odd one, 10 for an even one.

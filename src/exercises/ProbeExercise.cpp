@@ -1,6 +1,7 @@
 #include "ProbeExercise.h"
 
 #include "ExerciseHost.h"
+#include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
 #include "data/Sound.h"
@@ -115,4 +116,8 @@ void ProbeExercise::IdleShown() {
         ProbeLetter1P->hide();
     if (ProbeLetter2P)
         ProbeLetter2P->hide();
+}
+
+void ProbeExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {
+    ChartSets::MissRegions(run, analysis);
 }

@@ -13,6 +13,8 @@ class QLabel;
 class ProbeExercise : public ExerciseLogic {
 public:
     explicit ProbeExercise(ExerciseHost& host);
+    // The charts of a run's analysis: misses by part of the board.
+    static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
     // The target panels `ProbeLetter1P` (lime) and `ProbeLetter2P` (yellow) on black, shown
     // only during a run.

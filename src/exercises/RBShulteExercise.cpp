@@ -1,6 +1,7 @@
 #include "RBShulteExercise.h"
 
 #include "ExerciseHost.h"
+#include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Sound.h"
 
@@ -52,4 +53,8 @@ void RBShulteExercise::Verify() {
     }
     board.SetCorrectFlag(false);
     PlayWave(QStringLiteral("ERROR"), SoundBackground);
+}
+
+void RBShulteExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {
+    ChartSets::NumberTimes(run, false, analysis);
 }

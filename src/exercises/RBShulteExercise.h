@@ -8,6 +8,9 @@
 class RBShulteExercise : public ExerciseLogic {
 public:
     explicit RBShulteExercise(ExerciseHost& host);
+    // The charts of a run's analysis: the time of each number in the order pressed, and the
+    // board shaded by time.
+    static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
     // `RBShulteDraw`: an n×n red-black table laid out by two random cyclic permutations.
     void Draw(int mode) override;

@@ -1,6 +1,7 @@
 #include "ShulteExercise.h"
 
 #include "ExerciseHost.h"
+#include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Sound.h"
 
@@ -34,4 +35,8 @@ void ShulteExercise::Verify() {
         host_.FinishRun();
     else
         ++nextNumber_;
+}
+
+void ShulteExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {
+    ChartSets::NumberTimes(run, true, analysis);
 }

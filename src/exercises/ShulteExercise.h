@@ -7,6 +7,9 @@
 class ShulteExercise : public ExerciseLogic {
 public:
     explicit ShulteExercise(ExerciseHost& host);
+    // The charts of a run's analysis: the time of each number, the slowest marked, and the
+    // board shaded by time.
+    static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
     // `ShulteDraw`: an n×n table laid out by two random cyclic permutations in a row.
     void Draw(int mode) override;

@@ -3,6 +3,7 @@
 #include "ClickerPanel.h"
 #include "ExerciseHost.h"
 #include "TargetShape.h"
+#include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Settings.h"
 #include "data/Texts.h"
@@ -260,4 +261,8 @@ void TargetsExercise::EnsureFigures() {
         shapes_[i] = new TargetShape(&host_.Board());
         shapes_[i]->setObjectName(QStringLiteral("Shape%1").arg(i + 1));
     }
+}
+
+void TargetsExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {
+    ChartSets::StageReactions(run, analysis);
 }

@@ -20,6 +20,8 @@ class TargetShape;
 class TargetsExercise : public ExerciseLogic, private TargetGame::Screen {
 public:
     explicit TargetsExercise(ExerciseHost& host);
+    // The charts of a run's analysis: reactions and misses per stage.
+    static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
     ~TargetsExercise() override;
 
     void AddPageControls(QWidget* page, QVBoxLayout* layout) override;

@@ -43,7 +43,7 @@ int EditorLines::FirstUnstorable(const QStringList& lines) {
     return -1;
 }
 
-// A heading past the eighth has no exercise name; its line number names it instead.
+// A heading past the last exercise has no exercise name; its line number names it instead.
 QString EditorLines::RefusalText(const QStringList& lines, int index) const {
     QString name = Info(index);
     if (name.isEmpty())

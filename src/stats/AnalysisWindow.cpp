@@ -3,6 +3,7 @@
 #include "BoardShadeView.h"
 #include "ChartMaker.h"
 #include "data/Texts.h"
+#include "exercises/ExerciseList.h"
 #include "widgets/FlatButton.h"
 
 #include <QChartView>
@@ -29,7 +30,7 @@ QLabel* Sentence(const QString& text, QWidget* parent) {
 } // namespace
 
 AnalysisWindow::AnalysisWindow(const HistoryRun& run, QWidget* parent)
-    : QDialog(parent), analysis_(RunAnalyser::Of(run)) {
+    : QDialog(parent), analysis_(AnalyseRun(run)) {
     setObjectName(QStringLiteral("AnalysisForm"));
     setWindowTitle(analysis_.caption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

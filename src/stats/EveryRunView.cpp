@@ -7,13 +7,15 @@
 #include "data/NumberFormat.h"
 #include "data/Texts.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -63,10 +65,18 @@ EveryRunView::EveryRunView(const QString& user, QWidget* parent) : QWidget(paren
     average_ = new QLineSeries;
     average_->setName(T(Tx::SetMovingAverage));
     average_->setPen(QPen(QColor(0xD2, 0x3C, 0x3C), 2.5));
+    marks_ = new QScatterSeries;
+    marks_->setColor(QColor(0x3C, 0x78, 0xC8));
+    marks_->setBorderColor(QColor(0x3C, 0x78, 0xC8));
+    marks_->setMarkerSize(9);
     chart_->addSeries(runs_);
     chart_->addSeries(average_);
-    dates_ = new QDateTimeAxis;
-    dates_->setFormat(QStringLiteral("dd.MM.yy"));
+    chart_->addSeries(marks_);
+    // The runs' own legend entry stands for the markers too.
+    for (QLegendMarker* marker : chart_->legend()->markers(marks_))
+        marker->setVisible(false);
+    dates_ = new QCategoryAxis;
+    dates_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     dates_->setTitleText(T(Tx::AxisDate));
     values_ = new QValueAxis;
     for (QAbstractAxis* axis :
@@ -76,7 +86,8 @@ EveryRunView::EveryRunView(const QString& user, QWidget* parent) : QWidget(paren
     }
     chart_->addAxis(dates_, Qt::AlignBottom);
     chart_->addAxis(values_, Qt::AlignLeft);
-    for (QLineSeries* series : {runs_, average_}) {
+    for (QXYSeries* series : {static_cast<QXYSeries*>(runs_), static_cast<QXYSeries*>(average_),
+                              static_cast<QXYSeries*>(marks_)}) {
         series->attachAxis(dates_);
         series->attachAxis(values_);
     }
@@ -129,17 +140,26 @@ void EveryRunView::Draw() {
     ChartView->setRenderHint(QPainter::Antialiasing, !dense);
     runs_->replace(drawn.runs);
     average_->replace(drawn.averages);
-    const QDateTime now = LocalMoment(ProgramClock().NowMs());
-    if (shown_.isEmpty()) {
-        dates_->setRange(now.addDays(-30), now);
-    } else {
-        // A day on either side, so that a single run stands inside the chart.
-        dates_->setRange(shown_.front().when.addDays(-1), shown_.back().when.addDays(1));
-    }
+    // A few runs get markers that a single one is seen by.
+    marks_->replace(drawn.runs.size() <= MarkedPoints ? drawn.runs : QList<QPointF>());
+    // A day on either side of the runs, so that a single run stands inside the chart.
+    const QDate today = LocalMoment(ProgramClock().NowMs()).date();
+    ShowDates(shown_.isEmpty() ? today.addDays(-30) : shown_.front().when.date().addDays(-1),
+              shown_.isEmpty() ? today : shown_.back().when.date().addDays(1));
     values_->setRange(low, high * 1.05);
     values_->applyNiceNumbers();
     chart_->legend()->setVisible(!shown_.isEmpty());
     SentenceL->setText(!shown_.isEmpty()   ? T(Tx::EveryRunText)
                        : points_.isEmpty() ? T(Tx::EveryRunEmpty)
                                            : T(Tx::EveryRunNoneInPeriod));
+}
+
+void EveryRunView::ShowDates(const QDate& first, const QDate& last) {
+    const RunProgress::DateAxis axis = RunProgress::DateTicks(first, last, DateLabels);
+    for (const QString& label : dates_->categoriesLabels())
+        dates_->remove(label);
+    dates_->setStartValue(qreal(axis.fromMs));
+    for (int i = 0; i < axis.days.size(); ++i)
+        dates_->append(axis.days[i].toString(QStringLiteral("dd.MM.yy")), qreal(axis.dayMs[i]));
+    dates_->setRange(qreal(axis.fromMs), qreal(axis.toMs));
 }

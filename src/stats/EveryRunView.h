@@ -7,9 +7,10 @@
 class QChart;
 class QChartView;
 class QComboBox;
-class QDateTimeAxis;
+class QCategoryAxis;
 class QLabel;
 class QLineSeries;
+class QScatterSeries;
 class QValueAxis;
 
 // The every-run view of the statistics window: each completed run of one exercise and mode
@@ -22,6 +23,9 @@ public:
     // are a plain line.
     static constexpr int DrawnSpans = 600;
     static constexpr int DensePoints = 400;
+    // Up to this many drawn runs each gets a marker large enough to see; date labels at most.
+    static constexpr int MarkedPoints = 60;
+    static constexpr int DateLabels = 7;
 
     explicit EveryRunView(const QString& user, QWidget* parent = nullptr);
 
@@ -38,9 +42,13 @@ public:
     const QVector<ProgressPoint>& Shown() const { return shown_; }
     QLineSeries* RunsSeries() const { return runs_; }
     QLineSeries* AverageSeries() const { return average_; }
+    QScatterSeries* MarkSeries() const { return marks_; }
+    QCategoryAxis* DateAxis() const { return dates_; }
 
 private:
     void Draw();
+    // Labels the date axis with distinct days from `first` to `last`.
+    void ShowDates(const QDate& first, const QDate& last);
 
     QString user_;
     QVector<ProgressPoint> points_;
@@ -48,6 +56,7 @@ private:
     QChart* chart_ = nullptr;
     QLineSeries* runs_ = nullptr;
     QLineSeries* average_ = nullptr;
-    QDateTimeAxis* dates_ = nullptr;
+    QScatterSeries* marks_ = nullptr;
+    QCategoryAxis* dates_ = nullptr;
     QValueAxis* values_ = nullptr;
 };

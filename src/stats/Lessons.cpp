@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QScreen>
 #include <QShowEvent>
@@ -77,7 +78,7 @@ void Select(QListWidget* list, int row) {
 } // namespace
 
 TLessonsForm::TLessonsForm(Setup setup, QWidget* parent)
-    : QDialog(parent), setup_(std::move(setup)), store_(setup_.programDir) {
+    : QDialog(parent), setup_(std::move(setup)), model_(setup_.programDir, setup_.currentUser) {
     setObjectName(QStringLiteral("LessonsForm"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -165,6 +166,13 @@ void TLessonsForm::BuildControls() {
     auto* seriesColumn = new QVBoxLayout(seriesView);
     seriesColumn->setContentsMargins(0, 0, 0, 0);
     seriesColumn->setSpacing(5);
+    EmptyL = new QLabel(seriesView);
+    EmptyL->setObjectName(QStringLiteral("EmptyL"));
+    EmptyL->setAlignment(Qt::AlignCenter);
+    EmptyL->setWordWrap(true);
+    EmptyL->setStyleSheet(QStringLiteral("font-family: 'Liberation Sans'; font-size: 15px;"));
+    EmptyL->hide();
+    seriesColumn->addWidget(EmptyL, 1);
     seriesColumn->addWidget(Panel1, 1);
     seriesColumn->addWidget(Panel4, 1);
     EveryRunP = new EveryRunView(setup_.currentUser, ViewsNB);
@@ -248,6 +256,13 @@ void TLessonsForm::ShowTexts() {
     SpeedButton1->setText(T(Tx::HelpButton));
     ExportSB->setText(T(Tx::ExportButton));
     ViewSB->setText(T(ViewsNB->currentIndex() == 0 ? Tx::EveryRunView : Tx::SeriesView));
+    EmptyL->setText(T(Tx::NoSeriesYet).arg(T(Tx::Series)));
+}
+
+void TLessonsForm::ShowEmpty(bool empty) {
+    EmptyL->setVisible(empty);
+    Panel1->setVisible(!empty);
+    Panel4->setVisible(!empty);
 }
 
 void TLessonsForm::changeEvent(QEvent* event) {
@@ -266,14 +281,11 @@ void TLessonsForm::changeEvent(QEvent* event) {
 void TLessonsForm::ShowLabels(const QString& chosen) {
     LessonRefresh();
     if (LessonLB->count() > 0) {
-        QStringList labels;
-        for (int i = 0; i < LessonLB->count(); ++i)
-            labels.append(LessonLB->item(i)->text());
-        StatsLabels::Sort(labels);
         const QSignalBlocker quiet(LessonLB);
         LessonLB->clear();
-        LessonLB->addItems(labels);
+        LessonLB->addItems(model_.Listed());
     }
+    ShowEmpty(LessonLB->count() == 0);
     // During a series the label of that series is chosen; the first one while it has no
     // file yet, as at any other opening.
     int row = 0;
@@ -297,26 +309,28 @@ void TLessonsForm::LessonRefresh() {
         LessonLB->clear();
         HistoryLB->clear();
     }
-    for (const StatsLabel& label : StatsLabels::All())
-        if (store_.Exists(setup_.currentUser, label.exercise, label.mode))
-            LessonLB->insertItem(0, label.text);
+    for (const StatsLabel& label : model_.Present())
+        LessonLB->insertItem(0, label.text);
+}
+
+std::optional<StatsLabel> TLessonsForm::Selected(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    if (!item || list->currentRow() < 0)
+        return std::nullopt;
+    return StatsLabels::Find(item->text());
 }
 
 QString TLessonsForm::GetFileStat(const QListWidget* list) const {
-    const QListWidgetItem* item = list->currentItem();
-    if (!item || list->currentRow() < 0)
-        return {};
-    const std::optional<StatsLabel> label = StatsLabels::Find(item->text());
-    return label ? store_.FilePath(setup_.currentUser, label->exercise, label->mode) : QString();
+    const std::optional<StatsLabel> label = Selected(list);
+    return label ? model_.FilePath(*label) : QString();
 }
 
-std::optional<QList<StatsStore::Record>> TLessonsForm::ReadSelected(QString& path) const {
-    path = GetFileStat(LessonLB);
-    if (path.isEmpty())
+std::optional<SeriesStatistics::LabelSeries> TLessonsForm::ReadSelected() const {
+    const std::optional<StatsLabel> label = Selected(LessonLB);
+    if (!label)
         return std::nullopt;
-    const StatsLabel label = *StatsLabels::Find(LessonLB->currentItem()->text());
     try {
-        return store_.ReadRecords(setup_.currentUser, label.exercise, label.mode);
+        return model_.Read(*label);
     } catch (const OxelError& e) {
         ShowError(e.text());
         return std::nullopt;
@@ -340,22 +354,19 @@ void TLessonsForm::LessonLBClick() {
     progress_.clear();
     Chart2->Clear();
 
-    QString path;
-    const std::optional<QList<StatsStore::Record>> records = ReadSelected(path);
-    if (!records)
+    const std::optional<SeriesStatistics::LabelSeries> series = ReadSelected();
+    if (!series)
         return;
-    const SeriesHistory::Reading reading = SeriesHistory::Read(*records);
-    HistoryLB->addItems(reading.dates);
-    if (reading.damaged) {
-        ReportDamaged(path);
+    HistoryLB->addItems(series->reading.dates);
+    if (series->reading.damaged) {
+        ReportDamaged(series->path);
         return;
     }
-    progress_ = SeriesHistory::ProgressBars(reading.averages,
-                                            StatsLabels::IsScore(LessonLB->currentItem()->text()));
+    progress_ = series->progress;
     ShowProgress();
     Select(HistoryLB, HistoryLB->count() > 0 ? 0 : -1);
     // The newest series, from the records just read.
-    ShowSeries(*records, path);
+    ShowSeries(*series);
 }
 
 void TLessonsForm::ShowProgress() {
@@ -381,36 +392,24 @@ void TLessonsForm::HistoryLBClick() {
         return;
     Chart1->Clear();
     Chart1->SetTitleLines({});
-    QString path;
-    if (const std::optional<QList<StatsStore::Record>> records = ReadSelected(path))
-        ShowSeries(*records, path);
+    if (const std::optional<SeriesStatistics::LabelSeries> series = ReadSelected())
+        ShowSeries(*series);
 }
 
-void TLessonsForm::ShowSeries(const QList<StatsStore::Record>& records, const QString& path) {
+void TLessonsForm::ShowSeries(const SeriesStatistics::LabelSeries& series) {
     const int row = HistoryLB->currentRow();
     if (row < 0)
         return;
-    const QString date = HistoryLB->item(row)->text();
-    // Equal date lines: the first, newest, record is shown.
-    const auto record =
-        std::find_if(records.begin(), records.end(),
-                     [&](const StatsStore::Record& r) { return r.dateTime == date; });
-    if (record == records.end())
+    const std::optional<SeriesStatistics::SeriesChart> chart =
+        SeriesStatistics::Series(series, HistoryLB->item(row)->text());
+    if (!chart)
         return;
-    std::array<double, StatsStore::RunsPerSeries> values{};
-    try {
-        values = record->Values();
-    } catch (const OxelError&) {
-        ReportDamaged(path);
+    if (chart->damaged) {
+        ReportDamaged(series.path);
         return;
     }
-    QStringList shown;
-    for (const QString& result : record->results.mid(0, StatsStore::RunsPerSeries))
-        shown.append(result.trimmed());
-    Chart1->SetBars({"1", "2", "3", "4", "5"}, {0, 0, 0, 0, 0},
-                    QList<double>(values.begin(), values.end()), shown);
-    Chart1->SetTitleLines(
-        SeriesHistory::SeriesTitle(values, StatsLabels::IsScore(LessonLB->currentItem()->text())));
+    Chart1->SetBars({"1", "2", "3", "4", "5"}, {0, 0, 0, 0, 0}, chart->values, chart->shown);
+    Chart1->SetTitleLines(chart->title);
 }
 
 void TLessonsForm::HistoryLBMouseMove() {

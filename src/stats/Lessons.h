@@ -1,7 +1,6 @@
 #pragma once
 
-#include "SeriesHistory.h"
-#include "StatsLabels.h"
+#include "SeriesStatistics.h"
 
 #include <QDialog>
 #include <functional>
@@ -11,6 +10,7 @@ class BarChartView;
 class EveryRunView;
 class QBarSeries;
 class QFrame;
+class QLabel;
 class QListWidget;
 class QStackedWidget;
 class QStackedBarSeries;
@@ -20,7 +20,8 @@ class TDataFile;
 // The statistics window: the exercise-and-mode labels that have a statistics file, the date
 // lines of the series of the chosen label, a bar chart of the five results of the chosen
 // series with their total and average, and the progress chart that sets the first series
-// against the ten newest and the overall average. It only reads the statistics files.
+// against the ten newest and the overall average; without any statistics file, a sentence
+// saying how series come about. It shows what its SeriesStatistics reads.
 class TLessonsForm : public QDialog {
     Q_OBJECT
 public:
@@ -67,6 +68,7 @@ public:
     QStackedWidget* ViewsNB = nullptr;
     EveryRunView* EveryRunP = nullptr;
     QToolButton* ViewSB = nullptr; // switches between the two views
+    QLabel* EmptyL = nullptr;      // instead of the series view when the user has no series
 
     // The sets of `Series2`, one per kind of bar.
     enum ProgressSet { BeginningSet, RecentSet, AverageSet };
@@ -110,15 +112,19 @@ private:
     // until then.
     QSize FrameSize() const;
     void FitOuterSize();
-    // The records of the selected label's file; a file that cannot be read is reported.
-    std::optional<QList<StatsStore::Record>> ReadSelected(QString& path) const;
+    // The label selected in the list; none when nothing is selected or the text is no label.
+    static std::optional<StatsLabel> Selected(const QListWidget* list);
+    // The selected label's file; a file that cannot be read is reported.
+    std::optional<SeriesStatistics::LabelSeries> ReadSelected() const;
     void ShowProgress();
-    // Charts the series selected in the date list from the records of the file at `path`.
-    void ShowSeries(const QList<StatsStore::Record>& records, const QString& path);
+    // Charts the series selected in the date list from the label's file as read.
+    void ShowSeries(const SeriesStatistics::LabelSeries& series);
     void ReportDamaged(const QString& path) const;
+    // The sentence instead of the lists and charts, or the lists and charts.
+    void ShowEmpty(bool empty);
 
     Setup setup_;
-    StatsStore store_;
+    SeriesStatistics model_;
     QList<SeriesHistory::Bar> progress_;
     bool shown_ = false;
     int shownLanguage_ = 0;

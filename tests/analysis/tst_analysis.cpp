@@ -3,6 +3,7 @@
 #include "analysis/RunAnalysis.h"
 #include "analysis/RunProgress.h"
 #include "analysis/StageStats.h"
+#include "exercises/ExerciseList.h"
 
 #include <QTest>
 
@@ -78,7 +79,7 @@ private slots:
                                         {2000, "6", 2, false},
                                         {3000, "7", 4, true},
                                         {3500, "1", 5, true}});
-        RunAnalysis analysis = RunAnalyser::Of(counter);
+        RunAnalysis analysis = AnalyseRun(counter);
         QCOMPARE(analysis.charts.size(), 1);
         QCOMPARE(analysis.charts[0].categories, QStringList{"2+5=7"});
         QCOMPARE(analysis.charts[0].bars[0].values, QVector<double>{3.0});
@@ -88,7 +89,7 @@ private slots:
         const HistoryRun mnemo =
             Run("mnemo", 1, 1,
                 {{30000, "кот", 0, true}, {32500, "дом", 1, true}, {33000, "лес", 2, true}});
-        analysis = RunAnalyser::Of(mnemo);
+        analysis = AnalyseRun(mnemo);
         QCOMPARE(analysis.charts[0].categories, (QStringList{"дом", "лес"}));
         QCOMPARE(analysis.charts[0].bars[0].values, (QVector<double>{2.5, 0.5}));
         QVERIFY(analysis.charts[0].text.contains("30.0"));
@@ -96,7 +97,7 @@ private slots:
         // Repeated names number the places instead.
         const HistoryRun rb =
             Run("rbshulte", 5, 5, {{500, "2", 0, true}, {900, "1", 1, true}, {1200, "1", 2, true}});
-        analysis = RunAnalyser::Of(rb);
+        analysis = AnalyseRun(rb);
         QVERIFY(analysis.charts[0].categories.isEmpty());
         QCOMPARE(analysis.charts[0].places, 3);
         QVERIFY(analysis.board);
@@ -129,7 +130,7 @@ private slots:
             QCOMPARE(stages[i].meanMs, expected[i].mean);
             QVERIFY(qAbs(stages[i].spreadMs - expected[i].spread) < 1e-9);
         }
-        const RunAnalysis analysis = RunAnalyser::Of(run);
+        const RunAnalysis analysis = AnalyseRun(run);
         QCOMPARE(analysis.charts.size(), 2);
         QCOMPARE(analysis.charts[1].bars[0].values, (QVector<double>{0, 1, 2}));
     }
@@ -200,10 +201,49 @@ private slots:
         QCOMPARE(many.averages.last(), QPointF(999000, 999));
     }
 
+    void dateAxisLabelsDistinctDaysAtAReadableStep_data() {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<int>("labels");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("step");
+        const QDate day(2026, 12, 9);
+        QTest::newRow("one day") << day << day << 7 << 1 << 1;
+        QTest::newRow("three days") << day << day.addDays(2) << 7 << 3 << 1;
+        QTest::newRow("a week, one a day") << day << day.addDays(6) << 7 << 7 << 1;
+        QTest::newRow("eight days") << day << day.addDays(7) << 7 << 5 << 2;
+        QTest::newRow("four months") << day << day.addDays(119) << 7 << 6 << 28;
+        QTest::newRow("ten years") << day << day.addYears(10) << 7 << 7 << 728;
+        QTest::newRow("one label asked") << day << day.addDays(4) << 1 << 2 << 7;
+        QTest::newRow("last before first") << day << day.addDays(-3) << 7 << 1 << 1;
+    }
+
+    void dateAxisLabelsDistinctDaysAtAReadableStep() {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(int, labels);
+        QFETCH(int, step);
+        const RunProgress::DateAxis axis = RunProgress::DateTicks(first, last, labels);
+        QTEST(int(axis.days.size()), "count");
+        QCOMPARE(axis.dayMs.size(), axis.days.size());
+        QCOMPARE(axis.days.front(), first);
+        QVERIFY(axis.days.back() >= last);
+        for (int i = 0; i < axis.days.size(); ++i) {
+            QVERIFY(i == 0 || axis.days[i - 1].daysTo(axis.days[i]) == step);
+            // Each label at the middle of its own day, inside the axis.
+            const QDateTime middle = QDateTime::fromMSecsSinceEpoch(axis.dayMs[i]);
+            QCOMPARE(middle.date(), axis.days[i]);
+            QCOMPARE(middle.time(), QTime(12, 0));
+            QVERIFY(axis.fromMs < axis.dayMs[i] && axis.dayMs[i] < axis.toMs);
+        }
+        QCOMPARE(axis.fromMs, first.startOfDay().toMSecsSinceEpoch());
+        QCOMPARE(axis.toMs, axis.days.back().addDays(1).startOfDay().toMSecsSinceEpoch());
+    }
+
     void emptyHistoryAndRunWithoutPresses() {
         QVERIFY(RunProgress::Points({}).isEmpty());
         for (const char* exercise : {"shulte", "targets", "probe", "dwords", "nonsense"}) {
-            const RunAnalysis analysis = RunAnalyser::Of(Run(exercise, 2, 5, {}));
+            const RunAnalysis analysis = AnalyseRun(Run(exercise, 2, 5, {}));
             QVERIFY(analysis.charts.isEmpty());
             QVERIFY(!analysis.board);
             QVERIFY(!analysis.nothing.isEmpty());

@@ -6,10 +6,12 @@
 #include "stats/Lessons.h"
 #include "stats/RunHistory.h"
 
+#include <QCategoryAxis>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,6 +82,31 @@ private slots:
         view.Refresh();
         QCOMPARE(view.RunsSeries()->count(), 0);
         QCOMPARE(view.SentenceL->text(), T(Tx::EveryRunNoneInPeriod));
+    }
+
+    void fewRunsGetMarkersAndDatesAreDistinct_data() {
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<int>("marked");
+        QTest::newRow("a single run") << 1 << 1;
+        QTest::newRow("as many as are marked")
+            << EveryRunView::MarkedPoints << EveryRunView::MarkedPoints;
+        QTest::newRow("one more") << EveryRunView::MarkedPoints + 1 << 0;
+    }
+
+    void fewRunsGetMarkersAndDatesAreDistinct() {
+        QFETCH(int, runs);
+        RunHistory::Install(
+            [&](const QString&, const QString&, int) { return RunsEveryOtherDay(runs); });
+        EveryRunView view(QStringLiteral("Anna"));
+        view.ShowLabel(0, 5);
+        QTEST(int(view.MarkSeries()->count()), "marked");
+        QVERIFY(view.MarkSeries()->markerSize() >= 8);
+        const QStringList dates = view.DateAxis()->categoriesLabels();
+        QVERIFY(dates.size() >= 2 && dates.size() <= EveryRunView::DateLabels);
+        QCOMPARE(QSet<QString>(dates.begin(), dates.end()).size(), dates.size());
+        // Every run lies on the axis.
+        for (const ProgressPoint& point : view.Shown())
+            QVERIFY(view.DateAxis()->min() <= point.ms && point.ms <= view.DateAxis()->max());
     }
 
     void statisticsWindowSwitchesToTheSeriesExercise() {

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
+#include "data/Texts.h"
 #include "stats/BarChartView.h"
 #include "stats/Lessons.h"
 
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
@@ -371,6 +373,32 @@ private slots:
                         drawn = text->toPlainText();
             QCOMPARE(drawn.simplified(), title.join(' '));
         }
+    }
+
+    void windowWithoutSeriesSaysHowTheyComeAbout_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("Russian") << 2 << QStringLiteral("Серий пока нет: отметьте «серии»");
+        QTest::newRow("English") << 1 << QStringLiteral("No series yet: tick “series”");
+    }
+
+    void windowWithoutSeriesSaysHowTheyComeAbout() {
+        QFETCH(int, language);
+        QFETCH(QString, start);
+        SetLanguage(language);
+        Folder f;
+        auto form = std::make_unique<TLessonsForm>(f.setup());
+        form->show();
+        SetLanguage(2);
+        QVERIFY2(form->EmptyL->text().startsWith(start), qPrintable(form->EmptyL->text()));
+        QVERIFY(form->EmptyL->isVisible());
+        QVERIFY(!form->Panel1->isVisible() && !form->Panel4->isVisible());
+        // Once a series is kept, the lists and charts come back in its place.
+        f.write("shulte5.db", Series(1));
+        form = std::make_unique<TLessonsForm>(f.setup());
+        form->show();
+        QVERIFY(!form->EmptyL->isVisible());
+        QVERIFY(form->Panel1->isVisible() && form->Panel4->isVisible());
     }
 
     void helpOpensTheBookAt540() {
