@@ -177,7 +177,7 @@ RunAnalysis RunAnalyser::Of(const HistoryRun& run) {
     const QString label =
         info ? T(info->title) + QLatin1Char(' ') + info->modeText(run.mode) : run.exercise;
     analysis.caption = T(Tx::AnalysisCaption).arg(label);
-    analysis.runLine = T(Tx::AnalysisRunLine).arg(label, FormatDateTime(run.started), run.result);
+    analysis.runLine = T(Tx::AnalysisRunLine).arg(label, ShownDateTime(run.started, Language()), run.result);
     if (info && !run.presses.isEmpty()) {
         switch (info->index) {
         case 0:

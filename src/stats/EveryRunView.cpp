@@ -66,7 +66,7 @@ EveryRunView::EveryRunView(const QString& user, QWidget* parent) : QWidget(paren
     chart_->addSeries(runs_);
     chart_->addSeries(average_);
     dates_ = new QDateTimeAxis;
-    dates_->setFormat(QStringLiteral("dd.MM.yy"));
+    dates_->setFormat(ShownDateFormat(Language()));
     dates_->setTitleText(T(Tx::AxisDate));
     values_ = new QValueAxis;
     for (QAbstractAxis* axis :

@@ -345,7 +345,11 @@ void TLessonsForm::LessonLBClick() {
     if (!records)
         return;
     const SeriesHistory::Reading reading = SeriesHistory::Read(*records);
-    HistoryLB->addItems(reading.dates);
+    // Shown in the interface's date format; the stored text finds the record again.
+    for (const QString& stored : reading.dates) {
+        auto* item = new QListWidgetItem(ShownDate(stored, Language()), HistoryLB);
+        item->setData(Qt::UserRole, stored);
+    }
     if (reading.damaged) {
         ReportDamaged(path);
         return;
@@ -390,7 +394,7 @@ void TLessonsForm::ShowSeries(const QList<StatsStore::Record>& records, const QS
     const int row = HistoryLB->currentRow();
     if (row < 0)
         return;
-    const QString date = HistoryLB->item(row)->text();
+    const QString date = HistoryLB->item(row)->data(Qt::UserRole).toString();
     // Equal date lines: the first, newest, record is shown.
     const auto record =
         std::find_if(records.begin(), records.end(),

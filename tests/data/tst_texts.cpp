@@ -8,6 +8,8 @@ class TestTexts : public QObject {
 
 private slots:
     void everyPairIsCompleteInBothLanguages();
+    void applicationTitleFollowsTheLanguage_data();
+    void applicationTitleFollowsTheLanguage();
 };
 
 // Both elements are filled, the English one holds no Cyrillic left over, and both take the
@@ -29,6 +31,20 @@ void TestTexts::everyPairIsCompleteInBothLanguages() {
         QVERIFY2(!en.contains(cyrillic), which);
         QVERIFY2(placeholders(en) == placeholders(ru), which);
     }
+}
+
+// The Russian interface keeps its bracketed title; the English one names the program plainly.
+void TestTexts::applicationTitleFollowsTheLanguage_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("english") << 1 << "Oxelium";
+    QTest::newRow("russian") << 2 << "<Oxelium>";
+}
+
+void TestTexts::applicationTitleFollowsTheLanguage() {
+    QFETCH(int, language);
+    QFETCH(QString, title);
+    QCOMPARE(ApplicationTitle(language), title);
 }
 
 QTEST_GUILESS_MAIN(TestTexts)
