@@ -20,7 +20,7 @@ fi
 debs=("$work"/*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: cpack made no single .deb" >&2; exit 1; }
 set +e
-report=$(lintian --no-tag-display-limit --fail-on error,warning "${debs[0]}" 2>&1)
+report=$(lintian --tag-display-limit 0 --fail-on error,warning "${debs[0]}" 2>&1)
 code=$?
 set -e
 printf '%s\n' "$report"

@@ -115,11 +115,6 @@ private slots:
         QCOMPARE(f.looks().TargetBGColor, ColourBlindTargetBackground);
         QCOMPARE(f.stored("TargetColor2"), qint32(ColourBlindTargetColours[1]));
         QCOMPARE(f.stored("ShulteBGColor"), qint32(Blue));
-        // The defaults stay what they were.
-        f.settings([&](TSettingForm& form) {
-            Control<QToolButton>(form, "TgDefaultSB")->click();
-            QCOMPARE(Control<ColourPanel>(form, "TargetColor2P")->Colour(), DefaultTargetColours[1]);
-        });
     }
 
     void restoringOneTabLeavesTheOthersAndCancelWritesNothing() {
