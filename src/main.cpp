@@ -88,6 +88,7 @@ int main(int argc, char* argv[]) {
     } catch (const OxelError&) {
         // The main window opens the same file and reports what is wrong with it.
     }
+    QGuiApplication::setApplicationDisplayName(ApplicationTitle(Language()));
     WidgetPickers::InstallToolkitTexts();
 
     InstanceLock lock(folder.path);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the tests and the program need, when missing.
 set -euo pipefail
 PACKAGES=(
@@ -9,7 +10,7 @@ PACKAGES=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   python3
-  desktop-file-utils appstream libqt6sql6-sqlite
+  desktop-file-utils appstream libqt6sql6-sqlite lintian
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -10,7 +10,7 @@ RunAnalysis RunAnalyser::Of(const HistoryRun& run, ExerciseCharts charts) {
     const QString label =
         info ? T(info->title) + QLatin1Char(' ') + info->modeText(run.mode) : run.exercise;
     analysis.caption = T(Tx::AnalysisCaption).arg(label);
-    analysis.runLine = T(Tx::AnalysisRunLine).arg(label, FormatDateTime(run.started), run.result);
+    analysis.runLine = T(Tx::AnalysisRunLine).arg(label, ShownDateTime(run.started, Language()), run.result);
     if (info && charts && !run.presses.isEmpty())
         charts(run, *info, analysis);
     if (analysis.charts.isEmpty())

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 
 AnalysisLauncher::AnalysisLauncher(Context context)
@@ -28,12 +29,14 @@ AnalysisLauncher::AnalysisLauncher(Context context)
     connect(AnalysisSB, &QToolButton::clicked, this, &AnalysisLauncher::AnalysisNClick);
     connect(ctx_.menu, &QMenu::aboutToShow, this, &AnalysisLauncher::Refresh);
     ctx_.idlePanel->installEventFilter(this);
+    ctx_.window->installEventFilter(this);
     Localize();
     Refresh();
 }
 
 AnalysisLauncher::~AnalysisLauncher() {
     ctx_.idlePanel->removeEventFilter(this);
+    ctx_.window->removeEventFilter(this);
 }
 
 void AnalysisLauncher::Localize() {
@@ -72,5 +75,11 @@ bool AnalysisLauncher::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ctx_.idlePanel &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
         Refresh();
+    // A run that ends a series or a ladder lesson arrives while the window that follows it
+    // (the statistics, a message) is open and the series counts as under way; the series is
+    // over only once that window has closed, so the state is taken again after that.
+    if (watched == ctx_.window && (event->type() == QEvent::WindowUnblocked ||
+                                   event->type() == QEvent::WindowActivate))
+        QTimer::singleShot(0, this, &AnalysisLauncher::Refresh);
     return QObject::eventFilter(watched, event);
 }

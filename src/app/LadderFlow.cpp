@@ -96,6 +96,7 @@ void LadderFlow::LadderStep() {
     } catch (const OxelError& e) {
         ShowError(e.text());
     }
+    RefreshLevelCaption();
 }
 
 void LadderFlow::EndLadder() {

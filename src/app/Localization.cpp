@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QComboBox>
 #include <QMainWindow>
 #include <QMenu>
@@ -25,6 +26,8 @@ void Localization(QMainWindow* window, MainWidgets& w, MainMenu& m, const Exerci
         page.StartSB->setText(T(Tx::Start));
         page.HelpSB->setText(T(Tx::Help));
         page.SwitchSB->setText(page.info->modeCaption(page.ExerciseMode));
+        if (page.ShtrafTimerP)
+            page.ShtrafTimerP->setToolTip(T(Tx::PenaltyHint));
         exercises[page.info->index]->Localize();
     }
 

@@ -314,6 +314,7 @@ void TMainForm::LanguageNClick(int language) {
     if (!running && language != Language()) {
         SetLanguage(language);
         WriteOption([language](TDataFile& file) { Settings::WriteLanguage(file, language); });
+        QGuiApplication::setApplicationDisplayName(ApplicationTitle(language));
         WidgetPickers::InstallToolkitTexts();
         // At once and in every window; the toolkit's own notice of its changed translation
         // arrives later and finds the texts already in the language.

@@ -1,6 +1,7 @@
 #include "RecordPanel.h"
 
 #include "RecordLayout.h"
+#include "data/NumberFormat.h"
 #include "data/Texts.h"
 
 #include <QEvent>
@@ -131,7 +132,7 @@ void RecordPanel::FillCells() {
         recList_[RecordLayout::FirstName + r]->setText(row.name);
         recList_[RecordLayout::FirstResult + r]->setText(row.result);
         recList_[RecordLayout::FirstResult + r]->setToolTip(row.hint);
-        recList_[RecordLayout::FirstDate + r]->setText(row.date);
+        recList_[RecordLayout::FirstDate + r]->setText(ShownDate(row.date, Language()));
     }
 }
 

@@ -53,6 +53,11 @@ inline constexpr LookPart LookEntryOrder[] = {
 inline constexpr int TargetColourCount = 10;
 inline constexpr std::array<quint32, TargetColourCount> DefaultTargetColours = {
     0x00FF00, 0xFFFFFF, 0x0000FF, 0xFF8000, 0x3EFFFF, 0x73A332, 0xB6B6B6, 0xFF80FF, 0xA46C71, 0x5681A7};
+// The settings window's colour-blind preset: ten target colours and a background, each two at
+// least 20 CIEDE2000 apart for normal vision and for protanopia, deuteranopia and tritanopia.
+inline constexpr std::array<quint32, TargetColourCount> ColourBlindTargetColours = {
+    0x5A004B, 0xFFD2FF, 0x00FF00, 0x695A69, 0xE1FFF0, 0x003C0F, 0xFF0000, 0xFF87A5, 0x8787D2, 0x008700};
+inline constexpr quint32 ColourBlindTargetBackground = 0x000000;
 
 // One stored value of a look: a colour, a font or a flag.
 using LookValue = std::variant<quint32*, FontRecord*, bool*>;

@@ -112,3 +112,23 @@ std::optional<QDateTime> ParseDateTime(const QString& text) {
 QDateTime LocalMoment(qint64 epochMs) {
     return QDateTime::fromMSecsSinceEpoch(epochMs);
 }
+
+QString ShownDateTime(const QDateTime& moment, int language, const QLocale& locale) {
+    if (language != 1)
+        return FormatDateTime(moment);
+    return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(moment.time(), QLocale::ShortFormat);
+}
+
+QString ShownDate(const QString& stored, int language, const QLocale& locale) {
+    const std::optional<QDateTime> moment = language == 1 ? ParseDateTime(stored) : std::nullopt;
+    if (!moment)
+        return stored;
+    if (stored.size() == 10)
+        return locale.toString(moment->date(), QLocale::ShortFormat);
+    return ShownDateTime(*moment, language, locale);
+}
+
+QString ShownDateFormat(int language, const QLocale& locale) {
+    return language == 1 ? locale.dateFormat(QLocale::ShortFormat) : QStringLiteral("dd.MM.yy");
+}

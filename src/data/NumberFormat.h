@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 #include <optional>
@@ -40,3 +41,14 @@ QString FormatDateTime(const QDateTime& moment);
 std::optional<QDateTime> ParseDateTime(const QString& text);
 // The local date and time of a program-clock reading (milliseconds since the epoch).
 QDateTime LocalMoment(qint64 epochMs);
+
+// A moment as the interface shows it: as FormatDateTime writes it in Russian (language 2);
+// in English (1) the locale's short date and short time. The locale is the system's unless
+// the program set another default.
+QString ShownDateTime(const QDateTime& moment, int language,
+                      const QLocale& locale = QLocale());
+// A stored date ("dd.MM.yyyy") or date and time as the interface shows it: the stored text in
+// Russian; in English the locale's short formats. Any other text is shown as it is.
+QString ShownDate(const QString& stored, int language, const QLocale& locale = QLocale());
+// The date format of chart axes: "dd.MM.yy" in Russian, the locale's short date in English.
+QString ShownDateFormat(int language, const QLocale& locale = QLocale());

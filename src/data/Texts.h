@@ -9,7 +9,7 @@ enum class Tx {
     Series, Start, Stop, Check, Help, Restart, TakePoints, Mode,
     ModeLetters, ModeDigits, ModeField, ModeRow, ModeCircle, ModeJoker,
     Information, Clicker, Stage, Delay, Life, Reaction, AvgReaction,
-    ProductName, SingleRuns, SeriesRuns, Launching,
+    ProductName, SingleRuns, SeriesRuns, Launching, PenaltyHint, TakePointsHint,
     // menus
     MenuFile, MenuUser, MenuStats, MenuMinimize, MenuExit, MenuOptions, MenuSettings,
     MenuNumbersNet, MenuGipno, MenuLightClick, MenuControlPanel, MenuRight, MenuLeft,
@@ -26,14 +26,15 @@ enum class Tx {
     WordsFound,
     // targets
     TargetsWord, OneHit, BeginGame, RunOut, HitWord, MissWord, NoPressWord,
-    LivesHint, CountsHint, AvgReactionHint, LastReactionHint,
+    LivesHint, CountsHint, AvgReactionHint, LastReactionHint, ClickerIdleHint, ClickerBeginHint,
+    ClickerAnswerHint, ClickerJokerHint, BoardBeginHint,
     // best-results table
     BestResults, NumberSign, NameHead, ResultHead, DateHead,
     // sign-in
     NewUser, DeleteUser, NoUserChosen, WrongPassword, UserExists, BadUserName,
     UserFileDeleted, ConfirmDeleteUser, EnterName, EnterPassword, ChooseUser, PasswordLabel,
     QuitProgram, Yes, No, Ok, NewButton, DeleteButton, LevelWord, BadPassword,
-    RepeatPassword, PasswordsDiffer,
+    RepeatPassword, PasswordsDiffer, ConfirmButton,
     // series countdown
     Of, Cancel,
     // training ladder
@@ -42,7 +43,7 @@ enum class Tx {
     LessonBadExercise, LessonBadMode,
     // statistics window
     ProgressChart, Beginning, Average, AverageValue, TotalTime, TotalPoints, Close,
-    HelpButton, StatsFileDamaged,
+    HelpButton, StatsFileDamaged, RecentSeries,
     // settings window and number editor
     Font, BgColour, GridColour, PointColour, RestoreDefaults, TargetColours,
     Font1ColourFixed, Apply, HintsOn, HintsOff, JordanoOn, JordanoOff, FontColourLabel,
@@ -50,7 +51,7 @@ enum class Tx {
     ColourCustom, ColourBlack, ColourMaroon, ColourGreen, ColourOlive, ColourNavy, ColourPurple,
     ColourTeal, ColourGray, ColourSilver, ColourRed, ColourLime, ColourYellow, ColourBlue,
     ColourFuchsia, ColourAqua, ColourWhite, ColourMoneyGreen, ColourSkyBlue, ColourCream,
-    ColourMedGray,
+    ColourMedGray, ColourBlindPreset,
     // about box and splash
     AboutCaption, VersionLine, Copyright,
     // errors of the file layer
@@ -101,3 +102,7 @@ void SetLanguage(int language);
 QString T(Tx id);
 // The text of the pair for the given language.
 QString T(Tx id, int language);
+
+// The application's name in the titles of its windows and message boxes: "<Oxelium>" in the
+// Russian interface, as it has always been, and the plain product name in the English one.
+QString ApplicationTitle(int language);

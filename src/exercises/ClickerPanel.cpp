@@ -6,6 +6,8 @@
 
 ClickerPanel::ClickerPanel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
+    // A caption longer than the panel is wide goes on two lines.
+    setWordWrap(true);
     setAutoFillBackground(true);
     QFont bold = font();
     bold.setBold(true);

@@ -45,8 +45,10 @@ void MathExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
 void MathExercise::Localize() {
     if (MathRestartSB)
         MathRestartSB->setText(T(Tx::Restart));
-    if (GetScoreSB)
+    if (GetScoreSB) {
         GetScoreSB->setText(T(Tx::TakePoints));
+        GetScoreSB->setToolTip(T(Tx::TakePointsHint));
+    }
 }
 
 void MathExercise::SetGlyphs(const GlyphSource& glyph) {

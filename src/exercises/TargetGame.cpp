@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int JokerMode = 4;
-
 // Interval, lives, quota of stages 1 to 10. Stage 1 sets the lives to 1 and lasts until one
 // patterned showing has passed; the others add lives and showings.
 constexpr TargetGame::StageRow stageRows[TargetGame::LastStage] = {

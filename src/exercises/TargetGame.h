@@ -65,6 +65,8 @@ public:
     };
     static constexpr int LastStage = 10;
     static constexpr int JokerExtra = 500;
+    // The mode whose pattern is the joker's colour of the showing before.
+    static constexpr int JokerMode = 4;
     static StageRow StageTable(int stage, int mode);
 
     // Exactly two of the three colours are equal (modes 1 to 3); exactly one of the two

@@ -118,6 +118,7 @@ void TargetsExercise::Localize() {
                              T(Tx::AvgReactionHint), T(Tx::LastReactionHint)};
     for (int i = 0; i < 5; ++i)
         info_[i]->setToolTip(hints[i]);
+    SyncHints();
 }
 
 void TargetsExercise::ApplyLook() {
@@ -240,8 +241,26 @@ void TargetsExercise::Sync() {
         clicker_->SetLook(T(look.caption), look.background);
         clicker_->setEnabled(game_.ClickerEnabled());
     }
+    SyncHints();
     host_.SetTimerText(panels.timer);
     SyncFigures();
+}
+
+// A stage begins with a right click on the clicker, which nothing on the screen says, so
+// between stages the board says it too; the board's hint goes with the game.
+void TargetsExercise::SyncHints() {
+    if (!clicker_)
+        return;
+    const bool running = game_.Running();
+    const bool begin = running && game_.ClickerState() == TargetGame::Clicker::Begin;
+    Tx clickerHint = Tx::ClickerIdleHint;
+    if (begin)
+        clickerHint = Tx::ClickerBeginHint;
+    else if (running)
+        clickerHint =
+            game_.Mode() == TargetGame::JokerMode ? Tx::ClickerJokerHint : Tx::ClickerAnswerHint;
+    clicker_->setToolTip(T(clickerHint));
+    host_.Board().setToolTip(begin ? T(Tx::BoardBeginHint) : QString());
 }
 
 void TargetsExercise::SyncFigures() {

@@ -66,6 +66,8 @@ private:
 
     // Shows what the game holds: panels, clicker, `TimerP`, figures.
     void Sync();
+    // The tooltips of the clicker and the board: what a press does now.
+    void SyncHints();
     void SyncFigures();
     void EnsureFigures();
 

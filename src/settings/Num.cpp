@@ -121,7 +121,7 @@ bool TNumForm::FormShow() {
     NumLB->setCurrentRow(0);
     NumLBClick();
     NumLB->setFocus();
-    YesSB->setText(T(Tx::Yes));
+    YesSB->setText(T(Tx::ConfirmButton));
     CancelSB->setText(T(Tx::Cancel));
     return true;
 }

@@ -93,6 +93,7 @@ QWidget* TSettingForm::BuildPage(int tag) {
                 targets = new QGridLayout(group);
                 targets->setSpacing(4);
                 grid->addWidget(group, row++, 0, 1, 2);
+                grid->addWidget(ColourBlindButton(tag, box), row++, 0, 1, 2);
             }
             targets->addWidget(control, (field->number - 1) / 5, (field->number - 1) % 5);
             continue;
@@ -120,6 +121,13 @@ QWidget* TSettingForm::BuildPage(int tag) {
     connect(restore, &QToolButton::clicked, this, [this, tag] { ShDefaultSBClick(tag); });
     grid->addWidget(restore, row, 0, 1, 2, Qt::AlignRight);
     return page;
+}
+
+QToolButton* TSettingForm::ColourBlindButton(int tag, QWidget* parent) {
+    const QByteArray name = QByteArray(Exercise(tag - 1).prefix) + "ColourBlindSB";
+    QToolButton* button = CaptionedButton(parent, name.constData(), T(Tx::ColourBlindPreset));
+    connect(button, &QToolButton::clicked, this, [this, tag] { ColourBlindSBClick(tag); });
+    return button;
 }
 
 QWidget* TSettingForm::BuildControl(const SettingField& field, QWidget* parent) {
@@ -175,7 +183,7 @@ void TSettingForm::BuildButtons() {
     constexpr int BottomHeight = 31;
     PageControl->setGeometry(0, 0, ClientWidth, ClientHeight - BottomHeight);
     bottom->setGeometry(0, ClientHeight - BottomHeight, ClientWidth, BottomHeight);
-    YesSB = CaptionedButton(bottom, "YesSB", T(Tx::Yes));
+    YesSB = CaptionedButton(bottom, "YesSB", T(Tx::ConfirmButton));
     ApplySB = CaptionedButton(bottom, "ApplySB", T(Tx::Apply));
     CancelSB = CaptionedButton(bottom, "CancelSB", T(Tx::Cancel));
     constexpr int ButtonWidth = 73;
@@ -269,6 +277,11 @@ void TSettingForm::TargetColor1PClick(const SettingField& field) {
 
 void TSettingForm::ShDefaultSBClick(int tag) {
     values_.Restore(tag);
+    ShowValues(tag);
+}
+
+void TSettingForm::ColourBlindSBClick(int tag) {
+    values_.ColourBlindPreset(tag);
     ShowValues(tag);
 }
 

@@ -49,6 +49,8 @@ public:
     void ShulteFont2SBClick(const SettingField& field);
     void TargetColor1PClick(const SettingField& field);
     void ShDefaultSBClick(int tag);
+    // The colour-blind preset of a tab with target colours.
+    void ColourBlindSBClick(int tag);
     void NumbersNetSBClick();
     void NumbersJordSBClick();
     // "Да" closes the window; "Применить" (apply) leaves it open.
@@ -70,6 +72,8 @@ protected:
 private:
     QWidget* BuildPage(int tag);
     QWidget* BuildControl(const SettingField& field, QWidget* parent);
+    // The preset button of a tab with target colours, under them.
+    QToolButton* ColourBlindButton(int tag, QWidget* parent);
     void BuildButtons();
     void ShowValues(int tag);
     void ShowValue(const SettingField& field);

@@ -1,5 +1,7 @@
 #include "SettingValues.h"
 
+#include "data/ExerciseInfo.h"
+
 namespace {
 
 template <typename T, typename S>
@@ -31,6 +33,13 @@ bool SettingValues::Flag(const SettingField& field) const {
 
 void SettingValues::SetFlag(const SettingField& field, bool on) {
     Value<bool>(edited_, field) = on;
+}
+
+void SettingValues::ColourBlindPreset(int tag) {
+    const ExerciseInfo& info = Exercise(tag - 1);
+    ExerciseLook& look = edited_.Look(info.index);
+    look.targetColours = ColourBlindTargetColours;
+    *std::get<quint32*>(ValueOf(look, info.look.boardBackground)) = ColourBlindTargetBackground;
 }
 
 void SettingValues::Confirm(Settings& looks, TDataFile* file) const {

@@ -23,6 +23,9 @@ public:
 
     // The values of one tab (by its tag) back to their defaults; the other tabs keep theirs.
     void Restore(int tag) { edited_.RestoreDefaults(tag); }
+    // The target colours and the board background of one tab (by its tag) to the colours
+    // people with a colour-vision deficiency tell apart; the rest of the tab stays.
+    void ColourBlindPreset(int tag);
 
     // Stores every edited "OPTIONS" value in the looks and writes them all to the store in
     // the save order, in one replacement of the file (no store: the looks only). A write

@@ -160,6 +160,6 @@ void EveryRunView::ShowDates(const QDate& first, const QDate& last) {
         dates_->remove(label);
     dates_->setStartValue(qreal(axis.fromMs));
     for (int i = 0; i < axis.days.size(); ++i)
-        dates_->append(axis.days[i].toString(QStringLiteral("dd.MM.yy")), qreal(axis.dayMs[i]));
+        dates_->append(axis.days[i].toString(ShownDateFormat(Language())), qreal(axis.dayMs[i]));
     dates_->setRange(qreal(axis.fromMs), qreal(axis.toMs));
 }

@@ -357,7 +357,11 @@ void TLessonsForm::LessonLBClick() {
     const std::optional<SeriesStatistics::LabelSeries> series = ReadSelected();
     if (!series)
         return;
-    HistoryLB->addItems(series->reading.dates);
+    // Shown in the interface's date format; the stored text finds the record again.
+    for (const QString& stored : series->reading.dates) {
+        auto* item = new QListWidgetItem(ShownDate(stored, Language()), HistoryLB);
+        item->setData(Qt::UserRole, stored);
+    }
     if (series->reading.damaged) {
         ReportDamaged(series->path);
         return;
@@ -401,7 +405,7 @@ void TLessonsForm::ShowSeries(const SeriesStatistics::LabelSeries& series) {
     if (row < 0)
         return;
     const std::optional<SeriesStatistics::SeriesChart> chart =
-        SeriesStatistics::Series(series, HistoryLB->item(row)->text());
+        SeriesStatistics::Series(series, HistoryLB->item(row)->data(Qt::UserRole).toString());
     if (!chart)
         return;
     if (chart->damaged) {

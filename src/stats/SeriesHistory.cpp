@@ -57,7 +57,7 @@ QList<SeriesHistory::Bar> SeriesHistory::ProgressBars(const QList<double>& avera
     const int recent = static_cast<int>(std::min<qsizetype>(averages.size(), RecentCount));
     for (int record = recent - 1; record >= 0; --record)
         if (averages[record] != 0)
-            bars.append({BarKind::Recent, QStringLiteral(">>"), averages[record], record});
+            bars.append({BarKind::Recent, T(Tx::RecentSeries), averages[record], record});
     bars.append({BarKind::Average, T(Tx::Average), OverallAverage(averages), -1});
     return bars;
 }

@@ -88,7 +88,7 @@ void TWelcomeForm::SetCaptions() {
     setWindowTitle(T(Tx::ChooseUser));
     NameL->setText(T(Tx::NameHead));
     PassL->setText(T(Tx::PasswordLabel));
-    OkSB->setText(T(Tx::Yes));
+    OkSB->setText(T(Tx::ConfirmButton));
     AddUserSB->setText(T(Tx::NewButton));
     DelUserSB->setText(T(Tx::DeleteButton));
     ExitProgramSB->setText(T(Tx::QuitProgram));

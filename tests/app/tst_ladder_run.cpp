@@ -85,8 +85,8 @@ private slots:
         QCOMPARE(win.form->UprSubLevel, 0);
         QCOMPARE(win.stored().level, 1);
         QCOMPARE(win.stored().subLevel, 0);
-        // The caption shows the last step passed; the new level comes at the next sign-in.
-        QCOMPARE(win.form->Menu().LevelNameN->title(), QStringLiteral("Anna - ступень 0.3"));
+        // The caption follows the position at once, not at the next sign-in.
+        QCOMPARE(win.form->Menu().LevelNameN->title(), QStringLiteral("Anna - ступень 1.0"));
         QVERIFY(!win.cycle().LadderActive());
         QVERIFY(!win.cycle().UprTimer().isActive());
         QVERIFY(win.w().LessonChB->isChecked());
@@ -143,6 +143,7 @@ private slots:
         QCOMPARE(win.form->UprLevel, 2);
         QCOMPARE(win.stored().level, 2);
         QCOMPARE(win.stored().subLevel, 0);
+        QCOMPARE(win.form->Menu().LevelNameN->title(), QStringLiteral("Anna - ступень 2.0"));
     }
 
     void stopMidLessonEndsTheLadderWithoutJudging() {

@@ -4,10 +4,12 @@
 #include "app/MainMenu.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
+#include "stats/BarChartView.h"
 #include "stats/Lessons.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 
@@ -35,7 +37,10 @@ void TestShellLanguage::switchReachesWindowsAndMenusAndIsRefusedDuringARun() {
     stats.LessonLBClick();
     QCOMPARE(stats.LessonLB->currentItem()->text(), QStringLiteral("Мишени (джокер)"));
 
+    // Dates follow the locale in English only.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     menu.EnglishN->trigger();
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Oxelium"));
     QCOMPARE(win.shulte().StartSB->text(), QStringLiteral("Start"));
     QCOMPARE(win.w().TabSwitchCB->itemText(2), QStringLiteral("Targets"));
     QCOMPARE(win.w().LessonSB->text(), QStringLiteral("Single"));
@@ -49,6 +54,8 @@ void TestShellLanguage::switchReachesWindowsAndMenusAndIsRefusedDuringARun() {
     QCOMPARE(stats.LessonLB->item(0)->text(), QStringLiteral("Schulte (5x5)"));
     QCOMPARE(stats.LessonLB->currentItem()->text(), QStringLiteral("Targets (joker)"));
     QCOMPARE(stats.HistoryLB->count(), 1);
+    QCOMPARE(stats.HistoryLB->item(0)->text(), QStringLiteral("28/02/2024 10:00"));
+    QCOMPARE(stats.Chart1->Values(), QList<double>({31, 32, 33, 34, 35}));
     {
         TDataFile ini(win.folder.file("oxel.ini"));
         QCOMPARE(Settings::ReadLanguage(ini), 1);
@@ -64,6 +71,8 @@ void TestShellLanguage::switchReachesWindowsAndMenusAndIsRefusedDuringARun() {
     menu.RussianN->trigger();
     QCOMPARE(win.shulte().StartSB->text(), QStringLiteral("Старт"));
     QCOMPARE(menu.OptionN->title(), QStringLiteral("&Опции"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("<Oxelium>"));
+    QCOMPARE(stats.HistoryLB->item(0)->text(), QStringLiteral("28.02.2024 10:00:00"));
     QCOMPARE(stats.LessonLB->currentItem()->text(), QStringLiteral("Мишени (джокер)"));
     QVERIFY(win.seams.dialogs.messages.isEmpty());
 }

@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "app/AnalysisLauncher.h"
 #include "ShellFixture.h"
 #include "app/CaptionPanel.h"
 #include "help/HelpBrowser.h"
@@ -185,6 +186,15 @@ private slots:
         QCOMPARE(win.table("sshulte.rec").mid(0, 3), QStringList({"Anna", "11", win.today()}));
         QVERIFY(win.table("shulte.rec").join(QString()).isEmpty());
         QVERIFY(win.seams.dialogs.messages.isEmpty());
+
+        // The last run arrived while the statistics window was open; once it has closed, F7
+        // analyses that run as after a single run.
+        QStringList analysed;
+        win.form->Analysis().Open = [&](const HistoryRun& run, QWidget*) { analysed << run.result; };
+        win.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win.form.get()));
+        QTest::keyClick(win.form.get(), Qt::Key_F7);
+        QCOMPARE(analysed, QStringList({"15.0"}));
 
         // The next series starts at run 1 and goes on top of the first.
         win.driver.countdowns = {ModalDriver::Answer::Count};

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QtTest>
+#include <optional>
 
 namespace {
 
@@ -177,6 +178,46 @@ private slots:
         checkWhole();
         t.playStage(300);
         checkWhole();
+    }
+
+    // The right click that begins a stage is said by the clicker's and the board's hints,
+    // in both languages; the board's hint stands only between stages and leaves with the game.
+    void hintsSayWhatAPressDoes_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("modeClicks");
+        QTest::addColumn<int>("answerHint");
+        QTest::newRow("russian field") << 2 << 0 << int(Tx::ClickerAnswerHint);
+        QTest::newRow("english field") << 1 << 0 << int(Tx::ClickerAnswerHint);
+        QTest::newRow("english joker") << 1 << 1 << int(Tx::ClickerJokerHint);
+    }
+
+    void hintsSayWhatAPressDoes() {
+        QFETCH(int, language);
+        QFETCH(int, modeClicks);
+        QFETCH(int, answerHint);
+        TargetsWindow t;
+        t.win.form->LanguageNClick(language);
+        const auto hints = [&](Tx clicker, std::optional<Tx> board) {
+            QCOMPARE(t.clicker->toolTip(), T(clicker, language));
+            QCOMPARE(t.win.board().toolTip(), board ? T(*board, language) : QString());
+        };
+        hints(Tx::ClickerIdleHint, std::nullopt);
+        for (int i = 0; i < modeClicks; ++i)
+            QTest::mouseClick(t.page().SwitchSB, Qt::LeftButton);
+        t.start();
+        hints(Tx::ClickerBeginHint, Tx::BoardBeginHint);
+        // The caption says it too in English, and fits the clicker.
+        const QRect area = t.clicker->contentsRect();
+        QVERIFY(area.contains(QFontMetrics(t.clicker->font())
+                                  .boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap,
+                                                t.clicker->text())));
+        t.press(Qt::RightButton);
+        hints(Tx(answerHint), std::nullopt);
+        t.tick();
+        hints(Tx(answerHint), std::nullopt);
+        t.start();
+        hints(Tx::ClickerIdleHint, std::nullopt);
+        t.win.form->LanguageNClick(2);
     }
 
     void stopNeverEntersTheTable() {

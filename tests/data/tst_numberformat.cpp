@@ -20,6 +20,8 @@ private slots:
     void integerParsing();
     void dateAndTimeFormats();
     void midnightLeavesOutTheTime();
+    void shownDatesFollowTheLanguageAndLocale_data();
+    void shownDatesFollowTheLanguageAndLocale();
 };
 
 void TestNumberFormat::generalFormatDropsTrailingZeros_data() {
@@ -142,6 +144,32 @@ void TestNumberFormat::midnightLeavesOutTheTime() {
              QStringLiteral("02.01.2024"));
     QCOMPARE(FormatDateTime(QDateTime(QDate(2024, 1, 2), QTime(0, 0, 1))),
              QStringLiteral("02.01.2024 00:00:01"));
+}
+
+// The stored texts stay dd.MM.yyyy; only the English interface shows the locale's dates.
+void TestNumberFormat::shownDatesFollowTheLanguageAndLocale_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("axis");
+    QTest::newRow("british moment") << 1 << "en_GB" << "31.12.2024 23:59:58" << "31/12/2024 23:59"
+                                    << "dd/MM/yyyy";
+    QTest::newRow("german date") << 1 << "de_DE" << "07.03.2024" << "07.03.24" << "dd.MM.yy";
+    QTest::newRow("russian keeps the text") << 2 << "en_GB" << "31.12.2024 23:59:58"
+                                            << "31.12.2024 23:59:58" << "dd.MM.yy";
+    QTest::newRow("damaged time") << 1 << "en_GB" << "31.12.2024 25:00:00"
+                                  << "31.12.2024 25:00:00" << "dd/MM/yyyy";
+}
+
+void TestNumberFormat::shownDatesFollowTheLanguageAndLocale() {
+    QFETCH(int, language);
+    QFETCH(QString, locale);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, axis);
+    QCOMPARE(ShownDate(stored, language, QLocale(locale)), shown);
+    QCOMPARE(ShownDateFormat(language, QLocale(locale)), axis);
 }
 
 QTEST_GUILESS_MAIN(TestNumberFormat)

@@ -8,6 +8,7 @@ class TestTexts : public QObject {
 
 private slots:
     void everyPairIsCompleteInBothLanguages();
+    void applicationTitleFollowsTheLanguage();
 };
 
 // Both elements are filled, the English one holds no Cyrillic left over, and both take the
@@ -29,6 +30,12 @@ void TestTexts::everyPairIsCompleteInBothLanguages() {
         QVERIFY2(!en.contains(cyrillic), which);
         QVERIFY2(placeholders(en) == placeholders(ru), which);
     }
+}
+
+// The Russian interface keeps its bracketed title; the English one names the program plainly.
+void TestTexts::applicationTitleFollowsTheLanguage() {
+    QCOMPARE(ApplicationTitle(1), QStringLiteral("Oxelium"));
+    QCOMPARE(ApplicationTitle(2), QStringLiteral("<Oxelium>"));
 }
 
 QTEST_GUILESS_MAIN(TestTexts)

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -88,6 +89,32 @@ private slots:
         });
         f.activate(0);
         f.settings([](TSettingForm& form) { QCOMPARE(form.PageControl->currentIndex(), 0); });
+    }
+
+    // Only a tab with target colours offers the preset; it sets the ten colours and the
+    // background, the other tabs keep theirs, and "Да" writes them.
+    void colourBlindPresetSetsTheTargetColoursAndBackground() {
+        Fixture f;
+        f.settings([&](TSettingForm& form) {
+            QCOMPARE(form.findChildren<QToolButton*>(QRegularExpression("ColourBlindSB$")).size(),
+                     1);
+            auto* preset = Control<QToolButton>(form, "TargetColourBlindSB");
+            QCOMPARE(preset->text(), QStringLiteral("Цвета для дальтоников"));
+            QVERIFY(form.rect().contains(preset->mapTo(&form, preset->rect().bottomRight())));
+            ChooseNamed(Control<ColourBox>(form, "ShulteBgCB"), Blue);
+            ChooseNamed(Control<ColourBox>(form, "TargetBgCB"), Red);
+            preset->click();
+            for (int n = 1; n <= TargetColourCount; ++n)
+                QCOMPARE(Control<ColourPanel>(form, qPrintable(QStringLiteral("TargetColor%1P").arg(n)))
+                             ->Colour(),
+                         ColourBlindTargetColours[n - 1]);
+            QCOMPARE(Control<ColourBox>(form, "TargetBgCB")->Colour(), ColourBlindTargetBackground);
+            QCOMPARE(Control<ColourBox>(form, "ShulteBgCB")->Colour(), Blue);
+            form.YesSB->click();
+        });
+        QCOMPARE(f.looks().TargetBGColor, ColourBlindTargetBackground);
+        QCOMPARE(f.stored("TargetColor2"), qint32(ColourBlindTargetColours[1]));
+        QCOMPARE(f.stored("ShulteBGColor"), qint32(Blue));
     }
 
     void restoringOneTabLeavesTheOthersAndCancelWritesNothing() {
