@@ -6,6 +6,8 @@
 #include "data/Text1251.h"
 #include "data/Texts.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QMap>
 #include <QPair>
 #include <QRegularExpression>
@@ -121,6 +123,7 @@ private slots:
     void headingListsHoldEightHeadings();
     void ladderHasTenStartableLessonsOverAllExercises();
     void ladderLimitsNeverLoosenForTheSameRun();
+    void everyDeliveredListIsAKnownVersion();
 };
 
 void TestProgramFiles::soundCodeReadsDigraphsDoubleAndSilentLetters() {
@@ -280,6 +283,23 @@ void TestProgramFiles::ladderLimitsNeverLoosenForTheSameRun() {
             }
             lastLimit.insert(run, step.limit);
         }
+    }
+}
+
+// The move of an earlier version's data tells the lists a user never edited by the versions
+// recorded here; a list changed without recording its new version would be taken for the
+// user's own. Record with: python3 tools/make_programfiles.py --record
+void TestProgramFiles::everyDeliveredListIsAKnownVersion() {
+    const QStringList recorded =
+        QString::fromLatin1(LoadFileBytes(Delivered("dic/delivered.sha256")))
+            .split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lists = QDir(Delivered("dic")).entryList({"*.dic"}, QDir::Files);
+    QVERIFY(!lists.isEmpty());
+    for (const QString& list : lists) {
+        const QByteArray sum = QCryptographicHash::hash(LoadFileBytes(Delivered("dic/" + list)),
+                                                        QCryptographicHash::Sha256)
+                                   .toHex();
+        QVERIFY2(recorded.contains(QString::fromLatin1(sum) + "  " + list), qPrintable(list));
     }
 }
 
