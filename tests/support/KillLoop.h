@@ -4,7 +4,7 @@
 
 // Writes cut off at random moments: forks a child that runs `write` (which never returns),
 // kills it with SIGKILL after a pause drawn from [minMs, maxMs), requires that the kill ended
-// it, then runs `check`. Repeats OXEL_KILLS times (100 by default) and stops at the first
-// failure, which QTest records. Returns the number of kills made.
+// it, then runs `check`. Repeats OXEL_KILLS times (defaultKills when unset) and stops at the
+// first failure, which QTest records. Returns the number of kills made.
 int KillLoop(int minMs, int maxMs, const std::function<void()>& write,
-             const std::function<void()>& check);
+             const std::function<void()>& check, int defaultKills = 100);
