@@ -4,8 +4,12 @@
 #include "app/UserExport.h"
 #include "history/HistoryDb.h"
 
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QLabel>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -32,6 +36,20 @@ QVector<HistoryRun> StoredRuns(const Window& win) {
     for (const HistoryRun& run : db.Runs(User, QStringLiteral("shulte"), 5))
         runs.append(*db.Run(run.id));
     return runs;
+}
+
+// Gives the history file the version of a newer program, with a table this one does not know.
+void MakeNewer(const QString& path) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "newer");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec("CREATE TABLE goals (user TEXT, target REAL)"));
+        QVERIFY(query.exec("PRAGMA user_version = 9"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("newer");
 }
 
 } // namespace
@@ -129,6 +147,58 @@ private slots:
         win.start();
         PlaySchulte(win);
         QTRY_COMPARE(StoredRuns(win).size(), 2);
+        QCOMPARE(win.seams.dialogs.messages.size(), 1);
+    }
+
+    // A newer version's history through a session with runs: its runs are read, the file is
+    // left byte for byte as it was, and the user is told once, without waiting.
+    void newerHistoryIsReadAndLeftAsItWas() {
+        Window win(4242, User);
+        win.start();
+        PlaySchulte(win);
+        QTRY_COMPARE(StoredRuns(win).size(), 1);
+        win.form.reset();
+        const QString path = win.folder.file(HistoryDb::FileName);
+        MakeNewer(path);
+        const QByteArray before = ReadBytes(path);
+        win.form = std::make_unique<TMainForm>(win.folder.path());
+        win.form->CurrentUser = User;
+        win.form->show();
+        for (int run = 0; run < 2; ++run) {
+            win.start();
+            PlaySchulte(win);
+        }
+        QTRY_COMPARE(win.seams.dialogs.notices.size(), 1);
+        QVERIFY2(win.seams.dialogs.notices[0].contains(path),
+                 qPrintable(win.seams.dialogs.notices[0]));
+        QCOMPARE(win.form->History().Waiting(), 0);
+        QCOMPARE(StoredRuns(win).size(), 1);
+        QCOMPARE(win.table("shulte.rec")[0], User); // the best table is written as always
+        win.form.reset();
+        QCOMPARE(ReadBytes(path), before);
+        QCOMPARE(QDir(win.folder.path()).entryList({"*damaged*"}), QStringList());
+    }
+
+    // A history that could not be opened is tried again at the next run; the run it missed
+    // waits in memory and goes in first.
+    void failedOpenIsTriedAgainAndTheRunKept() {
+        Window win(4242, User);
+        const QString path = win.folder.file(HistoryDb::FileName);
+        QVERIFY(QDir().mkpath(path)); // a folder where the file should be: cannot be opened
+        win.start();
+        PlaySchulte(win);
+        QTRY_COMPARE(win.form->History().Waiting(), 1);
+        QCOMPARE(win.seams.dialogs.notices.size(), 1);
+        QVERIFY(QDir(path).removeRecursively());
+        win.start();
+        win.seams.clock.advance(700);
+        win.press(1);
+        win.start(); // stopped after one press
+        QTRY_COMPARE(win.form->History().Waiting(), 0);
+        const QVector<HistoryRun> runs = StoredRuns(win);
+        QCOMPARE(runs.size(), 2);
+        QVERIFY(runs[0].completed && !runs[1].completed);
+        QCOMPARE(runs[0].presses.size(), 26);
         QCOMPARE(win.seams.dialogs.messages.size(), 1);
     }
 

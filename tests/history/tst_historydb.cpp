@@ -1,10 +1,13 @@
 #include "FileBytes.h"
 #include "HistorySamples.h"
+#include "OrdinaryUser.h"
 #include "TestSupport.h"
 #include "data/Texts.h"
 #include "history/HistoryDb.h"
+#include "history/HistoryJournal.h"
 #include "history/HistorySchema.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -35,6 +38,11 @@ private slots:
     void damagedFileIsSetAsideAndANewOneWorks_data();
     void damagedFileIsSetAsideAndANewOneWorks();
     void unusableFolderIsReportedNotThrown();
+    void newerVersionIsReadAndNeverWritten();
+    void readOnlyMediaAreRead();
+    void deletingAUserRemovesTheirRunsAndPresses();
+    void journalFollowsTheFileSystem_data();
+    void journalFollowsTheFileSystem();
 };
 
 void TestHistoryDb::runsAndPressesReadBackWithTheirKinds() {
@@ -84,7 +92,6 @@ void TestHistoryDb::damagedFileIsSetAsideAndANewOneWorks_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("not a database") << "garbage"
                                     << "file is not a database";
-    QTest::newRow("newer version") << "newer" << T(Tx::HistoryNewerVersion).arg(7);
     QTest::newRow("broken page") << "page" << T(Tx::HistoryCheckFailed).arg("*** in database");
 }
 
@@ -105,15 +112,11 @@ void TestHistoryDb::damagedFileIsSetAsideAndANewOneWorks() {
                 QVERIFY(db.Append(run));
             }
         }
-        if (damage == "newer") {
-            samples::Query(path, "PRAGMA user_version = 7");
-        } else {
-            // Overwrite the middle of the file: pages of the presses' tree.
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::ReadWrite));
-            QVERIFY(f.seek(f.size() / 2));
-            f.write(QByteArray(8192, '\x5A'));
-        }
+        // Overwrite the middle of the file: pages of the presses' tree.
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(f.size() / 2));
+        f.write(QByteArray(8192, '\x5A'));
     }
     WriteBytes(path + "-wal", "left over");
     const QByteArray damaged = ReadBytes(path);
@@ -155,6 +158,111 @@ void TestHistoryDb::unusableFolderIsReportedNotThrown() {
     QCOMPARE(run.id, 0);
     QVERIFY(db.Runs("Anna", "shulte", 5).isEmpty());
     QVERIFY(!QFileInfo::exists(missing));
+}
+
+// A newer version's file, with a column and a table this build does not know: read as far as
+// it is understood, never written, moved or changed, whatever this program does with it.
+void TestHistoryDb::newerVersionIsReadAndNeverWritten() {
+    ProgramFolder folder(false);
+    const QString path = folder.file("history.sqlite");
+    {
+        HistoryDb db(folder.path());
+        for (int i = 0; i < 3; ++i) {
+            HistoryRun run = samples::Run("Anna", "shulte", 5, RunKind::Single, 4);
+            QVERIFY(db.Append(run));
+        }
+    }
+    for (const char* step :
+         {"ALTER TABLE runs ADD COLUMN rating INTEGER",
+          "CREATE TABLE goals (user TEXT, target REAL)", "PRAGMA user_version = 7"})
+        samples::Query(path, step);
+    const QByteArray newer = ReadBytes(path);
+    {
+        HistoryDb db(folder.path());
+        QVERIFY(db.IsOpen() && db.IsReadOnly());
+        QCOMPARE(db.Problem(), T(Tx::HistoryNewerReadOnly).arg(path).arg(7));
+        QCOMPARE(db.Runs("Anna", "shulte", 5).size(), 3);
+        QCOMPARE(db.Run(2)->presses.size(), 4);
+        HistoryRun run = samples::Run("Anna", "shulte", 5, RunKind::Single, 4);
+        QVERIFY(!db.Append(run));
+        QCOMPARE(run.id, 0);
+        QVERIFY(!db.DeleteUser("Anna"));
+        QVERIFY(db.Problem().contains(path));
+        const HistoryDb reader(folder.path(), HistoryDb::Access::ReadOnly);
+        QVERIFY(reader.IsOpen() && reader.Problem().isEmpty());
+        int runs = 0;
+        QVERIFY(reader.Scan(
+            {}, [&](const HistoryRun&) { ++runs; }, [](qint64, const HistoryPress&) {}));
+        QCOMPARE(runs, 3);
+    }
+    QVERIFY(!HistoryDb::DeleteUserRuns(folder.path(), "Anna").isEmpty());
+    QCOMPARE(ReadBytes(path), newer);
+    QCOMPARE(QDir(folder.path()).entryList({"*damaged*"}), QStringList());
+}
+
+// A backup on media nobody may write: WAL's shared-memory file cannot be made beside it.
+void TestHistoryDb::readOnlyMediaAreRead() {
+    ProgramFolder folder(false);
+    {
+        HistoryDb db(folder.path());
+        for (int i = 0; i < 5; ++i) {
+            HistoryRun run = samples::Run("Anna", "shulte", 5, RunKind::Single, 2);
+            QVERIFY(db.Append(run));
+        }
+    }
+    QVERIFY(!QFileInfo::exists(folder.file("history.sqlite-shm")));
+    const int code = RunAsOrdinaryUser(folder.path(), [&] {
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const HistoryDb db(folder.path(), HistoryDb::Access::ReadOnly);
+        return db.IsOpen() && db.Problem().isEmpty() ? int(db.Runs("Anna", "shulte", 5).size())
+                                                     : 100;
+    });
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(code, 5);
+}
+
+void TestHistoryDb::deletingAUserRemovesTheirRunsAndPresses() {
+    ProgramFolder folder(false);
+    // No history: nothing to delete, and none is made for it.
+    QCOMPARE(HistoryDb::DeleteUserRuns(folder.path(), "Bob"), QString());
+    QVERIFY(!QFileInfo::exists(folder.file("history.sqlite")));
+    {
+        HistoryDb db(folder.path());
+        for (const char* user : {"Пётр", "Anna", "пётр", "ПЁТР", "Пётра"}) {
+            HistoryRun run = samples::Run(user, "shulte", 5, RunKind::Single, 3);
+            QVERIFY(db.Append(run));
+        }
+    }
+    QCOMPARE(HistoryDb::DeleteUserRuns(folder.path(), "пЁтр"), QString());
+    const HistoryDb db(folder.path(), HistoryDb::Access::ReadOnly);
+    QStringList users;
+    int presses = 0;
+    QVERIFY(db.Scan(
+        {}, [&](const HistoryRun& run) { users << run.user; },
+        [&](qint64, const HistoryPress&) { ++presses; }));
+    QCOMPARE(users, QStringList({"Anna", "Пётра"}));
+    QCOMPARE(presses, 6);
+}
+
+void TestHistoryDb::journalFollowsTheFileSystem_data() {
+    QTest::addColumn<long>("type");
+    QTest::addColumn<QString>("journal");
+    QTest::newRow("ext4") << 0xEF53L << "WAL";
+    QTest::newRow("tmpfs") << 0x01021994L << "WAL";
+    QTest::newRow("unknown") << 0L << "WAL";
+    QTest::newRow("NFS") << 0x6969L << "DELETE";
+    QTest::newRow("SMB") << 0x517BL << "DELETE";
+    QTest::newRow("CIFS") << 0xFF534D42L << "DELETE";
+    QTest::newRow("SMB2") << 0xFE534D42L << "DELETE";
+    QTest::newRow("FUSE") << 0x65735546L << "DELETE";
+}
+
+void TestHistoryDb::journalFollowsTheFileSystem() {
+    QFETCH(long, type);
+    QFETCH(QString, journal);
+    QCOMPARE(HistoryJournal::ModeFor(type), journal);
+    ProgramFolder folder(false);
+    QVERIFY(HistoryJournal::FileSystemType(folder.path()) != 0);
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDb)

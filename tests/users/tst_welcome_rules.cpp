@@ -2,11 +2,14 @@
 #include "data/DataFile.h"
 #include "data/Settings.h"
 #include "data/UserFiles.h"
+#include "history/HistoryDb.h"
 #include "users/SignIn.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <memory>
 
@@ -226,6 +229,63 @@ private slots:
         QVERIFY(!in.exists("users/Anna.dat"));
         QVERIFY(!in.exists("users/AnnaDB"));
         QVERIFY(in.rules->FindUsers().isEmpty());
+    }
+
+    // Delete Bob, create Bob again: the new Bob starts with no runs. A history that cannot be
+    // changed (a newer version's) keeps the user, so that no later Bob inherits their runs.
+    void deletingAUserDeletesTheirRuns_data() {
+        QTest::addColumn<bool>("newer");
+        QTest::newRow("history") << false;
+        QTest::newRow("newer version's history") << true;
+    }
+
+    void deletingAUserDeletesTheirRuns() {
+        QFETCH(bool, newer);
+        Installation in;
+        in.add("Bob", QString());
+        in.add("Anna", QString());
+        {
+            HistoryDb db(in.folder.path());
+            for (const char* user : {"Bob", "Anna", "BOB"}) {
+                HistoryRun run{0,
+                               user,
+                               "shulte",
+                               5,
+                               RunKind::Single,
+                               QDateTime::currentDateTime(),
+                               1000,
+                               "1.0",
+                               0,
+                               true,
+                               5,
+                               5,
+                               {{1, 10, "1", 0, true, {}, {}}}};
+                QVERIFY(db.Append(run));
+            }
+        }
+        if (newer) {
+            {
+                QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "raw");
+                raw.setDatabaseName(in.folder.file(HistoryDb::FileName));
+                QVERIFY(raw.open());
+                QVERIFY(QSqlQuery(raw).exec("PRAGMA user_version = 9"));
+                raw.close();
+            }
+            QSqlDatabase::removeDatabase("raw");
+        }
+        in.answer({QString()});
+        in.dialogs().confirmAnswers.push_back(true);
+        QCOMPARE(in.rules->DeleteUser("Bob"), !newer);
+        QCOMPARE(in.exists("users/Bob.dat"), newer);
+        if (newer)
+            QVERIFY2(in.dialogs().messages.last().contains(HistoryDb::FileName),
+                     qPrintable(in.dialogs().messages.last()));
+        in.add("bob", QString());
+        const HistoryDb db(in.folder.path(), HistoryDb::Access::ReadOnly);
+        QCOMPARE(db.Runs("bob", "shulte", 5).size() + db.Runs("BOB", "shulte", 5).size() +
+                     db.Runs("Bob", "shulte", 5).size(),
+                 newer ? 2 : 0);
+        QCOMPARE(db.Runs("Anna", "shulte", 5).size(), 1);
     }
 
     void deleteWithAWrongPasswordKeepsTheUser() {
