@@ -6,7 +6,9 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
@@ -95,6 +97,9 @@ private slots:
     void promptWithoutLimitKeepsLongText();
     void promptCancelGivesTheEmptyText();
     void promptButtonsAreOkAndCancel();
+    void noticeDoesNotWait();
+    void dialogsOutliveAWindowThatGoesAway_data();
+    void dialogsOutliveAWindowThatGoesAway();
 };
 
 void TestDialogs::messageShowsTextWithOneOkButton_data() {
@@ -222,6 +227,71 @@ void TestDialogs::promptButtonsAreOkAndCancel() {
     auto* edit = dialog.findChild<QLineEdit*>();
     QVERIFY(edit);
     QCOMPARE(edit->maxLength(), 5);
+}
+
+// A notice returns at once and leaves nothing modal: a run timing itself goes on behind it.
+void TestDialogs::noticeDoesNotWait() {
+    QMainWindow main;
+    main.show();
+    WidgetDialogs dialogs(Caption);
+    dialogs.Notice(QString::fromUtf8("Файл истории занят."), Dialogs::Kind::Warning);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    const QPointer<QMessageBox> box = main.findChild<QMessageBox*>();
+    QVERIFY(box && box->isVisible() && !box->isModal());
+    QCOMPARE(box->text(), QString::fromUtf8("Файл истории занят."));
+    click(box, "OK");
+    QTRY_VERIFY(box.isNull());
+}
+
+// The active window goes away while a dialog over it waits (as the splash frees itself when
+// it closes). A window that frees itself on closing is never the dialog's parent, so the
+// dialog stays and is answered; any other window takes its dialog along, which ends the
+// wait with no answer instead of freeing the dialog twice.
+void TestDialogs::dialogsOutliveAWindowThatGoesAway_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<bool>("freesItself");
+    for (const bool freesItself : {true, false})
+        for (const char* dialog : {"message", "confirm", "prompt"})
+            QTest::addRow("%s, window %s", dialog, freesItself ? "closed" : "deleted")
+                << QString::fromLatin1(dialog) << freesItself;
+}
+
+void TestDialogs::dialogsOutliveAWindowThatGoesAway() {
+    QFETCH(QString, dialog);
+    QFETCH(bool, freesItself);
+    auto* window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose, freesItself);
+    window->show();
+    QApplication::setActiveWindow(window);
+    const QPointer<QWidget> watched = window;
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        const QPointer<QWidget> open = QApplication::activeModalWidget();
+        if (freesItself)
+            window->close();
+        else
+            delete window;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!open)
+            return;
+        answered = true;
+        typeInto(open, "Boris");
+        click(open, dialog == "confirm" ? QString::fromUtf8("Да") : QString("OK"));
+    });
+    WidgetDialogs dialogs(Caption);
+    QString answer;
+    if (dialog == "message")
+        dialogs.Message("text", Dialogs::Kind::Information);
+    else if (dialog == "confirm")
+        answer = dialogs.Confirm("text?") ? "yes" : "no";
+    else
+        answer = dialogs.Prompt("Name", "Name:", 32);
+    QTRY_VERIFY(watched.isNull());
+    QCOMPARE(answered, freesItself);
+    const QString expected = dialog == "confirm"                 ? (freesItself ? "yes" : "no")
+                             : dialog == "prompt" && freesItself ? "Boris"
+                                                                 : "";
+    QCOMPARE(answer, expected);
 }
 
 QTEST_MAIN(TestDialogs)
