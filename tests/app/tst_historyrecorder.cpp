@@ -4,12 +4,11 @@
 #include "app/UserExport.h"
 #include "history/HistoryDb.h"
 
+#include "../history/HistorySamples.h"
 #include "FileBytes.h"
 
 #include <QDir>
 #include <QLabel>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -36,20 +35,6 @@ QVector<HistoryRun> StoredRuns(const Window& win) {
     for (const HistoryRun& run : db.Runs(User, QStringLiteral("shulte"), 5))
         runs.append(*db.Run(run.id));
     return runs;
-}
-
-// Gives the history file the version of a newer program, with a table this one does not know.
-void MakeNewer(const QString& path) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "newer");
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        QVERIFY(query.exec("CREATE TABLE goals (user TEXT, target REAL)"));
-        QVERIFY(query.exec("PRAGMA user_version = 9"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("newer");
 }
 
 } // namespace
@@ -157,26 +142,25 @@ private slots:
         win.start();
         PlaySchulte(win);
         QTRY_COMPARE(StoredRuns(win).size(), 1);
-        win.form.reset();
-        const QString path = win.folder.file(HistoryDb::FileName);
-        MakeNewer(path);
-        const QByteArray before = ReadBytes(path);
-        win.form = std::make_unique<TMainForm>(win.folder.path());
+        win.form = std::make_unique<TMainForm>(win.folder.path()); // the first one closed
         win.form->CurrentUser = User;
         win.form->show();
+        const QString path = win.folder.file(HistoryDb::FileName);
+        // A newer program's version, with a table this one does not know.
+        samples::Query(path, "CREATE TABLE goals (user TEXT, target REAL)");
+        samples::Query(path, "PRAGMA user_version = 9");
+        const QByteArray before = ReadBytes(path);
         for (int run = 0; run < 2; ++run) {
             win.start();
             PlaySchulte(win);
         }
         QTRY_COMPARE(win.seams.dialogs.notices.size(), 1);
-        QVERIFY2(win.seams.dialogs.notices[0].contains(path),
-                 qPrintable(win.seams.dialogs.notices[0]));
+        QVERIFY(win.seams.dialogs.notices[0].contains(path));
         QCOMPARE(win.form->History().Waiting(), 0);
         QCOMPARE(StoredRuns(win).size(), 1);
         QCOMPARE(win.table("shulte.rec")[0], User); // the best table is written as always
         win.form.reset();
         QCOMPARE(ReadBytes(path), before);
-        QCOMPARE(QDir(win.folder.path()).entryList({"*damaged*"}), QStringList());
     }
 
     // A history that could not be opened is tried again at the next run; the run it missed
@@ -188,17 +172,15 @@ private slots:
         win.start();
         PlaySchulte(win);
         QTRY_COMPARE(win.form->History().Waiting(), 1);
-        QCOMPARE(win.seams.dialogs.notices.size(), 1);
         QVERIFY(QDir(path).removeRecursively());
         win.start();
-        win.seams.clock.advance(700);
         win.press(1);
         win.start(); // stopped after one press
         QTRY_COMPARE(win.form->History().Waiting(), 0);
         const QVector<HistoryRun> runs = StoredRuns(win);
         QCOMPARE(runs.size(), 2);
-        QVERIFY(runs[0].completed && !runs[1].completed);
-        QCOMPARE(runs[0].presses.size(), 26);
+        QVERIFY(runs[0].completed && runs[0].presses.size() == 26 && !runs[1].completed);
+        QCOMPARE(win.seams.dialogs.notices.size(), 1);
         QCOMPARE(win.seams.dialogs.messages.size(), 1);
     }
 

@@ -1,13 +1,11 @@
 #include "app/About.h"
 #include "app/Splash.h"
-#include "app/WidgetDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QtTest>
@@ -38,7 +36,6 @@ private slots:
     void splashFreesItselfWhenItLosesActivation();
     void splashFreesItselfWhenClicked();
     void splashFreesItselfAfterItsLifetime();
-    void messageAtStartUpOutlivesTheSplash();
 
     void aboutBoxShowsNameVersionAndDescription();
     void aboutBoxClosesWithItsOkButton();
@@ -100,30 +97,6 @@ void TestSplash::splashFreesItselfAfterItsLifetime() {
     splash->show();
     QVERIFY(!splash.isNull());
     QTRY_VERIFY(splash.isNull());
-}
-
-// A damaged file is told while the splash is up. The splash asks not to be activated (the
-// offscreen platform of the tests activates it all the same); active or not, it is never the
-// message's parent, and its going away leaves the message to be read.
-void TestSplash::messageAtStartUpOutlivesTheSplash() {
-    const QPointer<TSplashForm> splash = TSplashForm::ShowSplash();
-    QVERIFY(splash->testAttribute(Qt::WA_ShowWithoutActivating));
-    QVERIFY(splash->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
-    bool read = false;
-    QTimer::singleShot(0, [&] {
-        const QPointer<QWidget> open = QApplication::activeModalWidget();
-        splash->close();
-        deleteDeferred();
-        if (!open)
-            return;
-        read = true;
-        if (auto* box = qobject_cast<QMessageBox*>(open.data()))
-            box->button(QMessageBox::Ok)->click();
-    });
-    WidgetDialogs(QStringLiteral("Oxelium"))
-        .Message(QStringLiteral("Invalid file format."), Dialogs::Kind::Error);
-    QVERIFY(read);
-    QVERIFY(splash.isNull());
 }
 
 void TestSplash::aboutBoxShowsNameVersionAndDescription() {

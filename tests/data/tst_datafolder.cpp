@@ -105,6 +105,8 @@ private slots:
 
         QVERIFY(QDir(legacy).mkpath("users/BorisDB")); // made for every new user, still empty
         QVERIFY(QDir(legacy).mkpath("rec/old/empty"));
+        // What an interrupted move left beside the folder goes, and the move is made again.
+        Put(DataFolder::MovingPath(home) + "/users/Half.dat", "half");
         const DataFolder::Choice first = Start({}, home, legacy, delivered);
         QCOMPARE(first.error, QString());
         QCOMPARE(QSet<QString>(first.moved.begin(), first.moved.end()),
@@ -115,10 +117,13 @@ private slots:
                                              "users/AnnaDB", "users/BorisDB"}));
         QVERIFY(!QFileInfo::exists(DataFolder::MovingPath(home)));
 
-        // The next start finds its folder: nothing is copied over it, nothing told again.
+        // The next start finds its folder: nothing is copied over it, nothing told again; a
+        // leftover beside it goes too.
         Put(QDir(home).filePath("oxel.ini"), "changed since");
+        Put(DataFolder::MovingPath(home) + "/oxel.ini", "half");
         const DataFolder::Choice second = Start({}, home, legacy, delivered);
         QVERIFY(second.error.isEmpty() && second.moved.isEmpty());
+        QVERIFY(!QFileInfo::exists(DataFolder::MovingPath(home)));
         QCOMPARE(ReadBytes(QDir(home).filePath("oxel.ini")), QByteArray("changed since"));
         // A folder given with --dir is never filled from the earlier one.
         const DataFolder::Choice given = Start(r.filePath("given"), home, legacy, delivered);
@@ -140,10 +145,6 @@ private slots:
         QTest::newRow("another list's") << older << sum + "  egipno.dic\n" << true;
         QTest::newRow("no record") << older << QByteArray("-") << true;
         QTest::newRow("damaged record") << older << "zz" + sum.mid(2) + "  rgipno.dic\r\n" << true;
-        QTest::newRow("among others") << older
-                                      << DeliveredLists::Checksum(today) + "  rgipno.dic\r\n" +
-                                             sum.toUpper() + "  rgipno.dic\r\n"
-                                      << false;
     }
 
     void listsOfAnyDeliveredVersionStayBehind() {
@@ -151,42 +152,34 @@ private slots:
         QFETCH(QByteArray, recorded);
         QFETCH(bool, copied);
         QTemporaryDir root;
-        const QDir r(root.path());
-        Put(r.filePath("build/dic/rgipno.dic"), earlier);
-        Put(r.filePath("build/oxel.ini"), "settings");
-        Put(r.filePath("share/dic/rgipno.dic"), WriteLines({"новый заголовок"}));
+        Put(root.filePath("build/dic/rgipno.dic"), earlier);
+        Put(root.filePath("share/dic/rgipno.dic"), WriteLines({"новый заголовок"}));
         if (recorded != "-")
-            Put(r.filePath("share/") + DeliveredLists::FileName, recorded);
-        const QString home = r.filePath("home/oxelium");
-        const DataFolder::Choice choice = Start({}, home, r.filePath("build"), r.filePath("share"));
-        QCOMPARE(choice.error, QString());
-        QCOMPARE(choice.moved.contains("dic/rgipno.dic"), copied);
+            Put(root.filePath("share/") + DeliveredLists::FileName, recorded);
+        const QString home = root.filePath("home/oxelium");
+        Start({}, home, root.filePath("build"), root.filePath("share"));
         QCOMPARE(ReadBytes(home + "/dic/rgipno.dic"), copied ? earlier : "<missing>");
     }
 
     void unreadableFileIsNamedAndTheRestMoved() {
         QTemporaryDir root;
-        const QDir r(root.path());
-        const QString legacy = r.filePath("build");
-        const QString home = r.filePath("home/oxelium");
+        const QString legacy = root.filePath("build");
+        const QString home = root.filePath("home/oxelium");
         for (const char* file : {"oxel.ini", "users/Anna.dat", "users/AnnaDB/shulte5.db",
                                  "users/Boris.dat", "users/CarlDB/mnemo1.db"})
             Put(QDir(legacy).filePath(file), file);
         const QString unreadable = QDir(legacy).filePath("users/Boris.dat");
         const QString closed = QDir(legacy).filePath("users/CarlDB");
-        const QString report = r.filePath("report.txt");
         const int code = RunAsOrdinaryUser(root.path(), [&] {
             QFile::setPermissions(unreadable, {});
             QFile::setPermissions(closed, {});
             FolderStart start({}, home, legacy, {});
             const DataFolder::Choice choice = start.Open();
-            QFile out(report);
-            if (!out.open(QIODevice::WriteOnly) || out.write(start.MovedText(choice).toUtf8()) < 0)
-                return 3;
+            WriteBytes(root.filePath("report.txt"), start.MovedText(choice).toUtf8());
             return choice.error.isEmpty() && !choice.running ? 0 : 1;
         });
         QCOMPARE(code, 0);
-        const QString text = QString::fromUtf8(ReadBytes(report));
+        const QString text = QString::fromUtf8(ReadBytes(root.filePath("report.txt")));
         QVERIFY2(text.contains(unreadable) && text.contains(closed), qPrintable(text));
         QCOMPARE(FolderBytes(home).keys(),
                  QStringList({"oxel.ini", "users/Anna.dat", "users/AnnaDB/shulte5.db"}));
@@ -194,23 +187,6 @@ private slots:
         QCOMPARE(Folders(home), QStringList({"users", "users/AnnaDB", "users/CarlDB"}));
         QVERIFY(QFileInfo::exists(unreadable));
         QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    void leftoverOfAnInterruptedMoveIsRemoved() {
-        QTemporaryDir root;
-        const QDir r(root.path());
-        const QString home = r.filePath("home/oxelium");
-        const QString moving = DataFolder::MovingPath(home);
-        Put(r.filePath("build/oxel.ini"), "settings");
-        Put(moving + "/users/Half.dat", "half");
-        QCOMPARE(Start({}, home, r.filePath("build"), {}).moved, QStringList({"oxel.ini"}));
-        QCOMPARE(FolderBytes(home), (QMap<QString, QByteArray>{{"oxel.ini", "settings"}}));
-        QVERIFY(!QFileInfo::exists(moving));
-        // Beside a folder that exists, a leftover goes too and nothing is moved again.
-        Put(moving + "/oxel.ini", "other");
-        QVERIFY(Start({}, home, r.filePath("build"), {}).moved.isEmpty());
-        QVERIFY(!QFileInfo::exists(moving));
-        QCOMPARE(FolderBytes(home), (QMap<QString, QByteArray>{{"oxel.ini", "settings"}}));
     }
 
     void folderThatCannotBeMadeIsRefused() {

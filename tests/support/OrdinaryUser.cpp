@@ -1,37 +1,19 @@
 #include "OrdinaryUser.h"
 
-#include <QDirIterator>
-#include <QFile>
+#include <QProcess>
 
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-constexpr uid_t Nobody = 65534;
-
-void GiveToNobody(const QString& folder) {
-    const auto own = [](const QString& path) {
-        return ::lchown(QFile::encodeName(path).constData(), Nobody, Nobody) == 0;
-    };
-    own(folder);
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        own(it.next());
-}
-
-} // namespace
-
 int RunAsOrdinaryUser(const QString& folder, const std::function<int()>& body) {
+    constexpr uid_t Nobody = 65534;
     const bool root = ::geteuid() == 0;
-    if (root)
-        GiveToNobody(folder);
+    if (root && QProcess::execute("chown", {"-R", "65534:65534", folder}) != 0)
+        return -1;
     const pid_t child = ::fork();
     if (child == 0) {
-        if (root &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0))
+        if (root && (::setgroups(0, nullptr) || ::setgid(Nobody) || ::setuid(Nobody)))
             ::_exit(120);
         ::_exit(body());
     }

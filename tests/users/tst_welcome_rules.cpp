@@ -1,3 +1,4 @@
+#include "../history/HistorySamples.h"
 #include "TestSupport.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
@@ -8,8 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <memory>
 
@@ -234,57 +233,33 @@ private slots:
     // Delete Bob, create Bob again: the new Bob starts with no runs. A history that cannot be
     // changed (a newer version's) keeps the user, so that no later Bob inherits their runs.
     void deletingAUserDeletesTheirRuns_data() {
-        QTest::addColumn<bool>("newer");
-        QTest::newRow("history") << false;
-        QTest::newRow("newer version's history") << true;
+        QTest::addColumn<int>("version");
+        QTest::newRow("history") << 1;
+        QTest::newRow("newer version's history") << 9;
     }
 
     void deletingAUserDeletesTheirRuns() {
-        QFETCH(bool, newer);
+        QFETCH(int, version);
         Installation in;
         in.add("Bob", QString());
-        in.add("Anna", QString());
         {
             HistoryDb db(in.folder.path());
             for (const char* user : {"Bob", "Anna", "BOB"}) {
-                HistoryRun run{0,
-                               user,
-                               "shulte",
-                               5,
-                               RunKind::Single,
-                               QDateTime::currentDateTime(),
-                               1000,
-                               "1.0",
-                               0,
-                               true,
-                               5,
-                               5,
-                               {{1, 10, "1", 0, true, {}, {}}}};
+                HistoryRun run = samples::Run(user, "shulte", 5, RunKind::Single, 1);
                 QVERIFY(db.Append(run));
             }
         }
-        if (newer) {
-            {
-                QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "raw");
-                raw.setDatabaseName(in.folder.file(HistoryDb::FileName));
-                QVERIFY(raw.open());
-                QVERIFY(QSqlQuery(raw).exec("PRAGMA user_version = 9"));
-                raw.close();
-            }
-            QSqlDatabase::removeDatabase("raw");
-        }
+        samples::Query(in.folder.file(HistoryDb::FileName),
+                       QStringLiteral("PRAGMA user_version = %1").arg(version));
         in.answer({QString()});
         in.dialogs().confirmAnswers.push_back(true);
-        QCOMPARE(in.rules->DeleteUser("Bob"), !newer);
-        QCOMPARE(in.exists("users/Bob.dat"), newer);
-        if (newer)
-            QVERIFY2(in.dialogs().messages.last().contains(HistoryDb::FileName),
-                     qPrintable(in.dialogs().messages.last()));
+        QCOMPARE(in.rules->DeleteUser("Bob"), version == 1);
+        QCOMPARE(in.exists("users/Bob.dat"), version != 1);
+        QCOMPARE(in.dialogs().messages.last().contains(HistoryDb::FileName), version != 1);
         in.add("bob", QString());
         const HistoryDb db(in.folder.path(), HistoryDb::Access::ReadOnly);
-        QCOMPARE(db.Runs("bob", "shulte", 5).size() + db.Runs("BOB", "shulte", 5).size() +
-                     db.Runs("Bob", "shulte", 5).size(),
-                 newer ? 2 : 0);
+        QCOMPARE(db.Runs("Bob", "shulte", 5).size() + db.Runs("BOB", "shulte", 5).size(),
+                 version == 1 ? 0 : 2);
         QCOMPARE(db.Runs("Anna", "shulte", 5).size(), 1);
     }
 
