@@ -1,29 +1,27 @@
-#include "app/Main.h"
 #include "app/CommandLine.h"
 #include "app/Glyphs.h"
-#include "help/HelpViewer.h"
-#include "app/InstanceLock.h"
-#include "sound/QtSoundPlayer.h"
-#include "app/Splash.h"
+#include "app/ProgramWindows.h"
 #include "app/WidgetDialogs.h"
 #include "board/BoardFont.h"
 #include "data/DataFolder.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
 #include "data/FileLookup.h"
+#include "data/FolderStart.h"
 #include "data/InterfaceLanguage.h"
 #include "data/Text1251.h"
 #include "data/Texts.h"
+#include "help/HelpViewer.h"
 #include "history/HistoryExport.h"
 #include "settings/WidgetPickers.h"
+#include "sound/QtSoundPlayer.h"
 #include "stats/RunHistory.h"
 
 #include <QApplication>
-#include <QTextStream>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTimer>
+#include <QTextStream>
 #include <cstdio>
 
 namespace {
@@ -43,8 +41,9 @@ QString ExecutableDir() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const CommandLine command = CommandLine::Parse(Arguments(argc, argv),
-                                                   CommandLine::TerminalLanguage());
+    // Until the data folder's settings are read, texts follow the terminal, as --help does.
+    SetLanguage(CommandLine::TerminalLanguage());
+    const CommandLine command = CommandLine::Parse(Arguments(argc, argv), Language());
     if (command.action == CommandLine::Action::Export) {
         // Reads the folder as it is: nothing is created or moved in, no display is needed.
         QCoreApplication app(argc, argv);
@@ -60,10 +59,12 @@ int main(int argc, char* argv[]) {
     const QString executableDir = ExecutableDir();
     const QString delivered =
         DataFolder::FindDelivered(executableDir, QStringLiteral(OXEL_DELIVERED_FROM_BIN));
-    const DataFolder::Choice folder = DataFolder::Choose(
+    // The folder's lock comes before anything in it is created, moved or read.
+    FolderStart start(
         command.dataDir,
         DataFolder::DefaultPath(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()),
         executableDir, delivered);
+    const DataFolder::Choice folder = start.Open();
     if (!folder.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", folder.error.toLocal8Bit().constData());
         return 2;
@@ -82,43 +83,31 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    const QString settings = QDir(folder.path).filePath(QStringLiteral("oxel.ini"));
     try {
-        SetLanguage(InterfaceLanguage::Settle(QDir(folder.path).filePath(QStringLiteral("oxel.ini")),
-                                              QLocale::system().name()));
+        // A second copy only reads the language; the first one settles a new folder's.
+        SetLanguage(folder.running ? InterfaceLanguage::Of(settings, QLocale::system().name())
+                                   : InterfaceLanguage::Settle(settings, QLocale::system().name()));
     } catch (const OxelError&) {
         // The main window opens the same file and reports what is wrong with it.
+        SetLanguage(2);
     }
     QGuiApplication::setApplicationDisplayName(ApplicationTitle(Language()));
     WidgetPickers::InstallToolkitTexts();
-
-    InstanceLock lock(folder.path);
-    if (!lock.CheckSingleInstance())
+    if (!FolderStart::MayRun(folder)) {
+        InstallDialogs(nullptr);
         return 0;
-    if (!folder.moved.isEmpty())
-        ShowMessage(T(Tx::DataMoved).arg(QDir::toNativeSeparators(folder.path),
-                                         QDir::toNativeSeparators(executableDir)),
-                    Dialogs::Kind::Information);
+    }
+    if (!folder.moved.isEmpty() || !folder.unreadable.isEmpty())
+        ShowMessage(start.MovedText(folder), folder.unreadable.isEmpty()
+                                                 ? Dialogs::Kind::Information
+                                                 : Dialogs::Kind::Warning);
 
     QtSoundPlayer sounds;
     InstallSoundPlayer(&sounds);
     RunHistory::Install(RunHistory::FromDataFolder(folder.path));
-    TSplashForm::ShowSplash();
-    // Painted before the start-up work, so it shows while the main window is made.
-    QCoreApplication::processEvents();
-
-    // For the installation check: a start that ends by itself once its window is shown,
-    // without waiting in the sign-in window.
-    const bool quitWhenShown = qEnvironmentVariableIsSet("OXELIUM_QUIT_WHEN_SHOWN");
-    if (quitWhenShown)
-        TMainForm::SetSignInOnActivation(false);
-    int result = 0;
-    {
-        TMainForm form(folder.path);
-        form.show();
-        if (form.TerminateRequested() || quitWhenShown)
-            QTimer::singleShot(0, &app, &QCoreApplication::quit);
-        result = QApplication::exec();
-    }
+    const int result =
+        RunProgramWindows(folder.path, qEnvironmentVariableIsSet("OXELIUM_QUIT_WHEN_SHOWN"));
     HelpViewer::Release();
     RunHistory::Install(nullptr);
     InstallSoundPlayer(nullptr);

@@ -22,8 +22,10 @@ fi
 chmod -R a-w "$prefix"
 before=$(cd "$prefix" && find . -printf '%p %s %T@\n' | sort)
 
+# The program in a clean environment; run_lang sets the terminal's language (none: English).
+run_lang=
 run() {
-  env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen \
+  env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen ${run_lang:+LANG=$run_lang} \
       ASAN_OPTIONS=detect_leaks=0 OXELIUM_QUIT_WHEN_SHOWN=1 \
       timeout 60 "${as_user[@]}" "$prefix/bin/oxelium" "$@"
 }
@@ -45,4 +47,14 @@ code=$?
 set -e
 [ $code -eq 2 ] || fail "a read-only --dir gave exit code $code, not 2"
 echo "$message" | grep -q "$prefix/share/oxelium/data" || fail "no message naming the folder: $message"
+# The messages before any window follow the terminal's language, as --help does.
+echo "$message" | grep -q "cannot be created" || fail "not in the terminal's English: $message"
+set +e
+message=$(run_lang=ru_RU.UTF-8 run --dir "$prefix/share/oxelium/data" 2>&1)
+export_message=$(run --export "$work/csv" --dir "$work/none" 2>&1)
+export_code=$?
+set -e
+echo "$message" | grep -q "Не удаётся создать папку данных" || fail "not in Russian: $message"
+[ $export_code -eq 1 ] || fail "--export of a missing folder gave exit code $export_code, not 1"
+echo "$export_message" | grep -q "does not exist" || fail "not in English: $export_message"
 echo "installed program: started, data in $data, installation untouched, read-only --dir refused"

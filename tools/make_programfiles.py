@@ -8,8 +8,15 @@ form. Run it after changing anything in tools/content/:
 
     python3 tools/make_programfiles.py            # check and write
     python3 tools/make_programfiles.py --report   # also print the words of every number
+    python3 tools/make_programfiles.py --record   # only record the lists' checksums
+
+Every version of a list that was ever delivered stays recorded in dic/delivered.sha256, so
+that the move of an earlier version's data can tell a list the user never edited from one
+they did. Writing the lists records their checksums; after a list was changed in any other
+way, --record adds the checksums of the lists as they are.
 """
 
+import hashlib
 import re
 import sys
 from pathlib import Path
@@ -27,7 +34,20 @@ ENG_SIMPLE = {
     "j": "6", "k": "7", "q": "7", "f": "8", "v": "8", "p": "9", "b": "9",
 }
 ENG_SILENT = set("aeiouwhy")
+ENG_VOWELS = set("aeiouy")
 SOFTENING = set("eiy")
+# Words, or parts of words, whose "ch" sounds as k though no r follows it, and those whose
+# "gh" sounds as f; "^" matches at the start of a word only. The same tables as the program's
+# (src/exercises/EnglishConsonantCode.cpp).
+HARD_CH = [
+    "^ache", "alchem", "anarch", "anchor", "archaeo", "archaic", "archangel", "archipel",
+    "architect", "archive", "backache", "bronchi", "chameleon", "chaos", "chaotic", "character",
+    "charisma", "chasm", "chemi", "chemo", "chimera", "chlor", "choir", "cholera", "cholesterol",
+    "choral", "chord", "chorus", "earache", "echo", "epoch", "gnocchi", "headache", "mechani",
+    "monarch", "orchestra", "orchid", "patriarch", "psych", "scheme", "schema", "scholar",
+    "school", "schooner", "stomach", "techn", "toothache", "zucchini",
+]
+GH_AS_F = ["^cough", "^enough", "^laugh", "^rough", "^tough", "^trough"]
 
 MIN_WORDS = 1000
 ERRORS = []
@@ -74,21 +94,53 @@ def rus_number(word):
     return "".join(digits)
 
 
+def pairs_in(word, table, pair):
+    """Where in the word the pair (ch or gh) of a table entry stands."""
+    at = set()
+    for entry in table:
+        part = entry.lstrip("^")
+        start = word.find(part)
+        while start >= 0 and (not entry.startswith("^") or start == 0):
+            p = part.find(pair)
+            while p >= 0:
+                at.add(start + p)
+                p = part.find(pair, p + 1)
+            start = word.find(part, start + 1)
+    return at
+
+
 def eng_code(word):
     """The digits of a word by the phonetic code the English number list uses."""
     w = word.lower()
     if w[:2] in ("kn", "gn"):
         w = w[1:]
+    hard_ch = pairs_in(w, HARD_CH, "ch")
+    gh_as_f = pairs_in(w, GH_AS_F, "gh")
     code = []
     i = 0
     while i < len(w):
         c = w[i]
         nxt = w[i + 1] if i + 1 < len(w) else ""
+        after_pair = w[i + 2] if i + 2 < len(w) else ""
         if w.startswith("tch", i):
             code.append("6"); i += 3; continue
         if w.startswith("dge", i):
             code.append("6"); i += 2; continue
-        if c + nxt in ("sh", "ch"):
+        if c + nxt == "ch":
+            # A k after a c is one sound ("zucchini"), as a doubled letter is.
+            if not (after_pair == "r" or i in hard_ch):
+                code.append("6")
+            elif i == 0 or w[i - 1] != "c":
+                code.append("7")
+            i += 2; continue
+        if c + nxt == "gh":
+            # Silent after a vowel when no vowel follows; after another g the doubled one.
+            if i in gh_as_f:
+                code.append("8")
+            elif (i == 0 or after_pair in ENG_VOWELS) and (i == 0 or w[i - 1] != "g"):
+                code.append("7")
+            i += 2; continue
+        if c + nxt == "sh":
             code.append("6"); i += 2; continue
         if c + nxt == "ck":
             code.append("7"); i += 2; continue
@@ -192,7 +244,20 @@ def write(relative, lines):
     path.write_bytes(data)
 
 
+def record_checksums():
+    """Adds the checksum of every delivered list to dic/delivered.sha256, keeping the others."""
+    path = OUT / "dic" / "delivered.sha256"
+    lines = set(path.read_text(encoding="ascii").splitlines()) if path.exists() else set()
+    for lst in sorted((OUT / "dic").glob("*.dic")):
+        lines.add(f"{hashlib.sha256(lst.read_bytes()).hexdigest()}  {lst.name}")
+    path.write_text("".join(line + "\n" for line in sorted(lines, key=lambda l: (l[66:], l))),
+                    encoding="ascii")
+
+
 def main():
+    if "--record" in sys.argv:
+        record_checksums()
+        return 0
     report = "--report" in sys.argv
     rus = read_words("rus.txt", "а-я")
     eng = read_words("eng.txt", "a-z")
@@ -227,6 +292,7 @@ def main():
     write("dic/egipno.dic", egipno)
     write("lessons.ini", lessons)
     write("elessons.ini", elessons)
+    record_checksums()
     print(f"written: {len(rus)} Russian and {len(eng)} English words")
     return 0
 

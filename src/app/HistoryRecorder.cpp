@@ -29,7 +29,15 @@ HistoryRun ToHistoryRun(const RunResult& result, const QString& user, RunKind ki
 HistoryRecorder::HistoryRecorder(QString dataDir, std::function<QString()> currentUser)
     : dataDir_(std::move(dataDir)), currentUser_(std::move(currentUser)) {}
 
-HistoryRecorder::~HistoryRecorder() = default;
+HistoryRecorder::~HistoryRecorder() {
+    // A last try for the runs still waiting, as the program ends.
+    if (waiting_.isEmpty())
+        return;
+    if (!db_ || !db_->IsOpen())
+        db_ = std::make_unique<HistoryDb>(dataDir_);
+    if (!db_->IsReadOnly())
+        StoreWaiting();
+}
 
 void HistoryRecorder::Record(const RunResult& result, RunKind kind) {
     HistoryRun run = ToHistoryRun(result, currentUser_(), kind);
@@ -37,21 +45,34 @@ void HistoryRecorder::Record(const RunResult& result, RunKind kind) {
 }
 
 void HistoryRecorder::Write(HistoryRun run) {
-    if (!db_) {
+    if (!db_ || !db_->IsOpen()) {
         db_ = std::make_unique<HistoryDb>(dataDir_);
-        // A damaged file was set aside and a new one started: say so, and keep going.
-        if (!db_->Problem().isEmpty())
-            ShowProblemOnce(db_->Problem());
-    }
-    if (db_->IsOpen() && !db_->Append(run))
+        // A damaged file set aside, or a newer version's file: say so, and keep going.
         ShowProblemOnce(db_->Problem());
+    }
+    // The runs that waited go in first, in their order; this one waits too when they cannot.
+    if (!db_->IsReadOnly() && (!StoreWaiting() || !db_->Append(run))) {
+        waiting_.append(run);
+        ShowProblemOnce(db_->Problem());
+        // Opened afresh at the next run: a connection that failed may stay broken.
+        db_.reset();
+    }
     if (OnRecorded)
         OnRecorded(run);
+}
+
+bool HistoryRecorder::StoreWaiting() {
+    while (!waiting_.isEmpty()) {
+        if (!db_->Append(waiting_.front()))
+            return false;
+        waiting_.removeFirst();
+    }
+    return true;
 }
 
 void HistoryRecorder::ShowProblemOnce(const QString& problem) {
     if (problemShown_ || problem.isEmpty())
         return;
     problemShown_ = true;
-    ShowMessage(problem, Dialogs::Kind::Warning);
+    ShowNotice(problem, Dialogs::Kind::Warning);
 }

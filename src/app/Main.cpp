@@ -127,7 +127,9 @@ void TMainForm::FormCreate() {
     try {
         settingsFile_ = std::make_unique<TDataFile>(programDir_ + QStringLiteral("oxel.ini"));
     } catch (const OxelError& e) {
-        ShowFileError(e.text());
+        // A settings file that can be neither opened nor made (a folder in its place) is
+        // told, and the program runs on the defaults without keeping its settings.
+        ShowError(e.text());
     }
     if (settingsFile_) {
         try {

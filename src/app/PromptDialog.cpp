@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -43,6 +44,11 @@ QString PromptDialog::Text() const {
 
 QString PromptDialog::Ask(const QString& caption, const QString& label, int maxLength,
                           QWidget* parent, QLineEdit::EchoMode echo) {
-    PromptDialog dialog(caption, label, maxLength, parent, echo);
-    return dialog.exec() == QDialog::Accepted ? dialog.Text() : QString();
+    // On the heap and watched, as the message boxes are: a parent that goes away while the
+    // prompt waits takes it along and the prompt gives the empty text.
+    const QPointer<PromptDialog> dialog = new PromptDialog(caption, label, maxLength, parent, echo);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    const QString text = dialog && accepted ? dialog->Text() : QString();
+    delete dialog.data();
+    return text;
 }

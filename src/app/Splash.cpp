@@ -20,8 +20,11 @@ const QColor VersionColour(0x5c, 0x56, 0x48);
 } // namespace
 
 TSplashForm::TSplashForm(int lifetimeMs, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Never the active window, so never the parent of a message shown at start-up, which it
+    // would take along when it frees itself.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(T(Tx::ProductName));
     setFixedSize(380, 150);
     QTimer::singleShot(lifetimeMs, this, &QWidget::close);
@@ -36,7 +39,6 @@ TSplashForm* TSplashForm::ShowSplash() {
     }
     splash->show();
     splash->raise();
-    splash->activateWindow();
     // Paint it now: the main window is built before the event loop runs.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     splash->repaint();

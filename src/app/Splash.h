@@ -4,8 +4,9 @@
 #include <QWidget>
 
 // The start-up splash: the product name on a cream panel with the version below,
-// frameless and centred. It frees itself when it loses activation, when clicked, or after
-// a few seconds at most, so it never stays over the windows that follow it.
+// frameless and centred. It never takes activation, and frees itself when clicked, when it
+// loses an activation given to it, or after a few seconds at most, so it never stays over the
+// windows that follow it.
 class TSplashForm : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #include "DataFolder.h"
 
-#include "Errors.h"
+#include "DeliveredLists.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -9,31 +9,77 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
-// The regular files of the folder root/relative, relative to root. Links are not followed, so
-// nothing outside the folder is copied; a file where a folder is expected (/usr/bin/users of
-// an installed program's folder) holds none.
-QStringList FilesIn(const QDir& root, const QString& relative) {
-    const QFileInfo info(root.filePath(relative));
+// What a move copies, relative to the earlier folder: folders to make and files to copy.
+struct Tree {
+    QStringList folders;
     QStringList files;
+};
+
+// The folder root/relative with everything below it, empty folders included. Links are not
+// followed, so nothing outside the folder is taken; a file where a folder is expected (the
+// users of an installed program's /usr/bin) holds nothing.
+void AddTree(const QDir& root, const QString& relative, Tree& tree) {
+    const QFileInfo info(root.filePath(relative));
     if (info.isSymLink() || !info.isDir())
-        return files;
-    QDirIterator it(info.filePath(), QDir::Files | QDir::Hidden | QDir::NoSymLinks,
+        return;
+    tree.folders.append(relative);
+    QDirIterator it(info.filePath(),
+                    QDir::AllDirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot |
+                        QDir::NoSymLinks,
                     QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(root.relativeFilePath(it.next()));
-    files.sort();
-    return files;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        (it.fileInfo().isDir() ? tree.folders : tree.files).append(root.relativeFilePath(path));
+    }
 }
 
-QByteArray Bytes(const QString& path) {
+enum class Copied { Done, Unreadable, Failed };
+
+// Copies one file into a new file. Unreadable when the source cannot be read whole; Failed
+// when the copy cannot be written.
+Copied CopyFile(const QString& from, const QString& to) {
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return Copied::Unreadable;
+    QFile out(to);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Copied::Failed;
+    for (;;) {
+        const QByteArray chunk = in.read(1 << 16);
+        if (chunk.isEmpty()) {
+            if (in.error() == QFileDevice::NoError && in.atEnd())
+                break;
+            out.remove();
+            return Copied::Unreadable;
+        }
+        if (out.write(chunk) != chunk.size())
+            return Copied::Failed;
+    }
+    return out.flush() ? Copied::Done : Copied::Failed;
+}
+
+// Flushes the file system of the folder to disk, so that what a rename publishes is there
+// after a power cut; then the folder's own entries.
+void SyncFolder(const QString& path, bool wholeFileSystem) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    if (wholeFileSystem)
+        ::syncfs(fd);
+    else
+        ::fsync(fd);
+    ::close(fd);
+}
+
+QByteArray Bytes(const QString& path, bool& readable) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool SameFolder(const QString& a, const QString& b) {
-    return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+    readable = file.open(QIODevice::ReadOnly);
+    return readable ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -56,62 +102,91 @@ QString DataFolder::FindDelivered(const QString& executableDir, const QString& i
     return {};
 }
 
-QString DataFolder::Prepare(const QString& path) {
+bool DataFolder::SameFolder(const QString& a, const QString& b) {
+    return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
+}
+
+QString DataFolder::Create(const QString& path) {
     if (!QDir().mkpath(path) || !QFileInfo(path).isDir())
         return T(Tx::DataDirNotCreated).arg(QDir::toNativeSeparators(path));
+    return {};
+}
+
+QString DataFolder::CheckWritable(const QString& path) {
     QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".oxelium-XXXXXX")));
     if (!probe.open())
         return T(Tx::DataDirNotWritable).arg(QDir::toNativeSeparators(path));
     return {};
 }
 
-DataFolder::Choice DataFolder::Choose(const QString& givenDir, const QString& defaultDir,
-                                      const QString& legacyDir, const QString& deliveredDir) {
-    Choice choice;
-    const bool given = !givenDir.isEmpty();
-    choice.path = QDir::cleanPath(QDir(given ? givenDir : defaultDir).absolutePath());
-    const bool created = !QFileInfo::exists(choice.path);
-    choice.error = Prepare(choice.path);
-    if (!choice.error.isEmpty() || given || !created || legacyDir.isEmpty() ||
-        SameFolder(legacyDir, choice.path))
-        return choice;
-    try {
-        choice.moved = CopyEarlierData(legacyDir, choice.path, deliveredDir);
-    } catch (const OxelError& e) {
-        // The next start finds no folder and tries again: a half copy is never taken for data.
-        QDir(choice.path).removeRecursively();
-        choice.error = T(Tx::DataMoveFailed)
-                           .arg(QDir::toNativeSeparators(legacyDir),
-                                QDir::toNativeSeparators(choice.path), e.text());
-    }
-    return choice;
+QString DataFolder::LockBesideName(const QString& dataDir) {
+    return QLatin1Char('.') + QFileInfo(dataDir).fileName() + QStringLiteral(".lock");
 }
 
-QStringList DataFolder::CopyEarlierData(const QString& legacyDir, const QString& dataDir,
-                                        const QString& deliveredDir) {
+QString DataFolder::MovingPath(const QString& dataDir) {
+    const QFileInfo info(QDir::cleanPath(dataDir));
+    return QDir(info.path())
+        .filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".moving"));
+}
+
+DataFolder::Move DataFolder::MoveEarlierData(const QString& legacyDir, const QString& dataDir,
+                                             const QString& deliveredDir) {
     const QDir from(legacyDir);
-    const QDir to(dataDir);
-    QStringList names;
+    Tree tree;
     const QFileInfo settings(from.filePath(QStringLiteral("oxel.ini")));
     if (settings.isFile() && !settings.isSymLink())
-        names.append(settings.fileName());
-    names += FilesIn(from, QStringLiteral("users"));
-    names += FilesIn(from, QStringLiteral("rec"));
-    // A list the user edited differs from the delivered one; an unedited one stays behind, so
-    // that an upgrade of the installation brings its new version.
-    const QDir delivered(deliveredDir);
-    const bool sameAsDelivered = !deliveredDir.isEmpty() && SameFolder(legacyDir, deliveredDir);
-    for (const QString& list : FilesIn(from, QStringLiteral("dic")))
-        if (!sameAsDelivered &&
-            (deliveredDir.isEmpty() ||
-             Bytes(from.filePath(list)) != Bytes(delivered.filePath(list))))
-            names.append(list);
-    for (const QString& name : names) {
-        const QString target = to.filePath(name);
-        if (!QDir().mkpath(QFileInfo(target).path()) ||
-            !QFile::copy(from.filePath(name), target))
-            throw OxelError(T(Tx::CannotCreateFile).arg(QDir::toNativeSeparators(target),
-                                                          QString()));
+        tree.files.append(settings.fileName());
+    AddTree(from, QStringLiteral("users"), tree);
+    AddTree(from, QStringLiteral("rec"), tree);
+    // A list the user never edited stays behind, so that the installation's newer version of
+    // it is used; one the user edited is theirs.
+    Tree lists;
+    if (deliveredDir.isEmpty() || !SameFolder(legacyDir, deliveredDir))
+        AddTree(from, QStringLiteral("dic"), lists);
+    const DeliveredLists delivered(deliveredDir);
+
+    Move move;
+    const QString moving = MovingPath(dataDir);
+    QDir(moving).removeRecursively();
+    QDir to(moving);
+    const auto fail = [&](const QString& target) {
+        to.removeRecursively();
+        move.error = T(Tx::CannotCreateFile).arg(QDir::toNativeSeparators(target), QString());
+        move.moved.clear();
+        move.unreadable.clear();
+        return move;
+    };
+    if (!QDir().mkpath(moving))
+        return fail(moving);
+    for (const QString& folder : tree.folders) {
+        if (!QDir(from.filePath(folder)).isReadable())
+            move.unreadable.append(from.filePath(folder));
+        if (!to.mkpath(folder))
+            return fail(to.filePath(folder));
     }
-    return names;
+    for (const QString& list : lists.files) {
+        bool readable = false;
+        const QByteArray bytes = Bytes(from.filePath(list), readable);
+        if (!readable || !delivered.IsDelivered(list, bytes))
+            tree.files.append(list);
+    }
+    for (const QString& file : tree.files) {
+        if (!to.mkpath(QFileInfo(file).path()))
+            return fail(to.filePath(file));
+        switch (CopyFile(from.filePath(file), to.filePath(file))) {
+        case Copied::Done:
+            move.moved.append(file);
+            break;
+        case Copied::Unreadable:
+            move.unreadable.append(from.filePath(file));
+            break;
+        case Copied::Failed:
+            return fail(to.filePath(file));
+        }
+    }
+    SyncFolder(moving, true);
+    if (!QDir().rename(moving, dataDir))
+        return fail(dataDir);
+    SyncFolder(QFileInfo(dataDir).path(), false);
+    return move;
 }

@@ -28,3 +28,5 @@ void InstallDialogs(Dialogs* dialogs) { installed = dialogs; }
 void ShowMessage(const QString& text, Dialogs::Kind kind) { AppDialogs().Message(text, kind); }
 
 void ShowError(const QString& text) { AppDialogs().Message(text, Dialogs::Kind::Error); }
+
+void ShowNotice(const QString& text, Dialogs::Kind kind) { AppDialogs().Notice(text, kind); }

@@ -11,6 +11,9 @@ public:
     virtual ~Dialogs() = default;
     // A message box with one OK button.
     virtual void Message(const QString& text, Kind kind) = 0;
+    // The same message without waiting for it to be read: what the program does meanwhile
+    // (a run timing itself) goes on. By default it is a message box.
+    virtual void Notice(const QString& text, Kind kind) { Message(text, kind); }
     // A question with Yes and No buttons; true for Yes.
     virtual bool Confirm(const QString& text) = 0;
     // A one-line prompt with OK and Cancel, starting empty, not masked. Cancel gives the empty
@@ -31,3 +34,4 @@ void InstallDialogs(Dialogs* dialogs);
 // Shorthands.
 void ShowMessage(const QString& text, Dialogs::Kind kind = Dialogs::Kind::Information);
 void ShowError(const QString& text);
+void ShowNotice(const QString& text, Dialogs::Kind kind = Dialogs::Kind::Warning);

@@ -200,9 +200,21 @@ QString ExerciseInfo::modeText(int mode) const {
     return T(modeNames[static_cast<std::size_t>(modePosition(mode))]);
 }
 
+QString ExerciseInfo::modeName(int mode) const {
+    const QString text = modeText(mode);
+    return text.startsWith(u'[') && text.endsWith(u']') ? text.mid(1, text.size() - 2) : text;
+}
+
 QString ExerciseInfo::modeCaption(int mode) const { return T(Tx::Mode) + ' ' + modeText(mode); }
 
 const ExerciseInfo& Exercise(int index) { return exercises.at(static_cast<std::size_t>(index)); }
+
+const ExerciseInfo* ExerciseOfStatsBase(const QString& statsBase) {
+    for (const ExerciseInfo& e : exercises)
+        if (statsBase == QLatin1String(e.statsBase))
+            return &e;
+    return nullptr;
+}
 
 const ExerciseInfo& ExerciseAtListPosition(int position) {
     if (position < 0 || position >= ExerciseCount)

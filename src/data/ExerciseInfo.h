@@ -54,6 +54,9 @@ struct ExerciseInfo {
     int nextMode(int mode) const;
     // The mode text on the mode button: "5x5", "10", "[поле]", ...
     QString modeText(int mode) const;
+    // The mode as the statistics window names it: the mode text without brackets ("5x5",
+    // "10", "поле").
+    QString modeName(int mode) const;
     // The whole mode button caption: "Режим" + " " + mode text.
     QString modeCaption(int mode) const;
     // Lines of one mode's table: 10 rows.
@@ -66,6 +69,8 @@ inline constexpr int ExerciseCount = 8;
 const ExerciseInfo& Exercise(int index);
 // By list position below ExerciseCount, as each row gives it; out of range throws.
 const ExerciseInfo& ExerciseAtListPosition(int position);
+// The exercise whose statistics base name is the text ("shulte"), or null.
+const ExerciseInfo* ExerciseOfStatsBase(const QString& statsBase);
 // The exercise whose title (current language) equals the text, or -1.
 int ExerciseIndexOfTitle(const QString& title);
 // The exercise whose statistics base name (as the history keeps it) is the text, or none.

@@ -11,6 +11,13 @@ int OfLocale(const QString& localeName) {
     return localeName.startsWith(QLatin1String("ru"), Qt::CaseInsensitive) ? 2 : 1;
 }
 
+int Of(const QString& settingsPath, const QString& localeName) {
+    if (!QFile::exists(settingsPath))
+        return OfLocale(localeName);
+    TDataFile file(settingsPath);
+    return Settings::ReadLanguage(file);
+}
+
 int Settle(const QString& settingsPath, const QString& localeName) {
     const bool firstStart = !QFile::exists(settingsPath);
     TDataFile file(settingsPath);

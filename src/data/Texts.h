@@ -62,11 +62,12 @@ enum class Tx {
     // ladder file: name and description of a lesson that has none
     LessonMissingText,
     // data folder and command line
-    DataMoved, DataFolderLine, DataDirNotCreated, DataDirNotWritable, DataMoveFailed,
+    DataMoved, DataMovedUnreadable, DataFolderLine, DataDirNotCreated, DataDirNotWritable, DataMoveFailed,
     CmdDescription, CmdHelpOption, CmdVersionOption, CmdDirOption, CmdDirValue, CmdUnexpected,
     CmdExportOption, CmdExportValue,
     // history of every run and the export of a user's data
-    HistoryKeptAside, HistoryUnavailable, HistoryNewerVersion, HistoryCheckFailed,
+    HistoryKeptAside, HistoryUnavailable, HistoryNewerReadOnly, HistoryNotWritten,
+    HistoryCheckFailed, UserNotDeleted,
     ExportStatsDamaged, ExportNoDataFolder, ExportNoFolder,
     // the statistics window's export
     ExportButton, ExportCaption, ExportWritten,

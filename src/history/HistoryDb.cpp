@@ -1,5 +1,6 @@
 #include "HistoryDb.h"
 
+#include "HistoryJournal.h"
 #include "HistoryRows.h"
 #include "HistorySchema.h"
 #include "data/Clock.h"
@@ -12,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <atomic>
 
 namespace {
@@ -59,6 +61,10 @@ bool HistoryDb::IsOpen() const {
     return open_;
 }
 
+bool HistoryDb::IsReadOnly() const {
+    return open_ && readOnly_;
+}
+
 QString HistoryDb::Problem() const {
     return problem_;
 }
@@ -75,7 +81,7 @@ void HistoryDb::Fail(const QString& reason) const {
     problem_ = T(Tx::HistoryUnavailable).arg(QDir::toNativeSeparators(path_), reason);
 }
 
-bool HistoryDb::OpenConnection(bool readOnly) {
+bool HistoryDb::OpenConnection(Mode mode) {
     QSqlDatabase db = QSqlDatabase::contains(connection_)
                           ? Db()
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
@@ -83,10 +89,16 @@ bool HistoryDb::OpenConnection(bool readOnly) {
         Fail(db.lastError().text());
         return false;
     }
-    db.setDatabaseName(path_);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
-    if (readOnly)
+    if (mode != Mode::Write)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (mode == Mode::Unchanging) {
+        options += QStringLiteral(";QSQLITE_OPEN_URI");
+        db.setDatabaseName(QUrl::fromLocalFile(path_).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?immutable=1"));
+    } else {
+        db.setDatabaseName(path_);
+    }
     db.setConnectOptions(options);
     if (!db.open()) {
         Fail(db.lastError().text());
@@ -113,8 +125,8 @@ HistoryDb::Health HistoryDb::Inspect(QString& reason) {
         return failed(query.lastError());
     const int version = query.value(0).toInt();
     if (version > HistorySchema::LatestVersion()) {
-        reason = T(Tx::HistoryNewerVersion).arg(version);
-        return Health::Damaged;
+        reason = QString::number(version);
+        return Health::Newer;
     }
     if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
         return failed(query.lastError());
@@ -132,7 +144,9 @@ bool HistoryDb::Prepare() {
     QSqlQuery query(db);
     // NORMAL in WAL mode: a commit survives a killed program; only a power cut may lose
     // the last runs, never the file.
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+    const QString journal =
+        HistoryJournal::ModeFor(HistoryJournal::FileSystemType(QFileInfo(path_).path()));
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = ") + journal) ||
         !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
         !query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
         Fail(query.lastError().text());
@@ -147,29 +161,50 @@ bool HistoryDb::Prepare() {
 }
 
 bool HistoryDb::Open() {
-    const bool readOnly = access_ == Access::ReadOnly;
-    if (QFileInfo::exists(path_)) {
-        // Looked at read-only first: a connection that cannot write never folds a -wal into
-        // a damaged file or deletes it, so a file set aside keeps what it had.
-        if (!OpenConnection(true))
+    const bool reading = access_ == Access::ReadOnly;
+    if (!QFileInfo::exists(path_))
+        return !reading && OpenForWriting();
+    // Looked at read-only first: a connection that cannot write never folds a -wal into
+    // a damaged file or deletes it, so a file set aside keeps what it had.
+    if (!OpenConnection(Mode::Read))
+        return false;
+    QString reason;
+    Health health = Inspect(reason);
+    if (health == Health::Failed && reading && !QFileInfo(QFileInfo(path_).path()).isWritable()) {
+        Close();
+        if (!OpenConnection(Mode::Unchanging))
             return false;
-        QString reason;
-        const Health health = Inspect(reason);
-        if (health == Health::Damaged && !readOnly) {
-            if (!SetAside(reason))
-                return false;
-        } else if (health != Health::Good) {
-            Fail(reason);
-            Close();
-            return false;
-        } else if (readOnly) {
+        health = Inspect(reason);
+    }
+    switch (health) {
+    case Health::Good:
+        if (reading) {
+            readOnly_ = true;
             return true;
         }
         Close();
-    } else if (readOnly) {
-        return false;
+        return OpenForWriting();
+    case Health::Newer:
+        // Written by a newer version of the program, which owns it: read what this one
+        // understands, write nothing.
+        readOnly_ = true;
+        if (!reading)
+            problem_ = T(Tx::HistoryNewerReadOnly).arg(QDir::toNativeSeparators(path_), reason);
+        return true;
+    case Health::Damaged:
+        if (!reading)
+            return SetAside(reason) && OpenForWriting();
+        break;
+    case Health::Failed:
+        break;
     }
-    if (!OpenConnection(false))
+    Fail(reason);
+    Close();
+    return false;
+}
+
+bool HistoryDb::OpenForWriting() {
+    if (!OpenConnection(Mode::Write))
         return false;
     if (!Prepare()) {
         Close();
@@ -237,10 +272,14 @@ std::optional<QSqlError> HistoryDb::Store(HistoryRun& run) {
 bool HistoryDb::Append(HistoryRun& run) {
     if (!open_)
         return false;
+    if (readOnly_) {
+        problem_ = T(Tx::HistoryNotWritten).arg(QDir::toNativeSeparators(path_));
+        return false;
+    }
     std::optional<QSqlError> error = Store(run);
     if (error && IsDamage(*error) && access_ == Access::ReadWrite) {
         // Damage found only now: the run goes into a new file rather than being lost.
-        open_ = SetAside(error->text()) && OpenConnection(false) && Prepare();
+        open_ = SetAside(error->text()) && OpenForWriting();
         if (!open_)
             return false;
         error = Store(run);
@@ -336,4 +375,50 @@ bool HistoryDb::Scan(const RunFilter& filter, const RunVisitor& onRun,
     query.finish();
     db.commit();
     return ok;
+}
+
+bool HistoryDb::DeleteUser(const QString& user) {
+    if (!open_)
+        return false;
+    if (readOnly_) {
+        problem_ = T(Tx::HistoryNotWritten).arg(QDir::toNativeSeparators(path_));
+        return false;
+    }
+    QSqlDatabase db = Db();
+    if (!db.transaction()) {
+        Fail(db.lastError().text());
+        return false;
+    }
+    QSqlQuery query(db);
+    // Names that differ only in letter case are one user, Cyrillic included, which SQLite's
+    // own comparison does not fold.
+    QStringList names;
+    bool ok = Exec(query, QStringLiteral("SELECT DISTINCT user FROM runs"), {});
+    while (ok && query.next())
+        if (const QString name = query.value(0).toString();
+            name.toCaseFolded() == user.toCaseFolded())
+            names << name;
+    ok = ok && query.lastError().type() == QSqlError::NoError;
+    for (const QString& name : names)
+        ok = ok &&
+             Exec(query,
+                  QStringLiteral("DELETE FROM presses WHERE run IN "
+                                 "(SELECT id FROM runs WHERE user = ?)"),
+                  {name}) &&
+             Exec(query, QStringLiteral("DELETE FROM runs WHERE user = ?"), {name});
+    if (!ok || !db.commit()) {
+        Fail((ok ? db.lastError() : query.lastError()).text());
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+QString HistoryDb::DeleteUserRuns(const QString& dataDir, const QString& user) {
+    if (!QFileInfo::exists(QDir(dataDir).filePath(QLatin1String(FileName))))
+        return {};
+    HistoryDb db(dataDir);
+    if (!db.IsOpen() || !db.DeleteUser(user))
+        return db.Problem();
+    return {};
 }

@@ -18,15 +18,18 @@ struct RunFilter {
 };
 
 // The history of every run and its presses: <data folder>/history.sqlite, an SQLite file
-// in WAL mode whose schema version is PRAGMA user_version. A run is stored in one
-// transaction, so a run cut off by a kill is either whole or absent. Nothing here throws: a
-// failure leaves the database closed or the run unstored, and Problem() says why. A damaged
-// file (not a database, failing its quick check, or of a newer version than this program
-// knows) is moved aside under a dated name, with its -wal and -shm, and a new one started.
+// in WAL mode (the rollback journal on a network file system, see HistoryJournal) whose
+// schema version is PRAGMA user_version. A run is stored in one transaction, so a run cut
+// off by a kill is either whole or absent. Nothing here throws: a failure leaves the database
+// closed or the run unstored, and Problem() says why. A damaged file (not a database, or
+// failing its quick check) is moved aside under a dated name, with its -wal and -shm, and a
+// new one started. A file of a newer version than this program knows is not damaged: it is
+// read as far as this program understands it and never written, moved or changed.
 class HistoryDb {
 public:
     // ReadOnly neither creates, changes nor moves the file: a missing file is simply not
-    // open (with no problem), a damaged one is reported.
+    // open (with no problem), a damaged one is reported. A file on read-only media is read
+    // as it is.
     enum class Access { ReadWrite, ReadOnly };
 
     static constexpr const char* FileName = "history.sqlite";
@@ -37,6 +40,8 @@ public:
     HistoryDb& operator=(const HistoryDb&) = delete;
 
     bool IsOpen() const;
+    // Open, but never written: opened with Access::ReadOnly, or a newer version's file.
+    bool IsReadOnly() const;
     QString Problem() const; // empty when all is well
     QString Path() const;
 
@@ -56,12 +61,23 @@ public:
     // presses by run and sequence, all from one snapshot. False when reading failed.
     bool Scan(const RunFilter& filter, const RunVisitor& onRun, const PressVisitor& onPress) const;
 
+    // Deletes every run of the user (the name in any letter case) with its presses, in one
+    // transaction. False on failure, or when the file is read-only (Problem() says why).
+    bool DeleteUser(const QString& user);
+    // The same on the history of a data folder, which is not created for it: the problem
+    // that kept the runs from being deleted, or the empty text.
+    static QString DeleteUserRuns(const QString& dataDir, const QString& user);
+
 private:
-    enum class Health { Good, Damaged, Failed };
+    enum class Health { Good, Newer, Damaged, Failed };
+    // How a connection opens the file: for writing, for reading, or as a file that cannot
+    // change (on read-only media, where SQLite cannot make its shared-memory file).
+    enum class Mode { Write, Read, Unchanging };
 
     QSqlDatabase Db() const;
     bool Open();
-    bool OpenConnection(bool readOnly);
+    bool OpenForWriting();
+    bool OpenConnection(Mode mode);
     void Close();
     Health Inspect(QString& reason);
     bool Prepare();
@@ -73,5 +89,6 @@ private:
     QString connection_;
     Access access_;
     bool open_ = false;
+    bool readOnly_ = false;
     mutable QString problem_;
 };

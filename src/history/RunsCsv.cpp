@@ -1,12 +1,18 @@
 #include "RunsCsv.h"
 
 #include "CsvWriter.h"
+#include "data/ExerciseInfo.h"
 
 #include <QSet>
 
+QString RunsCsv::ModeName(const QString& exercise, int mode) {
+    const ExerciseInfo* info = ExerciseOfStatsBase(exercise);
+    return info && info->hasMode(mode) ? info->modeName(mode) : QString();
+}
+
 void RunsCsv::RunsHeader(CsvWriter& csv) {
-    csv.Row({"run", "user", "exercise", "mode", "kind", "started", "duration_ms", "result",
-             "errors", "completed"});
+    csv.Row({"run", "user", "exercise", "mode", "mode_name", "kind", "started", "duration_ms",
+             "result", "errors", "completed"});
 }
 
 void RunsCsv::PressesHeader(CsvWriter& csv) {
@@ -26,6 +32,7 @@ void RunsCsv::Append(const HistoryDb& db, const RunFilter& filter, const QString
                 return;
             written.insert(run.id);
             runs.Number(run.id).Text(run.user).Text(run.exercise).Number(run.mode);
+            runs.Text(ModeName(run.exercise, run.mode));
             runs.Text(RunKindName(run.kind)).Text(StartedText(run.started));
             runs.Number(run.durationMs).Text(run.result).Number(run.errors);
             runs.Number(run.completed ? 1 : 0).EndRow();

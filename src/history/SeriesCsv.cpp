@@ -28,7 +28,7 @@ bool WriteRecord(CsvWriter& csv, const QString& user, const ExerciseInfo& exerci
         return false;
     }
     csv.Text(user).Text(QLatin1String(exercise.statsBase)).Number(mode);
-    csv.Text(finished->toString(Qt::ISODate));
+    csv.Text(exercise.modeName(mode)).Text(StartedText(*finished));
     for (const QString& result : record.results)
         csv.Text(result.trimmed());
     csv.Decimal(average).EndRow();
@@ -38,8 +38,8 @@ bool WriteRecord(CsvWriter& csv, const QString& user, const ExerciseInfo& exerci
 } // namespace
 
 void SeriesCsv::Header(CsvWriter& csv) {
-    csv.Row({"user", "exercise", "mode", "finished", "result1", "result2", "result3", "result4",
-             "result5", "average"});
+    csv.Row({"user", "exercise", "mode", "mode_name", "finished", "result1", "result2", "result3",
+             "result4", "result5", "average"});
 }
 
 QStringList SeriesCsv::AppendUser(CsvWriter& csv, const QString& dataDir, const QString& user,

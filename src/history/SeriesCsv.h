@@ -8,7 +8,8 @@
 class CsvWriter;
 
 // series.csv: one row per series of the statistics files, exercise by exercise and mode by
-// mode, oldest first, with the date and time the series ended in ISO 8601 and the average
+// mode, oldest first, with the mode as the interface names it, the local date and time the
+// series ended in ISO 8601 with its offset (as runs.csv writes a run's start) and the average
 // the statistics window shows. Files are read and deciphered in memory: nothing is written
 // in the data folder.
 class SeriesCsv {

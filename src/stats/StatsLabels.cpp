@@ -8,10 +8,7 @@ namespace {
 
 // "[поле]" on the mode button, "(поле)" in the label; sizes and counts get the brackets.
 QString LabelModeText(const ExerciseInfo& info, int mode) {
-    QString text = info.modeText(mode);
-    if (text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']')))
-        text = text.mid(1, text.size() - 2);
-    return QStringLiteral(" (") + text + QLatin1Char(')');
+    return QStringLiteral(" (") + info.modeName(mode) + QLatin1Char(')');
 }
 
 } // namespace

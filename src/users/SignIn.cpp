@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "data/Settings.h"
 #include "data/Texts.h"
+#include "history/HistoryDb.h"
 
 QString SignedInUser::LevelCaption() const {
     return name + T(Tx::LevelWord) + QString::number(level) + QLatin1Char('.') +
@@ -12,7 +13,7 @@ QString SignedInUser::LevelCaption() const {
 }
 
 SignInRules::SignInRules(QString programDir, TDataFile* settingsFile)
-    : files_(std::move(programDir)), settingsFile_(settingsFile) {}
+    : programDir_(programDir), files_(std::move(programDir)), settingsFile_(settingsFile) {}
 
 QStringList SignInRules::FindUsers() const {
     return files_.FindUsers();
@@ -124,6 +125,12 @@ bool SignInRules::DeleteUser(const QString& name) const {
     if (!AppDialogs().Confirm(T(Tx::ConfirmDeleteUser) + QLatin1Char(' ') + name +
                               QLatin1Char('?')))
         return false;
+    // The runs go first: a user whose runs stay is kept, so that a later user of the same
+    // name never inherits them.
+    if (const QString problem = HistoryDb::DeleteUserRuns(programDir_, name); !problem.isEmpty()) {
+        ShowError(T(Tx::UserNotDeleted).arg(problem));
+        return false;
+    }
     if (files_.DeleteUser(name))
         ShowMessage(T(Tx::UserFileDeleted));
     return true;

@@ -39,8 +39,9 @@ public:
     // Asks for a name and a password, masked and typed twice, and creates the user. The name
     // created, or empty when nothing was created.
     QString AddUser() const;
-    // Asks for the user's password and a confirmation and deletes the user. True when the
-    // deletion was carried out, so the list must be filled again.
+    // Asks for the user's password and a confirmation and deletes the user: their runs in the
+    // history, then their files. True when the deletion was carried out, so the list must be
+    // filled again.
     bool DeleteUser(const QString& name) const;
     // The sign-in itself: the name cut to 32 characters and written as LastUser.
     SignedInUser SignIn(SignedInUser user) const;
@@ -53,6 +54,7 @@ private:
     // cannot hold it.
     static std::optional<QString> AskNewPassword();
 
+    QString programDir_;
     UserFiles files_;
     TDataFile* settingsFile_;
 };

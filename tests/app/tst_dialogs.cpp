@@ -6,7 +6,9 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
@@ -95,6 +97,9 @@ private slots:
     void promptWithoutLimitKeepsLongText();
     void promptCancelGivesTheEmptyText();
     void promptButtonsAreOkAndCancel();
+    void noticeDoesNotWait();
+    void dialogsOutliveAWindowThatGoesAway_data();
+    void dialogsOutliveAWindowThatGoesAway();
 };
 
 void TestDialogs::messageShowsTextWithOneOkButton_data() {
@@ -222,6 +227,60 @@ void TestDialogs::promptButtonsAreOkAndCancel() {
     auto* edit = dialog.findChild<QLineEdit*>();
     QVERIFY(edit);
     QCOMPARE(edit->maxLength(), 5);
+}
+
+// A notice returns at once and leaves nothing modal: a run timing itself goes on behind it.
+void TestDialogs::noticeDoesNotWait() {
+    QMainWindow main;
+    main.show();
+    WidgetDialogs(Caption).Notice("busy", Dialogs::Kind::Warning);
+    const QPointer<QMessageBox> box = main.findChild<QMessageBox*>();
+    QVERIFY(box && box->isVisible() && !box->isModal() && box->text() == "busy");
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    click(box, "OK");
+    QTRY_VERIFY(box.isNull());
+}
+
+// The active window goes away while a dialog over it waits. One that frees itself on closing
+// (the splash) is never the dialog's parent: the dialog stays and is answered. Any other takes
+// its dialog along, which ends the wait with no answer instead of freeing the dialog twice.
+void TestDialogs::dialogsOutliveAWindowThatGoesAway_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<bool>("freesItself");
+    QTest::addColumn<QString>("answer");
+    for (const bool frees : {true, false}) {
+        QTest::addRow("message, %d", frees) << "message" << frees << "";
+        QTest::addRow("confirm, %d", frees) << "confirm" << frees << (frees ? "yes" : "no");
+        QTest::addRow("prompt, %d", frees) << "prompt" << frees << (frees ? "Boris" : "");
+    }
+}
+
+void TestDialogs::dialogsOutliveAWindowThatGoesAway() {
+    QFETCH(QString, dialog);
+    QFETCH(bool, freesItself);
+    QFETCH(QString, answer);
+    auto* window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose, freesItself);
+    window->show();
+    QApplication::setActiveWindow(window);
+    QTimer::singleShot(0, [&] {
+        const QPointer<QWidget> open = QApplication::activeModalWidget();
+        freesItself ? void(window->close()) : delete window;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (open) {
+            typeInto(open, "Boris");
+            click(open, dialog == "confirm" ? QString::fromUtf8("Да") : QString("OK"));
+        }
+    });
+    WidgetDialogs dialogs(Caption);
+    QString given;
+    if (dialog == "message")
+        dialogs.Message("text", Dialogs::Kind::Information);
+    else if (dialog == "confirm")
+        given = dialogs.Confirm("text?") ? "yes" : "no";
+    else
+        given = dialogs.Prompt("Name", "Name:", 32);
+    QCOMPARE(given, answer);
 }
 
 QTEST_MAIN(TestDialogs)

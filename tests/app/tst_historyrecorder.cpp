@@ -4,6 +4,9 @@
 #include "app/UserExport.h"
 #include "history/HistoryDb.h"
 
+#include "../history/HistorySamples.h"
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QLabel>
 #include <QtTest>
@@ -129,6 +132,55 @@ private slots:
         win.start();
         PlaySchulte(win);
         QTRY_COMPARE(StoredRuns(win).size(), 2);
+        QCOMPARE(win.seams.dialogs.messages.size(), 1);
+    }
+
+    // A newer version's history through a session with runs: its runs are read, the file is
+    // left byte for byte as it was, and the user is told once, without waiting.
+    void newerHistoryIsReadAndLeftAsItWas() {
+        Window win(4242, User);
+        win.start();
+        PlaySchulte(win);
+        QTRY_COMPARE(StoredRuns(win).size(), 1);
+        win.form = std::make_unique<TMainForm>(win.folder.path()); // the first one closed
+        win.form->CurrentUser = User;
+        win.form->show();
+        const QString path = win.folder.file(HistoryDb::FileName);
+        // A newer program's version, with a table this one does not know.
+        samples::Query(path, "CREATE TABLE goals (user TEXT, target REAL)");
+        samples::Query(path, "PRAGMA user_version = 9");
+        const QByteArray before = ReadBytes(path);
+        for (int run = 0; run < 2; ++run) {
+            win.start();
+            PlaySchulte(win);
+        }
+        QTRY_COMPARE(win.seams.dialogs.notices.size(), 1);
+        QVERIFY(win.seams.dialogs.notices[0].contains(path));
+        QCOMPARE(win.form->History().Waiting(), 0);
+        QCOMPARE(StoredRuns(win).size(), 1);
+        QCOMPARE(win.table("shulte.rec")[0], User); // the best table is written as always
+        win.form.reset();
+        QCOMPARE(ReadBytes(path), before);
+    }
+
+    // A history that could not be opened is tried again at the next run; the run it missed
+    // waits in memory and goes in first.
+    void failedOpenIsTriedAgainAndTheRunKept() {
+        Window win(4242, User);
+        const QString path = win.folder.file(HistoryDb::FileName);
+        QVERIFY(QDir().mkpath(path)); // a folder where the file should be: cannot be opened
+        win.start();
+        PlaySchulte(win);
+        QTRY_COMPARE(win.form->History().Waiting(), 1);
+        QVERIFY(QDir(path).removeRecursively());
+        win.start();
+        win.press(1);
+        win.start(); // stopped after one press
+        QTRY_COMPARE(win.form->History().Waiting(), 0);
+        const QVector<HistoryRun> runs = StoredRuns(win);
+        QCOMPARE(runs.size(), 2);
+        QVERIFY(runs[0].completed && runs[0].presses.size() == 26 && !runs[1].completed);
+        QCOMPARE(win.seams.dialogs.notices.size(), 1);
         QCOMPARE(win.seams.dialogs.messages.size(), 1);
     }
 

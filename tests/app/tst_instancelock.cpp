@@ -1,5 +1,6 @@
 #include "TestSupport.h"
-#include "app/InstanceLock.h"
+#include "data/FolderStart.h"
+#include "data/InstanceLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,11 +110,11 @@ void TestInstanceLock::folderThatCannotHoldALockDoesNotClaimASecondCopy() {
 void TestInstanceLock::secondCopyIsWarned() {
     TestSeams seams;
     ProgramFolder folder(false);
-    InstanceLock first(folder.path());
-    InstanceLock second(folder.path());
-    QVERIFY(first.CheckSingleInstance());
+    FolderStart first(folder.path(), {}, {}, {});
+    FolderStart second(folder.path(), {}, {}, {});
+    QVERIFY(FolderStart::MayRun(first.Open()));
     QVERIFY(seams.dialogs.messages.isEmpty());
-    QVERIFY(!second.CheckSingleInstance());
+    QVERIFY(!FolderStart::MayRun(second.Open()));
     QCOMPARE(seams.dialogs.messages, QStringList({QString::fromUtf8("Oxelium уже запущенО!")}));
 }
 

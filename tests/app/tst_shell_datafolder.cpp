@@ -5,6 +5,7 @@
 #include "data/DataFolder.h"
 #include "data/Dictionaries.h"
 #include "data/FileLookup.h"
+#include "data/FolderStart.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -30,10 +31,10 @@ private slots:
         shell::Install(delivered);
 
         FileLookup::SetDeliveredDir(delivered.path());
-        const DataFolder::Choice choice =
-            DataFolder::Choose(existing.path(), {}, delivered.path(), delivered.path());
-        QCOMPARE(choice.error, QString());
         {
+            FolderStart start(existing.path(), {}, delivered.path(), delivered.path());
+            const DataFolder::Choice choice = start.Open();
+            QCOMPARE(choice.error, QString());
             TMainForm form(choice.path);
             QVERIFY(!form.TerminateRequested());
             QCOMPARE(Dictionaries(choice.path).LoadNumberList(), own);

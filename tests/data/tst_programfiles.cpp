@@ -6,6 +6,8 @@
 #include "data/Text1251.h"
 #include "data/Texts.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QMap>
 #include <QPair>
 #include <QRegularExpression>
@@ -121,6 +123,7 @@ private slots:
     void headingListsHoldEightHeadings();
     void ladderHasTenStartableLessonsOverAllExercises();
     void ladderLimitsNeverLoosenForTheSameRun();
+    void everyDeliveredListIsAKnownVersion();
 };
 
 void TestProgramFiles::soundCodeReadsDigraphsDoubleAndSilentLetters() {
@@ -280,6 +283,17 @@ void TestProgramFiles::ladderLimitsNeverLoosenForTheSameRun() {
             }
             lastLimit.insert(run, step.limit);
         }
+    }
+}
+
+// Every list delivered today is a recorded version, so that the move of earlier data does not
+// take it for the user's own. Record with: python3 tools/make_programfiles.py --record
+void TestProgramFiles::everyDeliveredListIsAKnownVersion() {
+    const QByteArray recorded = LoadFileBytes(Delivered("dic/delivered.sha256"));
+    for (const QString& list : QDir(Delivered("dic")).entryList({"*.dic"})) {
+        const QByteArray bytes = LoadFileBytes(Delivered("dic/" + list));
+        const QByteArray sum = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+        QVERIFY2(recorded.contains(sum.toHex() + "  " + list.toLatin1() + '\n'), qPrintable(list));
     }
 }
 

@@ -135,6 +135,29 @@ private slots:
         QVERIFY(sumo.found.contains(QStringLiteral("sumo")));
         QVERIFY(!sumo.found.contains(QStringLiteral("sun")));
     }
+
+    // The spelling rules of English sounds: a silent gh, gh as g and as f, ch as k before r and
+    // in the Greek and Italian words of the table, and the sh sound of ch everywhere else.
+    void englishSpellingRules_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("code");
+        for (const char* coded :
+             {"knight 21",    "highway ",      "flashlight 85651", "nightingale 21275",
+              "doughnut 121", "though 1",      "ghost 701",        "spaghetti 0971",
+              "dinghy 127",   "egghead 71",    "laugh 58",         "cough 78",
+              "through 14",   "school 075",    "anchor 274",       "orchid 471",
+              "chrome 743",   "stomach 0137",  "headache 17",      "zucchini 072",
+              "chain 62",     "mustache 3016", "cache 76",         "chef 68"}) {
+            const QStringList pair = QString::fromLatin1(coded).split(u' ');
+            QTest::newRow(coded) << pair[0] << pair[1];
+        }
+    }
+
+    void englishSpellingRules() {
+        QFETCH(QString, word);
+        QFETCH(QString, code);
+        QCOMPARE(EnglishConsonantCode::Code(word), code);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestConsonantSearch)

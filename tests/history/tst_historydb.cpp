@@ -1,10 +1,13 @@
 #include "FileBytes.h"
 #include "HistorySamples.h"
+#include "OrdinaryUser.h"
 #include "TestSupport.h"
 #include "data/Texts.h"
 #include "history/HistoryDb.h"
+#include "history/HistoryJournal.h"
 #include "history/HistorySchema.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -25,6 +28,15 @@ QString Describe(const HistoryRun& r) {
     return parts.join(' ');
 }
 
+// Three-press runs of the users, one each, in a history of the folder.
+void AppendRuns(const QString& dir, const QStringList& users) {
+    HistoryDb db(dir);
+    for (const QString& user : users) {
+        HistoryRun run = samples::Run(user, "shulte", 5, RunKind::Single, 3);
+        QVERIFY(db.Append(run));
+    }
+}
+
 } // namespace
 
 class TestHistoryDb : public QObject {
@@ -35,6 +47,10 @@ private slots:
     void damagedFileIsSetAsideAndANewOneWorks_data();
     void damagedFileIsSetAsideAndANewOneWorks();
     void unusableFolderIsReportedNotThrown();
+    void newerVersionIsReadAndNeverWritten();
+    void readOnlyMediaAreRead();
+    void deletingAUserRemovesTheirRunsAndPresses();
+    void journalFollowsTheFileSystem();
 };
 
 void TestHistoryDb::runsAndPressesReadBackWithTheirKinds() {
@@ -84,7 +100,6 @@ void TestHistoryDb::damagedFileIsSetAsideAndANewOneWorks_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("not a database") << "garbage"
                                     << "file is not a database";
-    QTest::newRow("newer version") << "newer" << T(Tx::HistoryNewerVersion).arg(7);
     QTest::newRow("broken page") << "page" << T(Tx::HistoryCheckFailed).arg("*** in database");
 }
 
@@ -105,15 +120,11 @@ void TestHistoryDb::damagedFileIsSetAsideAndANewOneWorks() {
                 QVERIFY(db.Append(run));
             }
         }
-        if (damage == "newer") {
-            samples::Query(path, "PRAGMA user_version = 7");
-        } else {
-            // Overwrite the middle of the file: pages of the presses' tree.
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::ReadWrite));
-            QVERIFY(f.seek(f.size() / 2));
-            f.write(QByteArray(8192, '\x5A'));
-        }
+        // Overwrite the middle of the file: pages of the presses' tree.
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(f.size() / 2));
+        f.write(QByteArray(8192, '\x5A'));
     }
     WriteBytes(path + "-wal", "left over");
     const QByteArray damaged = ReadBytes(path);
@@ -155,6 +166,71 @@ void TestHistoryDb::unusableFolderIsReportedNotThrown() {
     QCOMPARE(run.id, 0);
     QVERIFY(db.Runs("Anna", "shulte", 5).isEmpty());
     QVERIFY(!QFileInfo::exists(missing));
+}
+
+// A newer version's file, with a column and a table this build does not know: read as far as
+// it is understood, never written, moved or changed, whatever this program does with it.
+void TestHistoryDb::newerVersionIsReadAndNeverWritten() {
+    ProgramFolder folder(false);
+    const QString path = folder.file("history.sqlite");
+    AppendRuns(folder.path(), {"Anna", "Anna", "Anna"});
+    for (const char* step :
+         {"ALTER TABLE runs ADD COLUMN rating INTEGER",
+          "CREATE TABLE goals (user TEXT, target REAL)", "PRAGMA user_version = 7"})
+        samples::Query(path, step);
+    const QByteArray newer = ReadBytes(path);
+    {
+        HistoryDb db(folder.path());
+        QVERIFY(db.IsOpen() && db.IsReadOnly());
+        QCOMPARE(db.Problem(), T(Tx::HistoryNewerReadOnly).arg(path).arg(7));
+        QCOMPARE(db.Runs("Anna", "shulte", 5).size(), 3);
+        QCOMPARE(db.Run(2)->presses.size(), 3);
+        HistoryRun run = samples::Run("Anna", "shulte", 5, RunKind::Single, 4);
+        QVERIFY(!db.Append(run) && run.id == 0 && !db.DeleteUser("Anna"));
+        QVERIFY(HistoryDb(folder.path(), HistoryDb::Access::ReadOnly).Problem().isEmpty());
+    }
+    QVERIFY(HistoryDb::DeleteUserRuns(folder.path(), "Anna").contains(path));
+    QCOMPARE(ReadBytes(path), newer);
+    QCOMPARE(QDir(folder.path()).entryList({"*damaged*"}), QStringList());
+}
+
+// A backup on media nobody may write: WAL's shared-memory file cannot be made beside it.
+void TestHistoryDb::readOnlyMediaAreRead() {
+    ProgramFolder folder(false);
+    AppendRuns(folder.path(), {"Anna", "Anna"});
+    const int runs = RunAsOrdinaryUser(folder.path(), [&] {
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const HistoryDb db(folder.path(), HistoryDb::Access::ReadOnly);
+        return int(db.Runs("Anna", "shulte", 5).size());
+    });
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(runs, 2);
+}
+
+void TestHistoryDb::deletingAUserRemovesTheirRunsAndPresses() {
+    ProgramFolder folder(false);
+    // No history: nothing to delete, and none is made for it.
+    QCOMPARE(HistoryDb::DeleteUserRuns(folder.path(), "Bob"), QString());
+    QVERIFY(!QFileInfo::exists(folder.file("history.sqlite")));
+    AppendRuns(folder.path(), {"Пётр", "Anna", "пётр", "ПЁТР", "Пётра"});
+    QCOMPARE(HistoryDb::DeleteUserRuns(folder.path(), "пЁтр"), QString());
+    QStringList users;
+    int presses = 0;
+    QVERIFY(HistoryDb(folder.path(), HistoryDb::Access::ReadOnly)
+                .Scan(
+                    {}, [&](const HistoryRun& run) { users << run.user; },
+                    [&](qint64, const HistoryPress&) { ++presses; }));
+    QCOMPARE(users, QStringList({"Anna", "Пётра"}));
+    QCOMPARE(presses, 6);
+}
+
+void TestHistoryDb::journalFollowsTheFileSystem() {
+    // ext4, tmpfs, unknown; NFS, SMB, CIFS, SMB2, FUSE.
+    for (const long local : {0xEF53L, 0x01021994L, 0L})
+        QCOMPARE(HistoryJournal::ModeFor(local), QStringLiteral("WAL"));
+    for (const long network : {0x6969L, 0x517BL, 0xFF534D42L, 0xFE534D42L, 0x65735546L})
+        QCOMPARE(HistoryJournal::ModeFor(network), QStringLiteral("DELETE"));
+    QVERIFY(HistoryJournal::FileSystemType(QDir::tempPath()) != 0);
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDb)

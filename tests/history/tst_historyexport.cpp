@@ -4,6 +4,7 @@
 #include "data/FileCipher.h"
 #include "data/StatsStore.h"
 #include "data/Text1251.h"
+#include "data/Texts.h"
 #include "data/UserFiles.h"
 #include "history/HistoryDb.h"
 #include "history/HistoryExport.h"
@@ -14,12 +15,14 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <ctime>
+
 namespace {
 
 constexpr char SeriesHeader[] =
-    "user,exercise,mode,finished,result1,result2,result3,result4,result5,average\r\n";
+    "user,exercise,mode,mode_name,finished,result1,result2,result3,result4,result5,average\r\n";
 constexpr char RunsHeader[] =
-    "run,user,exercise,mode,kind,started,duration_ms,result,errors,completed\r\n";
+    "run,user,exercise,mode,mode_name,kind,started,duration_ms,result,errors,completed\r\n";
 constexpr char PressesHeader[] = "run,seq,t_ms,item,correct,reaction_ms,stage\r\n";
 
 // Every file under the folder with its size: what an export must leave as it was (SQLite's
@@ -76,9 +79,15 @@ class TestHistoryExport : public QObject {
     Q_OBJECT
 
 private slots:
+    // Local times in a zone with an offset, so that the offsets written are seen.
+    void initTestCase() {
+        qputenv("TZ", "MSK-3");
+        tzset();
+    }
     void everyUsersSeriesRunsAndPressesAreExported();
     void folderWithoutHistoryGivesHeadersOnly();
     void damagedFilesAreNamedAndTheRestExported();
+    void exportReadsWhileTheProgramWrites();
 };
 
 void TestHistoryExport::everyUsersSeriesRunsAndPressesAreExported() {
@@ -101,16 +110,17 @@ void TestHistoryExport::everyUsersSeriesRunsAndPressesAreExported() {
     const Exported e = Export(data.path(), out.file("csv"));
     QCOMPARE(e.err, QString());
     QCOMPARE(e.code, 0);
-    QCOMPARE(e.series, QByteArray(SeriesHeader) +
-                           "Anna,shulte,5,2026-11-28T19:00:10,23.4,21.9,22.0,20.7,19.8,21.6\r\n"
-                           "Anna,shulte,5,2026-11-29T00:00:00,19.1,18.0,20,17.5,18.2,18.6\r\n"
-                           "Anna,shulte,7,2026-11-28T19:00:10,33,31,32,30,29,31.0\r\n"
-                           "\"Иванов, Пётр\",targets,4,2026-11-28T19:00:10,117,120,98,130,101,"
-                           "113.2\r\n");
+    QCOMPARE(e.series,
+             QByteArray(SeriesHeader) +
+                 "Anna,shulte,5,5x5,2026-11-28T19:00:10+03:00,23.4,21.9,22.0,20.7,19.8,21.6\r\n"
+                 "Anna,shulte,5,5x5,2026-11-29T00:00:00+03:00,19.1,18.0,20,17.5,18.2,18.6\r\n"
+                 "Anna,shulte,7,7x7,2026-11-28T19:00:10+03:00,33,31,32,30,29,31.0\r\n"
+                 "\"Иванов, Пётр\",targets,4,джокер,2026-11-28T19:00:10+03:00,117,120,98,130,101,"
+                 "113.2\r\n");
     // The runs of a user no longer in the folder stay out.
     QCOMPARE(e.runs, QByteArray(RunsHeader) +
-                         "1,Пётр,targets,1,series,2026-11-28T19:00:10+01:00,23412,117,0,1\r\n"
-                         "3,Anna,shulte,5,ladder,2026-11-28T19:00:10+01:00,23412,9999,1,0\r\n");
+                         "1,Пётр,targets,1,поле,series,2026-11-28T19:00:10+01:00,23412,117,0,1\r\n"
+                         "3,Anna,shulte,5,5x5,ladder,2026-11-28T19:00:10+01:00,23412,9999,1,0\r\n");
     QCOMPARE(e.presses, QByteArray(PressesHeader) + "1,1,251,\"\"\"ёж\"\", да\",1,301,1\r\n"
                                                     "1,2,502,2,1,302,1\r\n"
                                                     "3,1,251,1,1,,\r\n"
@@ -160,11 +170,29 @@ void TestHistoryExport::damagedFilesAreNamedAndTheRestExported() {
     const Exported e = Export(data.path(), out.path());
     QCOMPARE(e.code, 1);
     QVERIFY2(e.err.contains(damaged) && e.err.contains(history), qPrintable(e.err));
-    QCOMPARE(e.series, QByteArray(SeriesHeader) +
-                           "Anna,shulte,5,2026-11-28T19:00:10,23.4,21.9,22.0,20.7,19.8,21.6\r\n"
-                           "Anna,shulte,7,2026-11-29T10:00:00,1,2,3,4,5,3.0\r\n");
+    QCOMPARE(e.series,
+             QByteArray(SeriesHeader) +
+                 "Anna,shulte,5,5x5,2026-11-28T19:00:10+03:00,23.4,21.9,22.0,20.7,19.8,21.6\r\n"
+                 "Anna,shulte,7,7x7,2026-11-29T10:00:00+03:00,1,2,3,4,5,3.0\r\n");
     QCOMPARE(e.runs, QByteArray(RunsHeader));
     QCOMPARE(ReadBytes(history), QByteArray(4096, 'x')); // reported, never moved by an export
+}
+
+// The program keeps its connection open and writes on while an export reads: the export
+// sees every run committed, with the mode named in the interface language.
+void TestHistoryExport::exportReadsWhileTheProgramWrites() {
+    const DataFolder data({"Anna"});
+    HistoryDb program(data.path());
+    for (const auto& [exercise, mode] : {std::pair("mnemo", 3), {"targets", 4}}) {
+        HistoryRun run = samples::Run("Anna", exercise, mode, RunKind::Single, 0);
+        QVERIFY(program.Append(run));
+        SetLanguage(mode == 3 ? 1 : 2);
+        const Exported e = Export(data.path(), data.folder.file("csv"));
+        QVERIFY(e.runs.endsWith(
+            mode == 3
+                ? "1,Anna,mnemo,3,30,single,2026-11-28T19:00:10+01:00,23412,23.4,0,1\r\n"
+                : "2,Anna,targets,4,джокер,single,2026-11-28T19:00:10+01:00,23412,23.4,0,1\r\n"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHistoryExport)

@@ -33,10 +33,10 @@ bool KillOnce(int pauseMs, const std::function<void()>& write,
 } // namespace
 
 int KillLoop(int minMs, int maxMs, const std::function<void()>& write,
-             const std::function<void()>& check) {
+             const std::function<void()>& check, int defaultKills) {
     const int kills = qEnvironmentVariableIsSet("OXEL_KILLS")
                           ? qEnvironmentVariableIntValue("OXEL_KILLS")
-                          : 100;
+                          : defaultKills;
     QRandomGenerator random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     int k = 0;
     for (; k < kills && !QTest::currentTestFailed(); ++k) {

@@ -34,6 +34,7 @@ public:
 class ScriptedDialogs : public Dialogs {
 public:
     QStringList messages;                 // texts of message boxes, in order
+    QStringList notices;                  // those of them shown without waiting
     QStringList questions;                // texts of Yes/No questions
     QStringList prompts;                  // "caption|label" of prompts
     QList<int> promptLimits;              // maxLength of each prompt
@@ -43,6 +44,10 @@ public:
     std::deque<QString> saveAnswers;      // answers to save dialogs (Cancel when exhausted)
 
     void Message(const QString& text, Kind) override { messages.append(text); }
+    void Notice(const QString& text, Kind) override {
+        messages.append(text);
+        notices.append(text);
+    }
     bool Confirm(const QString& text) override;
     QString Prompt(const QString& caption, const QString& label, int maxLength) override;
     QString PasswordPrompt(const QString& caption, const QString& label, int maxLength) override;

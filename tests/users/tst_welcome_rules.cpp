@@ -1,7 +1,9 @@
+#include "../history/HistorySamples.h"
 #include "TestSupport.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
 #include "data/UserFiles.h"
+#include "history/HistoryDb.h"
 #include "users/SignIn.h"
 
 #include <QDir>
@@ -226,6 +228,39 @@ private slots:
         QVERIFY(!in.exists("users/Anna.dat"));
         QVERIFY(!in.exists("users/AnnaDB"));
         QVERIFY(in.rules->FindUsers().isEmpty());
+    }
+
+    // Delete Bob, create Bob again: the new Bob starts with no runs. A history that cannot be
+    // changed (a newer version's) keeps the user, so that no later Bob inherits their runs.
+    void deletingAUserDeletesTheirRuns_data() {
+        QTest::addColumn<int>("version");
+        QTest::newRow("history") << 1;
+        QTest::newRow("newer version's history") << 9;
+    }
+
+    void deletingAUserDeletesTheirRuns() {
+        QFETCH(int, version);
+        Installation in;
+        in.add("Bob", QString());
+        {
+            HistoryDb db(in.folder.path());
+            for (const char* user : {"Bob", "Anna", "BOB"}) {
+                HistoryRun run = samples::Run(user, "shulte", 5, RunKind::Single, 1);
+                QVERIFY(db.Append(run));
+            }
+        }
+        samples::Query(in.folder.file(HistoryDb::FileName),
+                       QStringLiteral("PRAGMA user_version = %1").arg(version));
+        in.answer({QString()});
+        in.dialogs().confirmAnswers.push_back(true);
+        QCOMPARE(in.rules->DeleteUser("Bob"), version == 1);
+        QCOMPARE(in.exists("users/Bob.dat"), version != 1);
+        QCOMPARE(in.dialogs().messages.last().contains(HistoryDb::FileName), version != 1);
+        in.add("bob", QString());
+        const HistoryDb db(in.folder.path(), HistoryDb::Access::ReadOnly);
+        QCOMPARE(db.Runs("Bob", "shulte", 5).size() + db.Runs("BOB", "shulte", 5).size(),
+                 version == 1 ? 0 : 2);
+        QCOMPARE(db.Runs("Anna", "shulte", 5).size(), 1);
     }
 
     void deleteWithAWrongPasswordKeepsTheUser() {
