@@ -25,7 +25,7 @@ enum class ModeText {
 };
 
 struct ExerciseInfo {
-    int index;               // exercise index, 0..7, the selector of every dispatch
+    int index;               // exercise index, 0..ExerciseCount - 1, the selector of every dispatch
     int listPosition;        // position in the exercise list and the control notebook
     const char* prefix;      // "Shulte", "RBShulte", ... (control and operation names)
     Tx title;                // title in the exercise list
@@ -62,11 +62,13 @@ struct ExerciseInfo {
 
 inline constexpr int ExerciseCount = 8;
 
-// By exercise index 0..7 (0 Schulte, 1 red-black Schulte, 2 word mnemonics, 3 targets,
-// 4 counter, 5 word pairs, 6 number mnemonics, 7 proofreading); out of range throws.
+// By exercise index 0..ExerciseCount - 1 (0 Schulte, 1 red-black Schulte, 2 word mnemonics,
+// 3 targets, 4 counter, 5 word pairs, 6 number mnemonics, 7 proofreading, then each exercise
+// added after them); out of range throws.
 const ExerciseInfo& Exercise(int index);
-// By list position 0..7 (Schulte, red-black Schulte, targets, word pairs, word mnemonics,
-// number mnemonics, counter, proofreading).
+// By list position 0..ExerciseCount - 1 (Schulte, red-black Schulte, targets, word pairs,
+// word mnemonics, number mnemonics, counter, proofreading, then each exercise added after
+// them).
 const ExerciseInfo& ExerciseAtListPosition(int position);
 // The exercise whose title (current language) equals the text, or -1.
 int ExerciseIndexOfTitle(const QString& title);

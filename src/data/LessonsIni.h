@@ -21,7 +21,7 @@ struct LadderStep {
 enum class LessonProblem {
     None,
     NoSteps,     // no "L1" key
-    BadExercise, // a step's exercise position is outside 0..7
+    BadExercise, // a step's exercise position is outside the exercise list
     BadMode,     // a step's mode is not one of that exercise's modes
 };
 

@@ -1,6 +1,7 @@
 #include "ExerciseList.h"
 
 #include "DwordsExercise.h"
+#include "ExerciseRoles.h"
 #include "MathExercise.h"
 #include "MnemoExercise.h"
 #include "NumbersExercise.h"
@@ -9,15 +10,35 @@
 #include "ShulteExercise.h"
 #include "TargetsExercise.h"
 
-ExerciseSet CreateExercises(ExerciseHost& host) {
+#include <stdexcept>
+
+namespace {
+
+// Each exercise goes in at its own exercise index; a place set twice is a fault of this list.
+void Put(ExerciseSet& set, std::unique_ptr<ExerciseLogic> exercise) {
+    std::unique_ptr<ExerciseLogic>& place = set.at(std::size_t(exercise->Index()));
+    if (place)
+        throw std::logic_error("two exercises with one index");
+    place = std::move(exercise);
+}
+
+} // namespace
+
+ExerciseSet CreateExercises(const ExerciseRoles& roles) {
+    ExerciseBoard& board = roles.board;
+    RunControl& run = roles.run;
+    ExerciseWindow& window = roles.window;
     ExerciseSet set;
-    set[0] = std::make_unique<ShulteExercise>(host);
-    set[1] = std::make_unique<RBShulteExercise>(host);
-    set[2] = std::make_unique<MnemoExercise>(host);
-    set[3] = std::make_unique<TargetsExercise>(host);
-    set[4] = std::make_unique<MathExercise>(host);
-    set[5] = std::make_unique<DwordsExercise>(host);
-    set[6] = std::make_unique<NumbersExercise>(host);
-    set[7] = std::make_unique<ProbeExercise>(host);
+    Put(set, std::make_unique<ShulteExercise>(board));
+    Put(set, std::make_unique<RBShulteExercise>(board, run));
+    Put(set, std::make_unique<MnemoExercise>(board, run, window));
+    Put(set, std::make_unique<TargetsExercise>(board, run));
+    Put(set, std::make_unique<MathExercise>(board, run, window));
+    Put(set, std::make_unique<DwordsExercise>(board, run, window));
+    Put(set, std::make_unique<NumbersExercise>(board, run, window));
+    Put(set, std::make_unique<ProbeExercise>(board, run));
+    for (const auto& exercise : set)
+        if (!exercise)
+            throw std::logic_error("an exercise of the table is missing from the list");
     return set;
 }

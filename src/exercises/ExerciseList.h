@@ -5,10 +5,11 @@
 #include <array>
 #include <memory>
 
-class ExerciseHost;
+struct ExerciseRoles;
 
-// The eight exercises by exercise index; every entry is set.
+// Every exercise of the exercise table, by exercise index; every entry is set.
 using ExerciseSet = std::array<std::unique_ptr<ExerciseLogic>, ExerciseCount>;
 
-// The one place that lists the exercises.
-ExerciseSet CreateExercises(ExerciseHost& host);
+// The one place that lists the exercise classes; each takes the roles of the main window it
+// uses.
+ExerciseSet CreateExercises(const ExerciseRoles& roles);

@@ -27,7 +27,7 @@ public:
     // OxelError naming the file when it cannot be read.
     QStringList Load() const;
     // What a line belongs to: its number as two digits ("07", from 100 on all digits), or
-    // the name of the exercise of that index (nothing past the eighth).
+    // the name of the exercise of that index (nothing past the last exercise).
     QString Info(int index) const;
     // The first line that cannot be stored as it is (a character Windows-1251 cannot hold,
     // a line break, a zero), or -1.
