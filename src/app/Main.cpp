@@ -5,10 +5,9 @@
 #include "AnswerKeys.h"
 #include "CaptionPanel.h"
 #include "Glyphs.h"
-#include "help/HelpViewer.h"
 #include "HintStyle.h"
-#include "LadderFlow.h"
 #include "HistoryRecorder.h"
+#include "LadderFlow.h"
 #include "Localization.h"
 #include "RecordPanel.h"
 #include "StartButtonPreview.h"
@@ -23,6 +22,7 @@
 #include "data/RecordTables.h"
 #include "data/Sound.h"
 #include "data/Texts.h"
+#include "help/HelpViewer.h"
 #include "settings/Num.h"
 #include "settings/Setting.h"
 #include "settings/WidgetPickers.h"
@@ -84,7 +84,8 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
     finished.Subscribe(FinishedRuns::Stage::Keeping, [this](const RunResult& run) {
         analysis_->SetLastRun(ToHistoryRun(run, run.user, run.kind));
     });
-    answerKeys_ = std::make_unique<AnswerKeys>(this, [this](int key) { return cycle_->KeyPressed(key); });
+    answerKeys_ =
+        std::make_unique<AnswerKeys>(this, [this](int key) { return cycle_->KeyPressed(key); });
 }
 
 TMainForm::~TMainForm() {

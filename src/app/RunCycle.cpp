@@ -15,16 +15,17 @@
 #include "data/Texts.h"
 
 #include <QAction>
-#include <QDateTime>
-#include <QKeySequence>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 
 RunCycle::RunCycle(Context context)
-    : ctx_(std::move(context)), w_(ctx_.widgets), exercises_(CreateExercises({*this, *this, *this})) {
+    : ctx_(std::move(context)), w_(ctx_.widgets),
+      exercises_(CreateExercises({*this, *this, *this})) {
     for (int i = 0; i < ExerciseCount; ++i)
         gipnoText_[i] = T(Exercise(i).heading);
     sysTimer_.setInterval(100);
@@ -42,7 +43,8 @@ RunCycle::RunCycle(Context context)
         if (run.completed)
             TSShowAll(run.exercise + 1);
     });
-    finished_.Subscribe(Stage::Continuation, [this](const RunResult& run) { ContinueAfterRun(run); });
+    finished_.Subscribe(Stage::Continuation,
+                        [this](const RunResult& run) { ContinueAfterRun(run); });
 }
 
 RunCycle::~RunCycle() = default;

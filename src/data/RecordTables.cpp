@@ -158,8 +158,8 @@ int RecordTables::CheckAndInsert(int exerciseIndex, int mode, bool series, doubl
     const QString path = TablePath(exerciseIndex, series);
     QStringList lines = ReadTable(path);
     const int start = TableStart(e, mode);
-    const int row = score ? RankScore(lines, e, start, qint32(result))
-                          : RankTime(lines, e, start, result);
+    const int row =
+        score ? RankScore(lines, e, start, qint32(result)) : RankTime(lines, e, start, result);
     if (row == 0)
         return 0;
 

@@ -55,8 +55,8 @@ public:
     // (nothing written). A time that is not a finite number, a score that is not a whole
     // number of 32 bits, or a row that is not a number throws the conversion error; nothing
     // is written.
-    int CheckAndInsert(int exerciseIndex, int mode, bool series, double result,
-                       const QString& user, const QString& detail = QString()) const;
+    int CheckAndInsert(int exerciseIndex, int mode, bool series, double result, const QString& user,
+                       const QString& detail = QString()) const;
 
 private:
     void NewFile(int kind, bool series) const;

@@ -88,7 +88,8 @@ public:
     virtual bool LadderLook() const { return true; }
     // The detail text entered with a result in the best-result table (targets).
     virtual QString RecordDetail() const { return {}; }
-    // The run timer runs during the run; an exercise with a score shows that instead.
+    // The run timer runs during the run; an exercise with a score shows that instead
+    // (`RunControl::ShowScore`).
     virtual bool UsesRunTimer() const { return true; }
 
 protected:

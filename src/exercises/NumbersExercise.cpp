@@ -17,8 +17,7 @@ constexpr quint8 FillerMark = 20;
 
 } // namespace
 
-NumbersExercise::NumbersExercise(ExerciseBoard& board, RunControl& run,
-                                 ExerciseWindow& window)
+NumbersExercise::NumbersExercise(ExerciseBoard& board, RunControl& run, ExerciseWindow& window)
     : ExerciseLogic(board, 6), run_(run), window_(window) {}
 
 void NumbersExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {

@@ -26,10 +26,10 @@ struct RunResult {
     int mode = 0;       // the mode the run was drawn in
     RunKind kind = RunKind::Single;
     bool completed = true;
-    QString user;       // the signed-in user the run belongs to
-    double value = 0;   // seconds (penalty included), or the points of a scored exercise
-    QString text;       // the same as the stored files keep it ("12.3", "38.4", "3350")
-    int penalty = 0;    // seconds of penalty collected
+    QString user;     // the signed-in user the run belongs to
+    double value = 0; // seconds (penalty included), or the points of a scored exercise
+    QString text;     // the same as the stored files keep it ("12.3", "38.4", "3350")
+    int penalty = 0;  // seconds of penalty collected
     int errors = 0;
     QString detail;     // the targets game's detail text of the ten-best table
     QDateTime started;  // local date-time of the start

@@ -116,7 +116,8 @@ private slots:
         shell::WriteFile(win.folder.file(HistoryDb::FileName), QByteArray(4096, 'x'));
         win.start();
         PlaySchulte(win);
-        QCOMPARE(win.table("shulte.rec").mid(0, 2), QStringList({User, FormatGeneral(win.finished.value)}));
+        QCOMPARE(win.table("shulte.rec").mid(0, 2),
+                 QStringList({User, FormatGeneral(win.finished.value)}));
         QTRY_COMPARE(StoredRuns(win).size(), 1);
         const QStringList aside = QDir(win.folder.path())
                                       .entryList({QStringLiteral("history.sqlite.damaged-*")});

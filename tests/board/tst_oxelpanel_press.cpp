@@ -73,8 +73,8 @@ private slots:
         const int both = Qt::LeftButton | Qt::RightButton;
         QTest::newRow("left") << left << left << int(::Press::Kind::Left);
         QTest::newRow("right, not asked for") << left << int(Qt::RightButton) << -1;
-        QTest::newRow("right, asked for") << both << int(Qt::RightButton)
-                                          << int(::Press::Kind::Right);
+        QTest::newRow("right, asked for")
+            << both << int(Qt::RightButton) << int(::Press::Kind::Right);
         QTest::newRow("left, right asked for too") << both << left << int(::Press::Kind::Left);
         QTest::newRow("middle") << both << int(Qt::MiddleButton) << -1;
     }
