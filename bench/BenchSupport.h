@@ -23,7 +23,7 @@ inline void Write(const QString& path, const QByteArray& bytes) {
         f.write(bytes);
 }
 
-// The exercises' help documents with the body given, a word list of that many words, and the
+// Every exercise's help document with the body given, a word list of that many words, and the
 // number and heading lists taken from its first words.
 inline void Install(const QTemporaryDir& dir, const QByteArray& helpBody = "text\\par",
                     int wordCount = 100) {

@@ -4,7 +4,7 @@
 #include "board/OxelPanel.h"
 #include "data/Random.h"
 #include "data/Settings.h"
-#include "exercises/ExerciseHost.h"
+#include "exercises/ExerciseRoles.h"
 #include "exercises/ProbeExercise.h"
 
 #include <QApplication>
@@ -14,36 +14,22 @@
 namespace {
 
 // The part of the main window the exercise reaches, with nothing behind the end of a run.
-class BenchHost : public ExerciseHost {
+class BenchHost : public ExerciseBoard, public RunControl {
 public:
     TOxelPanel board;
     Settings looks;
-    QStringList words;
     int penalty = 0;
 
     TOxelPanel& Board() override { return board; }
     const Settings& Looks() const override { return looks; }
-    QString ProgramDir() const override { return {}; }
     bool LessonChecked() const override { return false; }
     bool LadderActive() const override { return false; }
     int SeriesExercise() const override { return 0; }
-    void TimerOn() override {}
-    void TimerOff() override {}
-    QString TimerText() const override { return {}; }
-    void SetTimerText(const QString&) override {}
-    int Penalty() const override { return penalty; }
+    void RestartTimer() override {}
     void AddPenalty(int seconds) override { penalty += seconds; }
-    QString Heading(int) const override { return {}; }
-    void SetBarCaption(const QString&) override {}
-    void SetModeButtonVisible(int, bool) override {}
-    QStringList& WordList() override { return words; }
-    const QStringList& NumberList() const override { return words; }
+    void ShowScore(qint32, const QString&) override {}
+    void Record(const RunPress&) override {}
     void FinishRun() override {}
-    void VerifyRecord() override {}
-    void ShowAll() override {}
-    void ContinueAfterRun() override {}
-    void EndRun() override {}
-    void LogPress(const RunPress&) override {}
 };
 
 void SendMouse(TOxelPanel& board, QEvent::Type type, const QPointF& at) {
@@ -57,8 +43,11 @@ void BM_ProbeClickWorstSweep(benchmark::State& state) {
     BenchHost host;
     TOxelPanel& board = host.board;
     board.resize(1800, 1000);
-    ProbeExercise probe(host);
-    board.OnVerifyText = [&probe] { probe.Verify(); };
+    ProbeExercise probe(host, host);
+    board.OnPress = [&probe](const Press& press) -> std::optional<bool> {
+        const std::optional<Verdict> verdict = probe.Judge(press);
+        return verdict ? std::optional<bool>(verdict->correct) : std::nullopt;
+    };
     QImage image(board.size(), QImage::Format_RGB32);
     ProgramRandom().Seed(1);
     int swept = 0;

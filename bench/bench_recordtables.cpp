@@ -47,14 +47,14 @@ void BM_CheckAndInsertEntering(benchmark::State& state) {
         state.PauseTiming();
         t.Reset();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(t.tables.CheckAndInsert(0, 7, false, "15.5", "Anna"));
+        benchmark::DoNotOptimize(t.tables.CheckAndInsert(0, 7, false, 15.5, "Anna"));
     }
 }
 
 void BM_CheckAndInsertNotRanking(benchmark::State& state) {
     FullTables t(state.range(0) == 1);
     for (auto _ : state)
-        benchmark::DoNotOptimize(t.tables.CheckAndInsert(0, 7, false, "123.4", "Anna"));
+        benchmark::DoNotOptimize(t.tables.CheckAndInsert(0, 7, false, 123.4, "Anna"));
 }
 
 void BM_LoadTable(benchmark::State& state) {

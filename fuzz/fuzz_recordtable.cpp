@@ -34,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         for (int m : e.modes)
             tables.Load(exercise, m, series);
-        const QString result =
-            e.result == ResultKind::Score ? QStringLiteral("150") : QStringLiteral("23.4");
+        const double result = e.result == ResultKind::Score ? 150 : 23.4;
         const int row = tables.CheckAndInsert(exercise, mode, series, result, "fuzz", " [x] ");
         if (row < 0 || row > RecordTables::RowCount)
             __builtin_trap();

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         view->resize(900, 560);
         view->ShowLabel(0, Exercise(0).firstMode());
         shown = std::move(view);
-    } else if (const ExerciseInfo* info = ExerciseWithStatsBase(what)) {
+    } else if (const ExerciseInfo* info = ExerciseOfStatsBase(what)) {
         shown = std::make_unique<AnalysisWindow>(Made(*info));
     } else {
         QStringList names;

@@ -6,7 +6,7 @@
 
 RunAnalysis RunAnalyser::Of(const HistoryRun& run, ExerciseCharts charts) {
     RunAnalysis analysis;
-    const ExerciseInfo* info = ExerciseWithStatsBase(run.exercise);
+    const ExerciseInfo* info = ExerciseOfStatsBase(run.exercise);
     const QString label =
         info ? T(info->title) + QLatin1Char(' ') + info->modeText(run.mode) : run.exercise;
     analysis.caption = T(Tx::AnalysisCaption).arg(label);

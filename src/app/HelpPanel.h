@@ -13,7 +13,7 @@ public:
     // The exercise whose description the panel shows.
     void SetExercise(int exerciseIndex) { exercise_ = exerciseIndex; }
 
-    // The handler of the eight help buttons: toggles the panel and loads the description.
+    // The handler of every help button: toggles the panel and loads the description.
     void ShulteHelpSBClick();
     // Sets every help button's glyph to the panel's state (close help while shown).
     void ClearHelp();

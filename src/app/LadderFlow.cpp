@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QToolButton>
-#include <limits>
 
 LadderFlow::LadderFlow(Context context) : ctx_(std::move(context)) {}
 
@@ -60,15 +59,13 @@ void LadderFlow::UprTimerTimer() {
         EndLadder();
 }
 
-void LadderFlow::LadderStep() {
+void LadderFlow::LadderStep(const RunResult& run) {
     if (!state_.StepPending()) {
         EndLadder();
         return;
     }
     RunCycle& cycle = ctx_.cycle;
-    // A result that is not a number passes no limit.
-    const LadderState::Verdict verdict = state_.Judge(
-        cycle.LastResult().value.value_or(std::numeric_limits<double>::quiet_NaN()));
+    const LadderState::Verdict verdict = state_.Judge(run.value);
     if (verdict == LadderState::Verdict::Failed) {
         cycle.SetLadderActive(false);
         if (AppDialogs().Confirm(T(Tx::LadderFailed)))

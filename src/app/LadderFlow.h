@@ -44,7 +44,7 @@ public:
 
     // LadderHooks
     void UprTimerTimer() override;
-    void LadderStep() override;
+    void LadderStep(const RunResult& run) override;
 
 private:
     // Leaves the ladder without a question: `LadderActive` off, the steps cleared.

@@ -2,12 +2,12 @@
 
 #include "About.h"
 #include "AnalysisLauncher.h"
+#include "AnswerKeys.h"
 #include "CaptionPanel.h"
 #include "Glyphs.h"
-#include "help/HelpViewer.h"
 #include "HintStyle.h"
-#include "LadderFlow.h"
 #include "HistoryRecorder.h"
+#include "LadderFlow.h"
 #include "Localization.h"
 #include "RecordPanel.h"
 #include "StartButtonPreview.h"
@@ -22,6 +22,7 @@
 #include "data/RecordTables.h"
 #include "data/Sound.h"
 #include "data/Texts.h"
+#include "help/HelpViewer.h"
 #include "settings/Num.h"
 #include "settings/Setting.h"
 #include "settings/WidgetPickers.h"
@@ -75,15 +76,21 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
                             [this] { return settingsFile_.get(); }});
     cycle_->SetSeriesHooks(series_.get());
     history_ = std::make_unique<HistoryRecorder>(programDir_, [this] { return CurrentUser; });
-    cycle_->OnRunEnded = [this](const RunResult& result, RunKind kind) {
-        history_->Record(result, kind);
-    };
     FormCreate();
-    history_->OnRecorded = [this](const HistoryRun& run) { analysis_->SetLastRun(run); };
+    // After the cycle's own stages: the history, then the analysis.
+    FinishedRuns& finished = cycle_->Finished();
+    finished.Subscribe(FinishedRuns::Stage::Keeping,
+                       [this](const RunResult& run) { history_->Record(run, run.kind); });
+    finished.Subscribe(FinishedRuns::Stage::Keeping, [this](const RunResult& run) {
+        analysis_->SetLastRun(ToHistoryRun(run, run.user, run.kind));
+    });
+    answerKeys_ =
+        std::make_unique<AnswerKeys>(this, [this](int key) { return cycle_->KeyPressed(key); });
 }
 
 TMainForm::~TMainForm() {
     // The controls outlive this part of the window: nothing of theirs may call back into it.
+    answerKeys_.reset();
     cycle_->TimerOff();
     cycle_->SetLadderHooks(nullptr);
     cycle_->SetSeriesHooks(nullptr);
@@ -91,7 +98,7 @@ TMainForm::~TMainForm() {
     w_.TabSwitchCB->disconnect(this);
     w_.LessonChB->disconnect(this);
     cycle_->RecordPanel = nullptr;
-    w_.OxelP->OnVerifyText = nullptr;
+    w_.OxelP->OnPress = nullptr;
     w_.OxelP->OnMouseUp = nullptr;
     w_.OxelP->OnMouseMove = nullptr;
     QFile::remove(programDir_ + QStringLiteral("tmp"));
@@ -416,8 +423,7 @@ void TMainForm::TabSwitchCBCloseUp() {
 }
 
 void TMainForm::ControlNBPageChanged() {
-    cycle_->TimerOff();
-    w_.TimerP->setText(QStringLiteral("0.0"));
+    cycle_->ClearTimer();
 }
 
 void TMainForm::ContentNClick() {

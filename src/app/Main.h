@@ -12,6 +12,7 @@
 #include <memory>
 
 class AnalysisLauncher;
+class AnswerKeys;
 class LadderFlow;
 class HistoryRecorder;
 class RecordPanel;
@@ -49,7 +50,7 @@ public:
     HistoryRecorder& History() { return *history_; }
     HelpPanel& Help() { return help_; }
     RecordPanel& Records() { return *recordPanel_; }
-    // The analysis of the last completed run (F7); the run cycle hands it each run that ends.
+    // The analysis of the last completed run (F7); it takes each run that ends.
     AnalysisLauncher& Analysis() { return *analysis_; }
     Settings& Looks() { return looks_; }
     TDataFile* SettingsFile() { return settingsFile_.get(); }
@@ -78,7 +79,6 @@ public:
     void SysTimerTimer() { cycle_->SysTimerTimer(); }
     void TSShowOne(int i) { cycle_->TSShowOne(i); }
     void TSShowAll(int k) { cycle_->TSShowAll(k); }
-    void OxelPVerifyText() { cycle_->OxelPVerifyText(); }
     int ActiveExercise() const { return cycle_->ActiveExercise(); }
 
     // Help.
@@ -147,6 +147,7 @@ private:
     std::unique_ptr<StartButtonPreview> preview_;
     std::unique_ptr<RecordPanel> recordPanel_;
     std::unique_ptr<AnalysisLauncher> analysis_;
+    std::unique_ptr<AnswerKeys> answerKeys_;
     bool terminateRequested_ = false;
     bool localizedOnce_ = false;
     int shownLanguage_ = 0; // the language the texts were last set in

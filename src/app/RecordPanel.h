@@ -13,9 +13,9 @@ class QLabel;
 // The best-results panel `RecordP`: builds its 49 cells to fit the panel (`PaintRecTable`,
 // `RecListFree`), shows a loaded table in them and builds them anew whenever the panel
 // changes size, so the table always fits the board area. The tables themselves are loaded
-// and checked by the run cycle: `RunCycle::LoadRecord` is `ShulteLoadRecord` and its seven
-// twins and `RunCycle::VerifyRecord` is `ShulteVerifyRecord` and its twins, one dispatch
-// over the exercise table for all eight.
+// and checked by the run cycle: `RunCycle::LoadRecord` is `ShulteLoadRecord` and its twins
+// and `RunCycle::VerifyRecord` is `ShulteVerifyRecord` and its twins, one dispatch over the
+// exercise table for every exercise.
 class RecordPanel : public QObject {
     Q_OBJECT
 public:

@@ -10,21 +10,22 @@
 #include "data/Clock.h"
 #include "data/Dialogs.h"
 #include "data/Errors.h"
-#include "data/NumberFormat.h"
 #include "data/RecordTables.h"
 #include "data/Sound.h"
 #include "data/Texts.h"
 
 #include <QAction>
-#include <QDateTime>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 
 RunCycle::RunCycle(Context context)
-    : ctx_(std::move(context)), w_(ctx_.widgets), exercises_(CreateExercises(*this)) {
+    : ctx_(std::move(context)), w_(ctx_.widgets),
+      exercises_(CreateExercises({*this, *this, *this})) {
     for (int i = 0; i < ExerciseCount; ++i)
         gipnoText_[i] = T(Exercise(i).heading);
     sysTimer_.setInterval(100);
@@ -33,6 +34,17 @@ RunCycle::RunCycle(Context context)
         oneShot->setInterval(10);
         oneShot->setSingleShot(true);
     }
+    using Stage = FinishedRuns::Stage;
+    finished_.Subscribe(Stage::BestResults, [this](const RunResult& run) {
+        if (run.completed)
+            VerifyRecord(run);
+    });
+    finished_.Subscribe(Stage::Window, [this](const RunResult& run) {
+        if (run.completed)
+            TSShowAll(run.exercise + 1);
+    });
+    finished_.Subscribe(Stage::Continuation,
+                        [this](const RunResult& run) { ContinueAfterRun(run); });
 }
 
 RunCycle::~RunCycle() = default;
@@ -50,7 +62,7 @@ void RunCycle::Connect() {
         connect(page.SwitchSB, &QToolButton::clicked, this,
                 [this, index] { ShulteSwitchSBClick(index); });
     }
-    w_.OxelP->OnVerifyText = [this] { OxelPVerifyText(); };
+    w_.OxelP->OnPress = [this](const Press& press) { return OxelPVerifyText(press); };
     w_.OxelP->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { OxelPMouseUp(b, x, y); };
 }
 
@@ -90,6 +102,7 @@ void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
     TOxelPanel& board = Board();
     const bool memorise = exercise.Info().memorisePhase;
     board.SetBlockClick(memorise);
+    board.SetPressButtons(exercise.PressButtons());
     board.SetSmallerFont(true);
     board.SetSeries(false);
 
@@ -114,8 +127,8 @@ void RunCycle::StartRun(ExerciseLogic& exercise, ControlPage& page) {
 
     page.RunPhase = memorise ? ControlPage::Memorising : ControlPage::Running;
     page.StartSB->setText(T(memorise ? Tx::Check : Tx::Stop));
-    if (page.ShtrafTimerP)
-        page.ShtrafTimerP->setText(QStringLiteral("0"));
+    tally_.Start(page.ExerciseMode);
+    ShowPenalty();
     page.SwitchSB->setEnabled(false);
     if (ladderActive_ && exercise.LadderLook()) {
         board.SetSeries(true);
@@ -141,7 +154,8 @@ void RunCycle::AnswerRun(ExerciseLogic& exercise, ControlPage& page) {
 void RunCycle::StopRun(ExerciseLogic& exercise) {
     // Nothing of the run may go on behind the message below.
     exercise.StopOwnTimers();
-    RecordEnd(false);
+    if (recorder_.Running())
+        finished_.Push(EndRecording(false));
     if (ladderActive_) {
         sysTimer_.stop();
         ShowMessage(T(Tx::RunInterrupted));
@@ -165,11 +179,24 @@ void RunCycle::ShulteSwitchSBClick(int exerciseIndex) {
 
 void RunCycle::TimerOn() {
     runTimer_.Start(ProgramClock().NowMs());
+    tally_.ResetTime();
+    ShowTimer();
     sysTimer_.start();
 }
 
 void RunCycle::TimerOff() {
     sysTimer_.stop();
+}
+
+void RunCycle::RestartTimer() {
+    TimerOff();
+    TimerOn();
+}
+
+void RunCycle::ClearTimer() {
+    TimerOff();
+    tally_ = RunTally();
+    ShowTimer();
 }
 
 void RunCycle::SysTimerTimer() {
@@ -178,7 +205,17 @@ void RunCycle::SysTimerTimer() {
         sysTimer_.stop();
         ShowMessage(T(Tx::ClockSetBack), Dialogs::Kind::Warning);
     }
-    SetTimerText(reading.text);
+    tally_.SetTime(reading);
+    ShowTimer();
+}
+
+void RunCycle::ShowTimer() {
+    w_.TimerP->setText(tally_.TimerText());
+}
+
+void RunCycle::ShowPenalty() {
+    if (QLabel* display = ActivePage().ShtrafTimerP)
+        display->setText(QString::number(tally_.Penalty()));
 }
 
 void RunCycle::TSShowOne(int i) {
@@ -209,43 +246,52 @@ void RunCycle::TSShowAll(int k) {
     ctx_.menu.UserN->setEnabled(true);
     w_.TabSwitchCB->show();
     w_.LessonSB->show();
-    if (ladderActive_ && ladderHooks_)
-        ladderHooks_->LadderStep();
 }
 
-void RunCycle::OxelPVerifyText() {
+std::optional<bool> RunCycle::OxelPVerifyText(const Press& press) {
     // A run that has ended judges no more presses: the board may still show it, but a
     // second press on its last cell must not end it again. The press leaves no verdict.
-    if (ActivePage().RunPhase == ControlPage::Idle) {
-        Board().DropPress();
-        return;
-    }
-    TOxelPanel& board = Board();
-    recorder_.Pressed(ProgramClock().MonotonicMs(), board.CellText(), board.CellNumber());
-    ExerciseAt(activeExercise_).Verify();
-    recorder_.Judged(board.CorrectFlag());
+    if (ActivePage().RunPhase == ControlPage::Idle)
+        return std::nullopt;
+    return JudgePress(press);
+}
+
+bool RunCycle::KeyPressed(int key) {
+    if (ActivePage().RunPhase == ControlPage::Idle || !ExerciseAt(activeExercise_).AnswersKey(key))
+        return false;
+    Press press;
+    press.kind = Press::Kind::Key;
+    press.key = key;
+    press.item = QKeySequence(key).toString();
+    press.atMs = ProgramClock().MonotonicMs();
+    JudgePress(press);
+    return true;
+}
+
+std::optional<bool> RunCycle::JudgePress(const Press& press) {
+    const std::optional<Verdict> verdict = ExerciseAt(activeExercise_).Judge(press);
+    if (!verdict)
+        return std::nullopt;
+    recorder_.Add(press.atMs, RunPress{0, press.item, press.cell, verdict->correct, {}, {}});
+    if (verdict->endsRun)
+        FinishRun();
+    return verdict->correct;
 }
 
 void RunCycle::OxelPMouseUp(Qt::MouseButton button, int x, int y) {
     ExerciseAt(activeExercise_).BoardMouseUp(button, x, y);
 }
 
-QString RunCycle::TimerText() const {
-    return w_.TimerP->text();
-}
-
-void RunCycle::SetTimerText(const QString& text) {
-    w_.TimerP->setText(text);
-}
-
-int RunCycle::Penalty() const {
-    const QLabel* display = w_.pages[Exercise(activeExercise_).listPosition].ShtrafTimerP;
-    return display ? display->text().toInt() : 0;
-}
-
 void RunCycle::AddPenalty(int seconds) {
-    if (QLabel* display = ActivePage().ShtrafTimerP)
-        display->setText(QString::number(display->text().toInt() + seconds));
+    if (!Exercise(activeExercise_).penalty)
+        return;
+    tally_.AddPenalty(seconds);
+    ShowPenalty();
+}
+
+void RunCycle::ShowScore(qint32 points, const QString& shown) {
+    tally_.SetScore(points, shown);
+    ShowTimer();
 }
 
 void RunCycle::SetBarCaption(const QString& text) {
@@ -256,67 +302,52 @@ void RunCycle::SetModeButtonVisible(int exerciseIndex, bool visible) {
     w_.Page(exerciseIndex).SwitchSB->setVisible(visible);
 }
 
-void RunCycle::AddPenaltyToTime() {
-    if (!ActivePage().ShtrafTimerP)
-        return;
-    try {
-        SetTimerText(FormatGeneral(ParseResult(TimerText()) + Penalty()));
-    } catch (const OxelError& e) {
-        ShowError(e.text());
-    }
-}
-
 void RunCycle::FinishRun() {
+    // Only a run under way ends, and only once.
+    if (!recorder_.Running())
+        return;
     TimerOff();
     w_.RecordP->show();
-    AddPenaltyToTime();
-    EndRun();
-    VerifyRecord();
-    ShowAll();
-    ContinueAfterRun();
+    if (Exercise(activeExercise_).penalty) {
+        tally_.AddPenaltyToTime();
+        ShowTimer();
+    }
+    finished_.Push(EndRecording(true));
 }
 
-void RunCycle::EndRun() {
-    RecordEnd(true);
+RunResult RunCycle::EndRecording(bool completed) {
+    const TOxelPanel& board = Board();
+    RunResult run = recorder_.Finish(ProgramClock().MonotonicMs(), completed);
+    run.exercise = activeExercise_;
+    run.mode = tally_.Mode();
+    run.kind = ladderActive_          ? RunKind::Ladder
+               : seriesExercise_ != 0 ? RunKind::Series
+                                      : RunKind::Single;
+    run.user = ctx_.currentUser();
+    run.value = tally_.Value();
+    run.text = tally_.ResultText();
+    run.penalty = tally_.Penalty();
+    run.detail = ExerciseAt(activeExercise_).RecordDetail();
+    run.boardCols = board.ColCount();
+    run.boardRows = board.RowCount();
+    return run;
 }
 
-void RunCycle::RecordEnd(bool completed) {
-    const bool started = recorder_.Running();
-    ExerciseLogic& exercise = ExerciseAt(activeExercise_);
-    TOxelPanel& board = Board();
-    RunResult result =
-        recorder_.Finish(ProgramClock().MonotonicMs(), completed, board.CorrectFlag());
-    result.exercise = activeExercise_;
-    result.mode = ActivePage().ExerciseMode;
-    result.text = TimerText();
-    result.value = TryParseResult(result.text);
-    result.penalty = Penalty();
-    result.detail = exercise.RecordDetail();
-    result.boardCols = board.ColCount();
-    result.boardRows = board.RowCount();
-    lastResult_ = std::move(result);
-    const RunKind kind = ladderActive_          ? RunKind::Ladder
-                         : seriesExercise_ != 0 ? RunKind::Series
-                                                : RunKind::Single;
-    // Only a run that was started goes on record.
-    if (started && OnRunEnded)
-        OnRunEnded(lastResult_, kind);
-}
-
-void RunCycle::LogPress(const RunPress& press) {
+void RunCycle::Record(const RunPress& press) {
     recorder_.Add(ProgramClock().MonotonicMs(), press);
 }
 
-void RunCycle::ShowAll() {
-    TSShowAll(activeExercise_ + 1);
-}
-
-void RunCycle::ContinueAfterRun() {
-    if (seriesExercise_ != 0) {
+void RunCycle::ContinueAfterRun(const RunResult& run) {
+    if (!run.completed)
+        return;
+    if (run.kind == RunKind::Series) {
         if (seriesHooks_)
-            seriesHooks_->SaveStats();
-    } else if (ladderActive_) {
-        uprTimer_.start();
+            seriesHooks_->SaveStats(run);
+    } else if (run.kind == RunKind::Ladder) {
+        if (ladderHooks_)
+            ladderHooks_->LadderStep(run);
+        if (ladderActive_)
+            uprTimer_.start();
     }
 }
 
@@ -326,12 +357,11 @@ void RunCycle::LessonTimerTimer() {
         w_.Page(seriesExercise_ - 1).StartSB->click();
 }
 
-void RunCycle::VerifyRecord() {
+void RunCycle::VerifyRecord(const RunResult& run) {
     try {
         const int row = RecordTables(ctx_.programDir)
-                            .CheckAndInsert(activeExercise_, ActivePage().ExerciseMode,
-                                            LessonChecked(), lastResult_.text, ctx_.currentUser(),
-                                            lastResult_.detail);
+                            .CheckAndInsert(run.exercise, run.mode, LessonChecked(), run.value,
+                                            run.user, run.detail);
         if (row > 0)
             PlayWave(QStringLiteral("REC_IN"), SoundBackground);
     } catch (const OxelError& e) {

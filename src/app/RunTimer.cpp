@@ -10,6 +10,7 @@ void RunTimer::Start(qint64 nowMs) {
 RunTimer::Reading RunTimer::Tick(qint64 nowMs) {
     tickTime_ = nowMs;
     if (tickTime_ < startTime_)
-        return {true, QString::fromLatin1(SetBackText)};
-    return {false, FormatTenths(tickTime_ - startTime_)};
+        return {true, SetBackTenths, QString::fromLatin1(SetBackText)};
+    const qint64 elapsed = tickTime_ - startTime_;
+    return {false, (elapsed + 50) / 100, FormatTenths(elapsed)};
 }

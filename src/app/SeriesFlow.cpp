@@ -28,11 +28,11 @@ void SeriesFlow::SeriesInterlude(const QString& modeCaption) {
     dialog.exec();
 }
 
-void SeriesFlow::SaveStats() {
+void SeriesFlow::SaveStats(const RunResult& run) {
     seriesLength_ = RunsPerSeries;
     int step = ctx_.cycle.SeriesStep();
     if (step >= 1 && step <= RunsPerSeries)
-        seriesResults_[step - 1] = ctx_.cycle.LastResult().text.left(StatsStore::ResultLength);
+        seriesResults_[step - 1] = run.text.left(StatsStore::ResultLength);
     ++step;
     ctx_.cycle.SetSeriesStep(step);
     if (step < seriesLength_ + 1) {
@@ -40,11 +40,9 @@ void SeriesFlow::SaveStats() {
         return;
     }
 
-    const int exercise = ctx_.cycle.SeriesExercise() - 1;
     try {
         StatsStore(ctx_.programDir)
-            .Append(ctx_.currentUser(), exercise, ctx_.widgets.Page(exercise).ExerciseMode,
-                    LocalMoment(ProgramClock().NowMs()),
+            .Append(run.user, run.exercise, run.mode, LocalMoment(ProgramClock().NowMs()),
                     QStringList(seriesResults_.begin(), seriesResults_.end()));
     } catch (const OxelError& e) {
         // The series is over either way: the next start begins a new one at run 1.

@@ -32,7 +32,7 @@ public:
 
     // SeriesHooks
     void SeriesInterlude(const QString& modeCaption) override;
-    void SaveStats() override;
+    void SaveStats(const RunResult& run) override;
 
     // The statistics window (`StatsNClick` and the end of a series); while a series runs it
     // preselects that exercise, mode and newest series.

@@ -1,6 +1,7 @@
 #include "OxelPanel.h"
 
 #include "board/PressRules.h"
+#include "data/Clock.h"
 
 #include <QBackingStore>
 #include <QFontMetrics>
@@ -143,6 +144,10 @@ void TOxelPanel::ShowCell(int i) { SetMarkAndRedraw(i, 1); }
 void TOxelPanel::MarkWrong(int i) { SetMarkAndRedraw(i, 30); }
 void TOxelPanel::MarkRight(int i) { SetMarkAndRedraw(i, 40); }
 
+void TOxelPanel::ShowVerdict(int i, bool correct) {
+    SetCellLook(i, correct ? CellLook::OnYes() : CellLook::OnNo());
+}
+
 void TOxelPanel::Repaint() {
     overrides_.fill(std::nullopt);
     requested_ = rect();
@@ -152,6 +157,7 @@ void TOxelPanel::Repaint() {
 void TOxelPanel::ContentChanged() {
     // A press still held refers to a cell of the old contents: its release does nothing.
     pressedCell_ = -1;
+    blockedWhileJudging_ = false;
     Repaint();
 }
 
@@ -338,43 +344,58 @@ void TOxelPanel::resizeEvent(QResizeEvent* event) {
 void TOxelPanel::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const int cell = CellAt(pos.x(), pos.y());
-    if (!PressRules::PressAccepted(event->button(), blockClick_, cell, cells_.Mark(cell)))
+    if (!PressRules::PressAccepted(event->button(), pressButtons_, blockClick_, cell,
+                                   cells_.Mark(cell)))
         return;
-    if (cell >= LinesList().size()) {
-        cellText_.clear();
-        cellInfo_ = -1;
-        cellNumber_ = -1;
-    } else {
-        cellText_ = cells_.Text(cell);
-        cellInfo_ = cells_.Mark(cell);
-        cellNumber_ = cell;
+    Press press;
+    press.kind = event->button() == Qt::RightButton ? Press::Kind::Right : Press::Kind::Left;
+    press.atMs = ProgramClock().MonotonicMs();
+    // A cell past the texts reports no cell, no text and no mark.
+    if (cell < LinesList().size()) {
+        press.cell = cell;
+        press.item = cells_.Text(cell);
+        press.mark = cells_.Mark(cell);
     }
     pressedCell_ = cell;
-    if (OnVerifyText)
-        OnVerifyText();
+    pressedButton_ = event->button();
+    judging_ = true;
+    blockedWhileJudging_ = false;
+    const std::optional<bool> verdict = OnPress ? OnPress(press) : std::nullopt;
+    judging_ = false;
     // The owner may have refilled the board while judging, or left the press unjudged;
     // then there is nothing to show.
+    if (!verdict) {
+        pressedCell_ = -1;
+        return;
+    }
+    pressedVerdict_ = *verdict;
+    // A modal window opened while judging took the release: the press ends now, with its
+    // verdict known, as a release over its own cell would end it.
+    if (std::exchange(blockedWhileJudging_, false)) {
+        if (PressRules::ReleaseAccepted(blockClick_, cells_.Mark(cell)))
+            ReleaseCell(cell);
+        return;
+    }
     if (pressedCell_ == cell)
-        SetCellLook(cell, PressRules::HeldLook(lightClick_, correctFlag_));
+        SetCellLook(cell, PressRules::HeldLook(lightClick_, pressedVerdict_));
 }
 
 void TOxelPanel::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (OnMouseUp)
         OnMouseUp(event->button(), pos.x(), pos.y());
-    if (event->button() == Qt::RightButton || event->button() == Qt::MiddleButton)
+    // Only the release of the button of a judged press acts, and only once.
+    if (pressedCell_ < 0 || event->button() != pressedButton_)
         return;
-    // Only the release of a judged press acts, and only once.
     const int pressed = std::exchange(pressedCell_, -1);
-    if (pressed < 0)
-        return;
     const int markUnder = cells_.Mark(CellAt(pos.x(), pos.y()));
-    if (PressRules::ReleaseAccepted(event->button(), blockClick_, markUnder))
+    if (PressRules::ReleaseAccepted(blockClick_, markUnder))
         ReleaseCell(pressed);
 }
 
 void TOxelPanel::ReleaseCell(int pressed) {
-    const auto outcome = PressRules::ReleaseOutcome(cells_.Mark(pressed), correctFlag_, smallerFont_);
+    const auto outcome =
+        PressRules::ReleaseOutcome(cells_.Mark(pressed), pressedVerdict_, smallerFont_);
     SetCellLook(pressed, outcome.look);
     if (outcome.found)
         cells_.SetMark(pressed, 0);
@@ -385,8 +406,9 @@ bool TOxelPanel::event(QEvent* event) {
     // comes here: the press ends as a release over its own cell would end it.
     if (event->type() == QEvent::WindowBlocked) {
         const int pressed = std::exchange(pressedCell_, -1);
-        if (pressed >= 0 &&
-            PressRules::ReleaseAccepted(Qt::LeftButton, blockClick_, cells_.Mark(pressed)))
+        if (pressed >= 0 && judging_)
+            blockedWhileJudging_ = true;
+        else if (pressed >= 0 && PressRules::ReleaseAccepted(blockClick_, cells_.Mark(pressed)))
             ReleaseCell(pressed);
     }
     return QWidget::event(event);

@@ -6,6 +6,7 @@
 #include "board/CellLook.h"
 #include "board/CellTextCache.h"
 #include "board/ColorRef.h"
+#include "board/Press.h"
 
 #include <QRegion>
 #include <QString>
@@ -20,21 +21,13 @@ class QPainter;
 // The grid board every board exercise is drawn and clicked on: up to 20x20 cells, each with
 // a text and a display mark. It lays the cells out to fill the control, paints them, fits the
 // big font to the cells, highlights a pressed cell as right or wrong and reports presses to
-// its owner through OnVerifyText.
+// its owner as values and paints the owner's verdict on them.
 class TOxelPanel : public QWidget {
     Q_OBJECT
 
 public:
     explicit TOxelPanel(QWidget* parent = nullptr);
     ~TOxelPanel() override;
-
-    // --- result of the last judged press
-    const QString& CellText() const { return cellText_; }
-    void SetCellText(const QString& text) { cellText_ = text; }
-    int CellInfo() const { return cellInfo_; }
-    void SetCellInfo(int info) { cellInfo_ = info; }
-    int CellNumber() const { return cellNumber_; }
-    void SetCellNumber(int number) { cellNumber_ = number; }
 
     // --- appearance
     const BoardFont& FontBig() const { return fontBig_; }
@@ -68,9 +61,10 @@ public:
     void SetLightClick(bool on) { lightClick_ = on; }
     bool SmallerFont() const { return smallerFont_; }
     void SetSmallerFont(bool on) { smallerFont_ = on; }
-    // The owner's verdict on the current press, set by the OnVerifyText handler.
-    bool CorrectFlag() const { return correctFlag_; }
-    void SetCorrectFlag(bool correct) { correctFlag_ = correct; }
+    // The mouse buttons whose presses on a cell are reported (the left one unless an
+    // exercise answers with more).
+    Qt::MouseButtons PressButtons() const { return pressButtons_; }
+    void SetPressButtons(Qt::MouseButtons buttons) { pressButtons_ = buttons; }
     // Ignore all clicks; also sets the cursor (arrow when blocked, pointing hand otherwise).
     bool BlockClick() const { return blockClick_; }
     void SetBlockClick(bool block);
@@ -126,13 +120,12 @@ public:
     void ShowCell(int i);
     void MarkWrong(int i);
     void MarkRight(int i);
+    // Shows a verdict on cell i in LightColorYES or LightColorNO, as a judged press shows it,
+    // until the next full repaint: the feedback of an answer not given by pressing that cell.
+    void ShowVerdict(int i, bool correct);
     // Redraws the whole board from the marks, dropping the looks left by presses. Any other
     // paint of the whole board to the screen does the same.
     void Repaint();
-    // The owner leaves the press being reported unjudged: the cell shows no verdict while
-    // held, and its release changes nothing.
-    void DropPress() { pressedCell_ = -1; }
-
     // The look cell i is painted in now: a look left by a press or release, else the look of
     // its mark; none when nothing is drawn for it.
     std::optional<CellLook> LookOf(int i) const;
@@ -140,8 +133,10 @@ public:
     void FitFontBig();
 
     // --- events
-    // Called on every judged press, after CellText, CellInfo and CellNumber are set.
-    std::function<void()> OnVerifyText;
+    // Called on every accepted press with the press; the answer is the verdict the cell is
+    // painted by while held and after release. No answer leaves the press unjudged: the cell
+    // shows no verdict and its release changes nothing.
+    std::function<std::optional<bool>(const Press&)> OnPress;
     // Called on every release, whatever the button and whether clicks are blocked.
     std::function<void(Qt::MouseButton button, int x, int y)> OnMouseUp;
     // Called on every mouse move over the board while installed.
@@ -178,9 +173,6 @@ private:
     // What the board asked to have repainted since the last paint to the screen.
     QRegion requested_;
 
-    QString cellText_;
-    int cellInfo_ = -1;
-    int cellNumber_ = -1;
     BoardFont fontBig_;
     BoardFont fontSmall_;
     int gridWidth_ = 1;
@@ -192,7 +184,7 @@ private:
     TColor lightColorNo_ = clRed;
     bool lightClick_ = true;
     bool smallerFont_ = true;
-    bool correctFlag_ = false;
+    Qt::MouseButtons pressButtons_ = Qt::LeftButton;
     bool blockClick_ = false;
     bool gp_ = false;
     TColor gpColor_ = clLime;
@@ -200,6 +192,12 @@ private:
 
     CellTextCache textCache_;
 
-    // Cell of the judged press whose release is still to come; -1 when none.
+    // Cell of the judged press whose release is still to come, -1 when none; its button and
+    // the verdict it got.
     int pressedCell_ = -1;
+    Qt::MouseButton pressedButton_ = Qt::LeftButton;
+    bool pressedVerdict_ = false;
+    // The owner is judging a press, and a modal window it opened meanwhile took the release.
+    bool judging_ = false;
+    bool blockedWhileJudging_ = false;
 };

@@ -1,7 +1,8 @@
 #include "PressRules.h"
 
-bool PressRules::PressAccepted(Qt::MouseButton button, bool blocked, int cell, int mark) {
-    return !blocked && button == Qt::LeftButton && cell >= 0 && !Unclickable(mark);
+bool PressRules::PressAccepted(Qt::MouseButton button, Qt::MouseButtons reported, bool blocked,
+                               int cell, int mark) {
+    return !blocked && reported.testFlag(button) && cell >= 0 && !Unclickable(mark);
 }
 
 CellLook PressRules::HeldLook(bool lightClick, bool correct) {
@@ -10,9 +11,8 @@ CellLook PressRules::HeldLook(bool lightClick, bool correct) {
     return correct ? CellLook::OnYes() : CellLook::OnNo();
 }
 
-bool PressRules::ReleaseAccepted(Qt::MouseButton button, bool blocked, int markUnderRelease) {
-    return !blocked && button != Qt::RightButton && button != Qt::MiddleButton &&
-           markUnderRelease != 30;
+bool PressRules::ReleaseAccepted(bool blocked, int markUnderRelease) {
+    return !blocked && markUnderRelease != 30;
 }
 
 PressRules::Release PressRules::ReleaseOutcome(int mark, bool correct, bool smallerFont) {

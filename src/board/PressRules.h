@@ -13,16 +13,17 @@ public:
     // Marks of cells that never report a press.
     static bool Unclickable(int mark) { return mark == 20 || mark == 30 || mark == 40; }
 
-    // Whether a press is judged: only the left button on a cell (cell >= 0) whose mark is
-    // clickable, with clicks not blocked.
-    static bool PressAccepted(Qt::MouseButton button, bool blocked, int cell, int mark);
+    // Whether a press is judged: a reported button (the left one unless the owner asks for
+    // more) on a cell (cell >= 0) whose mark is clickable, with clicks not blocked.
+    static bool PressAccepted(Qt::MouseButton button, Qt::MouseButtons reported, bool blocked,
+                              int cell, int mark);
 
     // Look of the pressed cell while the button is held.
     static CellLook HeldLook(bool lightClick, bool correct);
 
-    // Whether a release is acted on: not blocked, not the right or middle button, and the
-    // cell under the release position not marked 30.
-    static bool ReleaseAccepted(Qt::MouseButton button, bool blocked, int markUnderRelease);
+    // Whether the release of a judged press's button is acted on: not blocked, and the cell
+    // under the release position not marked 30. Other buttons' releases never act.
+    static bool ReleaseAccepted(bool blocked, int markUnderRelease);
 
     struct Release {
         CellLook look;

@@ -229,13 +229,6 @@ int ExerciseIndexOfTitle(const QString& title) {
     return -1;
 }
 
-const ExerciseInfo* ExerciseWithStatsBase(const QString& statsBase) {
-    for (const ExerciseInfo& e : exercises)
-        if (statsBase == QLatin1String(e.statsBase))
-            return &e;
-    return nullptr;
-}
-
 const std::vector<LookEntry>& LookEntries(EntryOrder order) {
     static const std::vector<LookEntry> saved =
         BuildEntries([](const ExerciseInfo& e) { return e.look.saveRank; });

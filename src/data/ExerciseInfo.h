@@ -65,16 +65,19 @@ struct ExerciseInfo {
 
 inline constexpr int ExerciseCount = 8;
 
-// By exercise index, the order of the rows below ExerciseCount; out of range throws.
+// By exercise index 0..ExerciseCount - 1 (0 Schulte, 1 red-black Schulte, 2 word mnemonics,
+// 3 targets, 4 counter, 5 word pairs, 6 number mnemonics, 7 proofreading, then each exercise
+// added after them); out of range throws.
 const ExerciseInfo& Exercise(int index);
-// By list position below ExerciseCount, as each row gives it; out of range throws.
+// By list position 0..ExerciseCount - 1 (Schulte, red-black Schulte, targets, word pairs,
+// word mnemonics, number mnemonics, counter, proofreading, then each exercise added after
+// them).
 const ExerciseInfo& ExerciseAtListPosition(int position);
-// The exercise whose statistics base name is the text ("shulte"), or null.
+// The exercise whose statistics base name (as the history keeps it: "shulte") is the text,
+// or null.
 const ExerciseInfo* ExerciseOfStatsBase(const QString& statsBase);
 // The exercise whose title (current language) equals the text, or -1.
 int ExerciseIndexOfTitle(const QString& title);
-// The exercise whose statistics base name (as the history keeps it) is the text, or none.
-const ExerciseInfo* ExerciseWithStatsBase(const QString& statsBase);
 
 // One "OPTIONS" entry of oxel.ini: whose look, which part (target colours by number 1..10)
 // and its name, the exercise's prefix and the part's suffix ("ShulteBGColor").

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "Dictionaries.h"
+#include "Errors.h"
 #include "ExerciseInfo.h"
 #include "FileCipher.h"
 #include "FileLookup.h"
@@ -10,6 +11,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -39,6 +42,20 @@ int RankTime(const QStringList& lines, const ExerciseInfo& e, int start, double 
             return r;
     }
     return 0;
+}
+
+// A result as the table's line keeps it; one that no line could hold throws as the reading
+// of such a line would.
+QString EntryText(ResultKind kind, double result) {
+    if (kind == ResultKind::Score) {
+        if (result != std::trunc(result) || result < std::numeric_limits<qint32>::min() ||
+            result > std::numeric_limits<qint32>::max())
+            throw OxelError(T(Tx::NotAnInteger).arg(FormatGeneral(result)));
+        return QString::number(qint32(result));
+    }
+    if (!std::isfinite(result))
+        throw OxelError(T(Tx::NotAFloat).arg(FormatGeneral(result)));
+    return FormatGeneral(result);
 }
 
 int RankScore(const QStringList& lines, const ExerciseInfo& e, int start, qint32 score) {
@@ -131,22 +148,22 @@ RecordTables::Table RecordTables::Load(int exerciseIndex, int mode, bool series)
     return table;
 }
 
-int RecordTables::CheckAndInsert(int exerciseIndex, int mode, bool series, const QString& result,
+int RecordTables::CheckAndInsert(int exerciseIndex, int mode, bool series, double result,
                                  const QString& user, const QString& detail) const {
     const ExerciseInfo& e = Exercise(exerciseIndex);
     const bool score = e.result == ResultKind::Score;
-    // The current result is read before the table, so a bad one touches no file.
-    const double time = score ? 0 : ParseResult(result);
-    const qint32 points = score ? ParseInteger(result) : 0;
+    // The current result is checked before the table is read, so a bad one touches no file.
+    const QString text = EntryText(e.result, result);
 
     const QString path = TablePath(exerciseIndex, series);
     QStringList lines = ReadTable(path);
     const int start = TableStart(e, mode);
-    const int row = score ? RankScore(lines, e, start, points) : RankTime(lines, e, start, time);
+    const int row =
+        score ? RankScore(lines, e, start, qint32(result)) : RankTime(lines, e, start, result);
     if (row == 0)
         return 0;
 
-    QStringList entry = {OneLine(user), score ? QString::number(points) : FormatGeneral(time)};
+    QStringList entry = {OneLine(user), text};
     if (e.rowLines == 4)
         entry.append(OneLine(detail));
     entry.append(FormatDate(LocalMoment(ProgramClock().NowMs()).date()));

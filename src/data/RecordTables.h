@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <array>
 
-// The best-result tables under rec/, file side: sixteen enciphered line files (an ordinary
-// and a series one per exercise), ten rows per mode, modes one after another. Every read
+// The best-result tables under rec/, file side: two enciphered line files per exercise (an
+// ordinary and a series one), ten rows per mode, modes one after another. Every read
 // deciphers the table into the scratch file tmp and loads it; every change writes tmp and
 // enciphers it back into the table.
 class RecordTables {
@@ -31,8 +31,8 @@ public:
     QString TablePath(int exerciseIndex, bool series) const;
     QString ScratchPath() const;
 
-    // A fresh table of the kind (exercise number 1..ExerciseCount) in the ordinary or series set;
-    // other kinds write nothing.
+    // A fresh table of the kind (exercise number 1..ExerciseCount) in the ordinary or the
+    // series set; other kinds write nothing.
     void NewRecordFile(int kind) const;
     void NewSeriesRecordFile(int kind) const;
 
@@ -46,15 +46,17 @@ public:
     // throws OxelError naming it.
     Table Load(int exerciseIndex, int mode, bool series) const;
 
-    // Checks a result against the mode's table and enters it when it ranks: a time (the
-    // run timer text) ranks above the first row whose time is larger, a Targets score
-    // (an integer text) above the first row whose score is smaller. The row gets the user's
-    // name, the result, for Targets the detail text, and today's date; the row pushed out
-    // of tenth place is dropped and the other modes' tables keep their lines.
-    // Returns the row entered (1..10) or 0 when the result does not rank (nothing written).
-    // A result or row that is not a number throws the conversion error; nothing is written.
-    int CheckAndInsert(int exerciseIndex, int mode, bool series, const QString& result,
-                       const QString& user, const QString& detail = QString()) const;
+    // Checks a result against the mode's table and enters it when it ranks: a time in
+    // seconds ranks above the first row whose time is larger, a score (points) above the
+    // first row whose score is smaller. The row gets the user's name, the result (a time in
+    // general format, a score as a whole number), for Targets the detail text, and today's
+    // date; the row pushed out of tenth place is dropped and the other modes' tables keep
+    // their lines. Returns the row entered (1..10) or 0 when the result does not rank
+    // (nothing written). A time that is not a finite number, a score that is not a whole
+    // number of 32 bits, or a row that is not a number throws the conversion error; nothing
+    // is written.
+    int CheckAndInsert(int exerciseIndex, int mode, bool series, double result, const QString& user,
+                       const QString& detail = QString()) const;
 
 private:
     void NewFile(int kind, bool series) const;

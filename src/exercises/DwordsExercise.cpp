@@ -1,26 +1,27 @@
 #include "DwordsExercise.h"
 
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "WordDraw.h"
 #include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Sound.h"
 
-DwordsExercise::DwordsExercise(ExerciseHost& host) : ExerciseLogic(host, 5) {}
+DwordsExercise::DwordsExercise(ExerciseBoard& board, RunControl& run, ExerciseWindow& window)
+    : ExerciseLogic(board, 5), run_(run), window_(window) {}
 
 bool DwordsExercise::ReadyToStart(int mode) {
-    return WordDraw::ListHolds(host_, Rows * mode);
+    return WordDraw::ListHolds(window_, Rows * mode);
 }
 
 void DwordsExercise::Draw(int mode) {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     columns_ = mode;
     pairClickCount_ = 0;
-    const QStringList words = WordDraw::Draw(host_, Rows * mode);
+    const QStringList words = WordDraw::Draw(window_, Rows * mode);
     board.OnMouseMove = nullptr;
     board.SetGP(false);
     board.SetLinesList(words);
-    host_.WordList() = words;
+    window_.WordList() = words;
     wordCount_ = int(words.size());
     pairTable_ = {};
     for (int i = 0; i < wordCount_; ++i)
@@ -34,7 +35,7 @@ void DwordsExercise::Draw(int mode) {
 }
 
 void DwordsExercise::Rearrange() {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     for (int c = 0; c < columns_; ++c)
         board.ShuffleColumn(c);
 }
@@ -61,31 +62,26 @@ bool DwordsExercise::MatchPartner(const QString& word, int cell) {
     return matched;
 }
 
-void DwordsExercise::Verify() {
-    TOxelPanel& board = host_.Board();
-    const int mark = board.CellInfo();
+std::optional<Verdict> DwordsExercise::Judge(const Press& press) {
     // A word already taken or of a completed group: refused, but no penalty.
-    if (mark == 0 || mark == 10 || wordCount_ == 0) {
-        board.SetCorrectFlag(false);
+    if (press.mark == 0 || press.mark == 10 || wordCount_ == 0) {
         PlayWave(QStringLiteral("ERROR"), SoundBackground);
-        return;
+        return Verdict{false};
     }
-    const QString word = board.CellText();
-    const int cell = board.CellNumber();
+    const QString& word = press.item;
+    const int cell = press.cell;
     if (pairClickCount_ % columns_ == 0) {
         OpenGroup(word, cell);
         ++pairClickCount_;
-        board.SetCorrectFlag(true);
         PlayWave(QStringLiteral("CLICK"), SoundBackground);
-        return;
+        return Verdict{true};
     }
     if (!MatchPartner(word, cell)) {
-        board.SetCorrectFlag(false);
         PlayWave(QStringLiteral("ERROR"), SoundBackground);
-        host_.AddPenalty(15);
-        return;
+        run_.AddPenalty(15);
+        return Verdict{false};
     }
-    board.SetCorrectFlag(true);
+    TOxelPanel& board = board_.Board();
     if ((pairClickCount_ + 1) % columns_ == 0) {
         // The group is complete and vanishes from the board.
         board.HideCell(groupFirstCell_);
@@ -96,8 +92,7 @@ void DwordsExercise::Verify() {
     } else {
         PlayWave(QStringLiteral("CLICK"), SoundBackground);
     }
-    if (++pairClickCount_ == Rows * columns_)
-        host_.FinishRun();
+    return Verdict{true, ++pairClickCount_ == Rows * columns_};
 }
 
 void DwordsExercise::Charts(const HistoryRun& run, const ExerciseInfo& info,

@@ -5,13 +5,16 @@
 #include <QString>
 #include <array>
 
+class ExerciseWindow;
+class RunControl;
+
 // Word pairs: ten rows of two or three words to memorise as groups; for answering the words
 // of every column are scrambled among the rows, and each group is clicked word by word and
 // vanishes when complete. The result is the memorising time (the whole time in a series)
 // plus 15 seconds for each wrong partner.
 class DwordsExercise : public ExerciseLogic {
 public:
-    explicit DwordsExercise(ExerciseHost& host);
+    DwordsExercise(ExerciseBoard& board, RunControl& run, ExerciseWindow& window);
     // The charts of a run's analysis: the time of each group of words, as many as the mode.
     static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
@@ -23,7 +26,7 @@ public:
     // `DwordsDraw`: ten rows of `mode` different entries of the word list; `PairTable`.
     void Draw(int mode) override;
     // Case 5 of `OxelPVerifyText`: an opening word, then its partners.
-    void Verify() override;
+    std::optional<Verdict> Judge(const Press& press) override;
     // `DwordsAsort`: the words of each column move to other rows of it.
     void Rearrange() override;
     // Taken words stay in the small font in series runs too.
@@ -40,6 +43,8 @@ private:
     // A partner of the open group: true when it is one of the group's words.
     bool MatchPartner(const QString& word, int cell);
 
+    RunControl& run_;
+    ExerciseWindow& window_;
     int columns_ = 2;
     int wordCount_ = 0; // words laid out by the last draw; 0 when it could not draw
     Table pairTable_;

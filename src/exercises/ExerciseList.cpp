@@ -1,6 +1,7 @@
 #include "ExerciseList.h"
 
 #include "DwordsExercise.h"
+#include "ExerciseRoles.h"
 #include "MathExercise.h"
 #include "MnemoExercise.h"
 #include "NumbersExercise.h"
@@ -9,31 +10,50 @@
 #include "ShulteExercise.h"
 #include "TargetsExercise.h"
 
+#include <stdexcept>
+
 namespace {
 
-// The exercise classes in exercise index order: each is made with the host and brings the
-// charts of its runs' analysis.
-template <typename... Classes> struct ExerciseClasses {
-    static_assert(sizeof...(Classes) == ExerciseCount, "one class per row of the exercise table");
+// Each exercise goes in at its own exercise index; a place set twice is a fault of this list.
+void Put(ExerciseSet& set, std::unique_ptr<ExerciseLogic> exercise) {
+    std::unique_ptr<ExerciseLogic>& place = set.at(std::size_t(exercise->Index()));
+    if (place)
+        throw std::logic_error("two exercises with one index");
+    place = std::move(exercise);
+}
 
-    static ExerciseSet Create(ExerciseHost& host) { return {std::make_unique<Classes>(host)...}; }
-    static constexpr std::array<ExerciseCharts, ExerciseCount> charts = {&Classes::Charts...};
-};
-
-using Exercises = ExerciseClasses<ShulteExercise, RBShulteExercise, MnemoExercise, TargetsExercise,
-                                  MathExercise, DwordsExercise, NumbersExercise, ProbeExercise>;
+// The charts of each exercise class's run analysis, by exercise index.
+constexpr std::array<ExerciseCharts, ExerciseCount> Charts = {
+    &ShulteExercise::Charts, &RBShulteExercise::Charts, &MnemoExercise::Charts,
+    &TargetsExercise::Charts, &MathExercise::Charts,    &DwordsExercise::Charts,
+    &NumbersExercise::Charts, &ProbeExercise::Charts};
 
 } // namespace
 
-ExerciseSet CreateExercises(ExerciseHost& host) {
-    return Exercises::Create(host);
+ExerciseSet CreateExercises(const ExerciseRoles& roles) {
+    ExerciseBoard& board = roles.board;
+    RunControl& run = roles.run;
+    ExerciseWindow& window = roles.window;
+    ExerciseSet set;
+    Put(set, std::make_unique<ShulteExercise>(board));
+    Put(set, std::make_unique<RBShulteExercise>(board, run));
+    Put(set, std::make_unique<MnemoExercise>(board, run, window));
+    Put(set, std::make_unique<TargetsExercise>(board, run));
+    Put(set, std::make_unique<MathExercise>(board, run, window));
+    Put(set, std::make_unique<DwordsExercise>(board, run, window));
+    Put(set, std::make_unique<NumbersExercise>(board, run, window));
+    Put(set, std::make_unique<ProbeExercise>(board, run));
+    for (const auto& exercise : set)
+        if (!exercise)
+            throw std::logic_error("an exercise of the table is missing from the list");
+    return set;
 }
 
 ExerciseCharts ChartsOf(int index) {
-    return Exercises::charts.at(static_cast<std::size_t>(index));
+    return Charts.at(static_cast<std::size_t>(index));
 }
 
 RunAnalysis AnalyseRun(const HistoryRun& run) {
-    const ExerciseInfo* info = ExerciseWithStatsBase(run.exercise);
+    const ExerciseInfo* info = ExerciseOfStatsBase(run.exercise);
     return RunAnalyser::Of(run, info ? ChartsOf(info->index) : nullptr);
 }

@@ -6,13 +6,14 @@
 #include <array>
 #include <memory>
 
-class ExerciseHost;
+struct ExerciseRoles;
 
-// Every exercise by exercise index; every entry is set.
+// Every exercise of the exercise table, by exercise index; every entry is set.
 using ExerciseSet = std::array<std::unique_ptr<ExerciseLogic>, ExerciseCount>;
 
-// The one place that lists the exercise classes, in exercise index order.
-ExerciseSet CreateExercises(ExerciseHost& host);
+// The one place that lists the exercise classes; each takes the roles of the main window it
+// uses.
+ExerciseSet CreateExercises(const ExerciseRoles& roles);
 // The charts of the analysis of a run of the exercise (index); out of range throws.
 ExerciseCharts ChartsOf(int index);
 // The analysis of a run with the charts of its exercise; a run of no exercise in the table

@@ -1,10 +1,11 @@
 #include "ExerciseLogic.h"
 
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "board/OxelPanel.h"
 #include "data/Settings.h"
 
-ExerciseLogic::ExerciseLogic(ExerciseHost& host, int index) : host_(host), info_(Exercise(index)) {}
+ExerciseLogic::ExerciseLogic(ExerciseBoard& board, int index)
+    : board_(board), info_(Exercise(index)) {}
 
 void ExerciseLogic::AddPageControls(QWidget*, QVBoxLayout*) {}
 
@@ -19,7 +20,7 @@ bool ExerciseLogic::ReadyToStart(int) {
 void ExerciseLogic::ApplyLook() {
     const LookSpec& parts = info_.look;
     const ExerciseLook& look = Look();
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     if (parts.stored.Has(LookPart::Glyph))
         board.SetGPColor(look.glyph);
     board.SetBgColor(parts.BoardBackground(look));
@@ -31,7 +32,11 @@ void ExerciseLogic::ApplyLook() {
 }
 
 const ExerciseLook& ExerciseLogic::Look() const {
-    return host_.Looks().Look(Index());
+    return board_.Looks().Look(Index());
+}
+
+bool ExerciseLogic::AnswersKey(int) const {
+    return false;
 }
 
 void ExerciseLogic::Rearrange() {}
@@ -47,5 +52,5 @@ void ExerciseLogic::IdleShown() {}
 void ExerciseLogic::BoardMouseUp(Qt::MouseButton, int, int) {}
 
 quint32 ExerciseLogic::PreviewBgColor() const {
-    return host_.Looks().BoardBgColor(Index());
+    return board_.Looks().BoardBgColor(Index());
 }

@@ -1,27 +1,36 @@
 #pragma once
 
+#include "board/Press.h"
 #include "data/ExerciseInfo.h"
 
 #include <QIcon>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
+#include <optional>
 
-class ExerciseHost;
+class ExerciseBoard;
 class QVBoxLayout;
 class QWidget;
 struct HistoryRun;
 struct RunAnalysis;
 
+// An exercise's answer to a press: accepted or rejected, and whether the run ends with it
+// (the last accepted press).
+struct Verdict {
+    bool correct = false;
+    bool endsRun = false;
+};
+
 // The interface every exercise plugs into the run cycle with: it draws its board for a
-// mode, judges the presses the board reports, rearranges the board for answering, and
-// adds what it needs to the window's running and idle looks. It holds its own per-run state;
-// everything else it reaches through its host. Each exercise class also says which charts
-// the analysis of its runs has, by a static `Charts` (an `ExerciseCharts` in
-// analysis/RunAnalysis.h), which the list of exercise classes requires.
+// mode, judges the presses reported to it, rearranges the board for answering, and adds
+// what it needs to the window's running and idle looks. It holds its own per-run state;
+// everything else it reaches through the roles of the main window it takes (ExerciseRoles.h).
+// Each exercise class also names the charts of its runs' analysis by a static `Charts`
+// (an `ExerciseCharts` in analysis/RunAnalysis.h), which the list of exercise classes takes.
 class ExerciseLogic {
 public:
-    ExerciseLogic(ExerciseHost& host, int index);
+    ExerciseLogic(ExerciseBoard& board, int index);
     virtual ~ExerciseLogic() = default;
     ExerciseLogic(const ExerciseLogic&) = delete;
     ExerciseLogic& operator=(const ExerciseLogic&) = delete;
@@ -50,10 +59,15 @@ public:
     // Lays out the board for a new run of the mode (`ShulteDraw` and its family). Called
     // by the start after the run timer has started.
     virtual void Draw(int mode) = 0;
-    // Judges the press the board reports (`OxelPVerifyText`): reads the board's CellText,
-    // CellInfo and CellNumber, sets its CorrectFlag, plays the sound and advances; the last
-    // accepted press ends the run through the host.
-    virtual void Verify() = 0;
+    // Judges a press of the run (`OxelPVerifyText`): plays the sound, advances and answers
+    // with the verdict, which the board paints and the run records; the verdict of the last
+    // accepted press ends the run. No verdict means the press is no answer: nothing is
+    // painted or recorded for it (an exercise that records its answers itself).
+    virtual std::optional<Verdict> Judge(const Press& press) = 0;
+    // The mouse buttons the board reports presses of during a run (the left one).
+    virtual Qt::MouseButtons PressButtons() const { return Qt::LeftButton; }
+    // Keys pressed during a run that are presses of it, judged as the board's are (none).
+    virtual bool AnswersKey(int key) const;
     // Memorise-then-answer exercises: rearranges the board when answering begins.
     virtual void Rearrange();
     // The user stopped the run: the exercise's own timers stop at once, before the cycle
@@ -78,14 +92,15 @@ public:
     virtual bool LadderLook() const { return true; }
     // The detail text entered with a result in the best-result table (targets).
     virtual QString RecordDetail() const { return {}; }
-    // The run timer runs during the run; an exercise with a score shows that instead.
+    // The run timer runs during the run; an exercise with a score shows that instead
+    // (`RunControl::ShowScore`).
     virtual bool UsesRunTimer() const { return true; }
 
 protected:
     // The exercise's look in the settings.
     const ExerciseLook& Look() const;
 
-    ExerciseHost& host_;
+    ExerciseBoard& board_;
 
 private:
     const ExerciseInfo& info_;

@@ -1,7 +1,7 @@
 #include "MathExercise.h"
 
 #include "DrawDistinct.h"
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
@@ -30,7 +30,8 @@ QToolButton* MakePageButton(QWidget* page, const QString& name, int height) {
 
 } // namespace
 
-MathExercise::MathExercise(ExerciseHost& host) : ExerciseLogic(host, 4) {}
+MathExercise::MathExercise(ExerciseBoard& board, RunControl& run, ExerciseWindow& window)
+    : ExerciseLogic(board, 4), run_(run), window_(window) {}
 
 void MathExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
     MathRestartSB = MakePageButton(page, QStringLiteral("MathRestartSB"), 66);
@@ -57,9 +58,9 @@ void MathExercise::SetGlyphs(const GlyphSource& glyph) {
 }
 
 void MathExercise::Draw(int mode) {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     size_ = mode;
-    maxOperand_ = host_.SeriesExercise() != 0 ? SeriesMaxOperand : OrdinaryMaxOperand;
+    maxOperand_ = run_.SeriesExercise() != 0 ? SeriesMaxOperand : OrdinaryMaxOperand;
     board.OnMouseMove = nullptr;
     board.SetGP(false);
     ApplyLook();
@@ -91,55 +92,49 @@ void MathExercise::Draw(int mode) {
     board.ResetMarks();
 }
 
-void MathExercise::Reject() {
-    host_.Board().SetCorrectFlag(false);
+Verdict MathExercise::Reject() {
     PlayWave(QStringLiteral("ERROR"), SoundBackground);
+    return Verdict{false};
 }
 
-void MathExercise::Verify() {
-    TOxelPanel& board = host_.Board();
-    const int mark = board.CellInfo();
-    if (over_ || mark == ChosenMark || mark == RemovedMark) {
-        Reject();
-        return;
-    }
-    const int value = board.CellText().toInt();
+std::optional<Verdict> MathExercise::Judge(const Press& press) {
+    if (over_ || press.mark == ChosenMark || press.mark == RemovedMark)
+        return Reject();
+    const int value = press.item.toInt();
     switch (mathClick_ % 3) {
     case 1:
         mathFirst_ = value;
-        mathFirstCell_ = board.CellNumber();
+        mathFirstCell_ = press.cell;
         break;
     case 2:
         mathSecond_ = value;
-        mathSecondCell_ = board.CellNumber();
+        mathSecondCell_ = press.cell;
         break;
-    default:
+    default: {
         // A wrong sum keeps both operands: the same sum is to be found.
-        if (value != mathFirst_ + mathSecond_) {
-            Reject();
-            return;
-        }
-        board.SetCorrectFlag(true);
-        mathSumCell_ = board.CellNumber();
+        if (value != mathFirst_ + mathSecond_)
+            return Reject();
+        TOxelPanel& board = board_.Board();
+        mathSumCell_ = press.cell;
         board.HideCell(mathFirstCell_);
         board.HideCell(mathSecondCell_);
         board.HideCell(mathSumCell_);
         PlayWave(QStringLiteral("N3"), SoundBackground);
         if (mathClick_ == CellCount()) {
             over_ = true;
-            host_.FinishRun();
-        } else {
-            ++mathClick_;
+            return Verdict{true, true};
         }
-        return;
+        ++mathClick_;
+        return Verdict{true};
     }
-    board.SetCorrectFlag(true);
+    }
     ++mathClick_;
     PlayWave(QStringLiteral("CLICK"), SoundBackground);
+    return Verdict{true};
 }
 
 void MathExercise::RunShown() {
-    host_.SetModeButtonVisible(Index(), false);
+    window_.SetModeButtonVisible(Index(), false);
     if (MathRestartSB)
         MathRestartSB->show();
     if (GetScoreSB)
@@ -151,29 +146,28 @@ void MathExercise::IdleShown() {
         MathRestartSB->hide();
     if (GetScoreSB)
         GetScoreSB->hide();
-    host_.SetModeButtonVisible(Index(), true);
+    window_.SetModeButtonVisible(Index(), true);
 }
 
 void MathExercise::MathRestartSBClick() {
-    host_.Board().ResetMarks();
+    board_.Board().ResetMarks();
     mathClick_ = 1;
-    host_.TimerOff();
-    host_.TimerOn();
-    host_.AddPenalty(PenaltyPerRestart);
+    run_.RestartTimer();
+    run_.AddPenalty(PenaltyPerRestart);
 }
 
 void MathExercise::GetScoreSBClick() {
     if (over_)
         return;
-    const TOxelPanel& board = host_.Board();
+    const TOxelPanel& board = board_.Board();
     int left = 0;
     for (int i = 0; i < CellCount(); ++i)
         if (board.Mark(i) != RemovedMark)
             ++left;
-    host_.AddPenalty(PenaltyPerCell * left);
+    run_.AddPenalty(PenaltyPerCell * left);
     mathClick_ = CellCount();
     over_ = true;
-    host_.FinishRun();
+    run_.FinishRun();
 }
 
 void MathExercise::Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis) {

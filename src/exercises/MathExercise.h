@@ -4,7 +4,9 @@
 
 #include <QList>
 
+class ExerciseWindow;
 class QToolButton;
+class RunControl;
 
 // The counter: an n×n board of numbers made of triples a, b, a + b in random cells. The
 // user clicks two numbers and then the cell holding their sum; each completed triple is
@@ -13,7 +15,7 @@ class QToolButton;
 // plus the penalty.
 class MathExercise : public ExerciseLogic {
 public:
-    explicit MathExercise(ExerciseHost& host);
+    MathExercise(ExerciseBoard& board, RunControl& run, ExerciseWindow& window);
     // The charts of a run's analysis: the time of each sum, its three presses named "a+b=c".
     static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
@@ -25,7 +27,7 @@ public:
     // `MathDraw`: the triples laid out in the cells of a random arrangement.
     void Draw(int mode) override;
     // The counter branch of `OxelPVerifyText`: operand, operand, sum.
-    void Verify() override;
+    std::optional<Verdict> Judge(const Press& press) override;
 
     // The two extra buttons take the mode button's place while running.
     void RunShown() override;
@@ -56,9 +58,11 @@ public:
     static constexpr int PenaltyPerCell = 10;
 
 private:
-    void Reject();
+    static Verdict Reject();
     int CellCount() const { return size_ * size_; }
 
+    RunControl& run_;
+    ExerciseWindow& window_;
     int size_ = 3;
     int maxOperand_ = 10;
     int mathClick_ = 1;

@@ -1,25 +1,26 @@
 #include "MnemoExercise.h"
 
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "WordDraw.h"
 #include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Sound.h"
 
-MnemoExercise::MnemoExercise(ExerciseHost& host) : ExerciseLogic(host, 2) {}
+MnemoExercise::MnemoExercise(ExerciseBoard& board, RunControl& run, ExerciseWindow& window)
+    : ExerciseLogic(board, 2), run_(run), window_(window) {}
 
 bool MnemoExercise::ReadyToStart(int mode) {
-    return WordDraw::ListHolds(host_, 10 * mode);
+    return WordDraw::ListHolds(window_, 10 * mode);
 }
 
 void MnemoExercise::Draw(int mode) {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     columns_ = mode;
-    const QStringList words = WordDraw::Draw(host_, 10 * mode);
+    const QStringList words = WordDraw::Draw(window_, 10 * mode);
     board.OnMouseMove = nullptr;
     board.SetGP(false);
     board.SetLinesList(words);
-    host_.WordList() = words;
+    window_.WordList() = words;
     wordCount_ = int(words.size());
     ApplyLook();
     board.SetColCount(columns_);
@@ -31,28 +32,24 @@ void MnemoExercise::Draw(int mode) {
 }
 
 void MnemoExercise::Rearrange() {
-    host_.Board().ShuffleCells();
+    board_.Board().ShuffleCells();
 }
 
-void MnemoExercise::Verify() {
-    TOxelPanel& board = host_.Board();
-    const QStringList& words = host_.WordList();
+std::optional<Verdict> MnemoExercise::Judge(const Press& press) {
+    const QStringList& words = window_.WordList();
     const int expected = ExpectedIndex(columns_, recallStep_);
-    if (recallStep_ < wordCount_ && expected < words.size() &&
-        board.CellText() == words[expected]) {
-        board.SetCorrectFlag(true);
+    if (recallStep_ < wordCount_ && expected < words.size() && press.item == words[expected]) {
         PlayWave(QStringLiteral("CLICK"), SoundBackground);
         if (recallStep_ == wordCount_ - 1)
-            host_.FinishRun();
-        else
-            ++recallStep_;
-        return;
+            return Verdict{true, true};
+        ++recallStep_;
+        return Verdict{true};
     }
-    board.SetCorrectFlag(false);
     PlayWave(QStringLiteral("ERROR"), SoundBackground);
     // Only a word still to be found costs time; a found one is a slip of no account.
-    if (board.CellInfo() == 1)
-        host_.AddPenalty(15);
+    if (press.mark == 1)
+        run_.AddPenalty(15);
+    return Verdict{false};
 }
 
 void MnemoExercise::Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis) {

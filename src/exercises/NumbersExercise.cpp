@@ -2,7 +2,7 @@
 
 #include "ConsonantSearch.h"
 #include "DrawDistinct.h"
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "JordanoPanel.h"
 #include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
@@ -18,7 +18,8 @@ constexpr quint8 FillerMark = 20;
 
 } // namespace
 
-NumbersExercise::NumbersExercise(ExerciseHost& host) : ExerciseLogic(host, 6) {}
+NumbersExercise::NumbersExercise(ExerciseBoard& board, RunControl& run, ExerciseWindow& window)
+    : ExerciseLogic(board, 6), run_(run), window_(window) {}
 
 void NumbersExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
     panel_ = new JordanoPanel(page);
@@ -35,20 +36,20 @@ void NumbersExercise::ApplyLook() {
 }
 
 void NumbersExercise::AttachHint() {
-    TOxelPanel& board = host_.Board();
-    if (Look().showHints && !host_.LessonChecked())
+    TOxelPanel& board = board_.Board();
+    if (Look().showHints && !run_.LessonChecked())
         board.OnMouseMove = [this](int x, int y) { NumbersMouseMove(x, y); };
     else
         board.OnMouseMove = nullptr;
 }
 
 bool NumbersExercise::BoardShowsNumbers() const {
-    const TOxelPanel& board = host_.Board();
+    const TOxelPanel& board = board_.Board();
     return !laidOut_.isEmpty() && board.ColCount() == Columns && board.LinesList() == laidOut_;
 }
 
 void NumbersExercise::Draw(int mode) {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     top_ = TopRow(mode);
     const int rows = RowsFor(mode);
     const int first = top_ * Columns;
@@ -80,7 +81,7 @@ void NumbersExercise::Draw(int mode) {
 }
 
 void NumbersExercise::Rearrange() {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     const int count = int(shownNumbers_.size());
     const QList<int> order = DrawDistinct(0, count).value_or(QList<int>());
     // Unlike the words, a number may stay in its cell.
@@ -92,23 +93,20 @@ void NumbersExercise::Rearrange() {
     laidOut_ = board.LinesList();
 }
 
-void NumbersExercise::Verify() {
-    TOxelPanel& board = host_.Board();
+std::optional<Verdict> NumbersExercise::Judge(const Press& press) {
     const int count = int(shownNumbers_.size());
-    if (numberStep_ <= count && board.CellText() == shownNumbers_[numberStep_ - 1]) {
-        board.SetCorrectFlag(true);
+    if (numberStep_ <= count && press.item == shownNumbers_[numberStep_ - 1]) {
         PlayWave(QStringLiteral("CLICK"), SoundBackground);
         if (numberStep_ == count)
-            host_.FinishRun();
-        else
-            ++numberStep_;
-        return;
+            return Verdict{true, true};
+        ++numberStep_;
+        return Verdict{true};
     }
-    board.SetCorrectFlag(false);
     // Only a number still to be found costs time.
-    if (board.CellInfo() == 1)
-        host_.AddPenalty(15);
+    if (press.mark == 1)
+        run_.AddPenalty(15);
     PlayWave(QStringLiteral("ERROR"), SoundBackground);
+    return Verdict{false};
 }
 
 void NumbersExercise::RunShown() {
@@ -124,22 +122,22 @@ void NumbersExercise::IdleShown() {
 }
 
 void NumbersExercise::NumbersMouseMove(int x, int y) {
-    const TOxelPanel& board = host_.Board();
+    const TOxelPanel& board = board_.Board();
     const int cell = board.CellAt(x, y);
     if (cell < 0)
         return;
     if (board.Mark(cell) == FillerMark) {
-        host_.SetBarCaption(host_.Heading(Index()));
+        window_.SetBarCaption(window_.Heading(Index()));
         return;
     }
     bool isNumber = false;
     const int number = board.Line(cell).toInt(&isNumber);
     // A number past the end of a short number list has no memory word.
-    host_.SetBarCaption(isNumber ? host_.NumberList().value(number) : QString());
+    window_.SetBarCaption(isNumber ? window_.NumberList().value(number) : QString());
 }
 
 void NumbersExercise::BoardMouseUp(Qt::MouseButton button, int x, int y) {
-    const TOxelPanel& board = host_.Board();
+    const TOxelPanel& board = board_.Board();
     const int cell = board.CellAt(x, y);
     if (button != Qt::RightButton || cell < 0 || board.Mark(cell) == FillerMark)
         return;
@@ -153,7 +151,7 @@ void NumbersExercise::Jordano(const QString& digits) {
         return;
     ConsonantSearch::Result result;
     try {
-        result = ConsonantSearch::Jordano(digits, host_.ProgramDir(), Language());
+        result = ConsonantSearch::Jordano(digits, window_.ProgramDir(), Language());
     } catch (const OxelError& e) {
         ShowError(e.text());
         return;

@@ -4,7 +4,9 @@
 
 #include <QStringList>
 
+class ExerciseWindow;
 class JordanoPanel;
+class RunControl;
 
 // Number mnemonics: 10 to 50 two-digit numbers in whole rows of ten in the middle of the
 // board, memorised in reading order and then clicked, scrambled among the same cells, in that
@@ -13,7 +15,7 @@ class JordanoPanel;
 // under the mouse on the top bar, and the search for words whose consonants encode a number.
 class NumbersExercise : public ExerciseLogic {
 public:
-    explicit NumbersExercise(ExerciseHost& host);
+    NumbersExercise(ExerciseBoard& board, RunControl& run, ExerciseWindow& window);
     // The charts of a run's analysis: the time of each number after the memorising.
     static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
@@ -31,7 +33,7 @@ public:
     // `NumbersDraw` with 10 columns: the numbers of the mode between filler cells.
     void Draw(int mode) override;
     // Case 6 of `OxelPVerifyText`: the number due next in reading order.
-    void Verify() override;
+    std::optional<Verdict> Judge(const Press& press) override;
     // `NumbersAsort`: the numbers change places among the number cells.
     void Rearrange() override;
     // The search panel is shown during a run when `NumbersShowJordano` is on.
@@ -57,6 +59,8 @@ private:
     // The board still shows the numbers of the last draw (no other exercise has drawn).
     bool BoardShowsNumbers() const;
 
+    RunControl& run_;
+    ExerciseWindow& window_;
     int top_ = 4;
     QStringList shownNumbers_;
     int numberStep_ = 1;

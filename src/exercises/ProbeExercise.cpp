@@ -1,6 +1,6 @@
 #include "ProbeExercise.h"
 
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Random.h"
@@ -28,7 +28,8 @@ QLabel* MakeTargetPanel(QWidget* page, const QString& name, const char* colour) 
 
 } // namespace
 
-ProbeExercise::ProbeExercise(ExerciseHost& host) : ExerciseLogic(host, 7) {}
+ProbeExercise::ProbeExercise(ExerciseBoard& board, RunControl& run)
+    : ExerciseLogic(board, 7), run_(run) {}
 
 QStringList ProbeExercise::Symbols(int mode) {
     // Latin capitals, not their Cyrillic look-alikes.
@@ -46,7 +47,7 @@ void ProbeExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
 }
 
 void ProbeExercise::Draw(int mode) {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     board.OnMouseMove = nullptr;
     board.SetGP(false);
     ApplyLook();
@@ -77,15 +78,13 @@ void ProbeExercise::Draw(int mode) {
     probeMarked_ = 0;
 }
 
-void ProbeExercise::Verify() {
-    TOxelPanel& board = host_.Board();
-    if (!IsTarget(board.CellText())) {
-        board.SetCorrectFlag(false);
+std::optional<Verdict> ProbeExercise::Judge(const Press& press) {
+    if (!IsTarget(press.item)) {
         PlayWave(QStringLiteral("ERROR"), SoundBackground);
-        return;
+        return Verdict{false};
     }
-    const int clicked = board.CellNumber();
-    board.SetCorrectFlag(true);
+    TOxelPanel& board = board_.Board();
+    const int clicked = press.cell;
     board.MarkRight(clicked);
     PlayWave(QStringLiteral("CLICK"), SoundBackground);
 
@@ -93,15 +92,14 @@ void ProbeExercise::Verify() {
     for (int i = 0; i < clicked; ++i) {
         if (board.Mark(i) == UnmarkedMark && IsTarget(board.Line(i))) {
             board.MarkWrong(i);
-            host_.LogPress(RunPress{0, board.Line(i), i, false, {}, {}});
+            run_.Record(RunPress{0, board.Line(i), i, false, {}, {}});
             ++missed;
         }
     }
     if (missed > 0)
-        host_.AddPenalty(PenaltyPerMiss * missed);
+        run_.AddPenalty(PenaltyPerMiss * missed);
     probeMarked_ += missed + 1;
-    if (probeMarked_ == TargetCount())
-        host_.FinishRun();
+    return Verdict{true, probeMarked_ == TargetCount()};
 }
 
 void ProbeExercise::RunShown() {

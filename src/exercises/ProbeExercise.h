@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QLabel;
+class RunControl;
 
 // Proofreading: a 20×20 board of ten symbols, each 40 times, two of them the targets shown
 // large beside the board. The user reads the board row by row and clicks every target; a
@@ -12,7 +13,7 @@ class QLabel;
 // all 80 targets are marked, found or missed. The result is the time plus the penalty.
 class ProbeExercise : public ExerciseLogic {
 public:
-    explicit ProbeExercise(ExerciseHost& host);
+    ProbeExercise(ExerciseBoard& board, RunControl& run);
     // The charts of a run's analysis: misses by part of the board.
     static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
 
@@ -24,7 +25,7 @@ public:
     void Draw(int mode) override;
     // The proofreading branch of `OxelPVerifyText`: a target is found, and every unmarked
     // target before it in reading order is marked missed.
-    void Verify() override;
+    std::optional<Verdict> Judge(const Press& press) override;
 
     void RunShown() override;
     void IdleShown() override;
@@ -45,6 +46,7 @@ public:
 private:
     bool IsTarget(const QString& text) const { return text == target1_ || text == target2_; }
 
+    RunControl& run_;
     QString target1_;
     QString target2_;
     int probeMarked_ = 0;

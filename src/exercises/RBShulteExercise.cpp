@@ -1,14 +1,15 @@
 #include "RBShulteExercise.h"
 
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Sound.h"
 
-RBShulteExercise::RBShulteExercise(ExerciseHost& host) : ExerciseLogic(host, 1) {}
+RBShulteExercise::RBShulteExercise(ExerciseBoard& board, const RunControl& run)
+    : ExerciseLogic(board, 1), run_(run) {}
 
 void RBShulteExercise::Draw(int mode) {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     board.OnMouseMove = nullptr;
     board.SetGP(false);
     ApplyLook();
@@ -23,36 +24,32 @@ void RBShulteExercise::Draw(int mode) {
     redTurn_ = true;
 }
 
-void RBShulteExercise::Verify() {
-    TOxelPanel& board = host_.Board();
-    const int value = board.CellText().toInt();
-    const int mark = board.CellInfo();
-    const bool series = host_.SeriesExercise() != 0;
-    if (redTurn_ && mark == RedMark && value == redNext_) {
-        board.SetCorrectFlag(true);
+std::optional<Verdict> RBShulteExercise::Judge(const Press& press) {
+    TOxelPanel& board = board_.Board();
+    const int value = press.item.toInt();
+    const bool series = run_.SeriesExercise() != 0;
+    if (redTurn_ && press.mark == RedMark && value == redNext_) {
         if (series)
-            board.SetMark(board.CellNumber(), KeptRedMark);
+            board.SetMark(press.cell, KeptRedMark);
         redTurn_ = false;
         PlayWave(QStringLiteral("CLICK"), SoundBackground);
         // Red 1 comes last; with the turn passed to black, whose numbers are all used, no
         // press is accepted after it.
         if (redNext_ == 1)
-            host_.FinishRun();
-        else
-            --redNext_;
-        return;
+            return Verdict{true, true};
+        --redNext_;
+        return Verdict{true};
     }
-    if (!redTurn_ && mark == BlackMark && value == blackNext_) {
-        board.SetCorrectFlag(true);
+    if (!redTurn_ && press.mark == BlackMark && value == blackNext_) {
         if (series)
-            board.SetMark(board.CellNumber(), KeptBlackMark);
+            board.SetMark(press.cell, KeptBlackMark);
         redTurn_ = true;
         ++blackNext_;
         PlayWave(QStringLiteral("CLICK"), SoundBackground);
-        return;
+        return Verdict{true};
     }
-    board.SetCorrectFlag(false);
     PlayWave(QStringLiteral("ERROR"), SoundBackground);
+    return Verdict{false};
 }
 
 void RBShulteExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {

@@ -2,12 +2,14 @@
 
 #include "ExerciseLogic.h"
 
+class RunControl;
+
 // The red-black Schulte table: black numbers 1..h and red numbers 1..h + 1 in random cells,
 // to be clicked alternately, red counting down from the largest and black counting up from
 // 1, ending on red 1. The result is the time.
 class RBShulteExercise : public ExerciseLogic {
 public:
-    explicit RBShulteExercise(ExerciseHost& host);
+    RBShulteExercise(ExerciseBoard& board, const RunControl& run);
     // The charts of a run's analysis: the time of each number in the order pressed, and the
     // board shaded by time.
     static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
@@ -16,7 +18,7 @@ public:
     void Draw(int mode) override;
     // Case 1 of `OxelPVerifyText`: the number due is accepted only in the colour whose turn
     // it is; in a series run the accepted cell keeps its colour.
-    void Verify() override;
+    std::optional<Verdict> Judge(const Press& press) override;
 
     int RedNext() const { return redNext_; }
     int BlackNext() const { return blackNext_; }
@@ -30,6 +32,7 @@ public:
     static constexpr int KeptRedMark = 33;
 
 private:
+    const RunControl& run_;
     int redNext_ = 13;
     int blackNext_ = 1;
     bool redTurn_ = true;

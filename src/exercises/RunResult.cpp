@@ -6,22 +6,7 @@ void RunRecorder::Start(qint64 monotonicMs, const QDateTime& started) {
     startMs_ = monotonicMs;
     started_ = started;
     running_ = true;
-    held_.reset();
     presses_.clear();
-}
-
-void RunRecorder::Pressed(qint64 monotonicMs, const QString& item, int cell) {
-    if (!running_)
-        return;
-    held_ = RunPress{monotonicMs - startMs_, item, cell, true, {}, {}};
-}
-
-void RunRecorder::Judged(bool correct) {
-    if (!held_)
-        return;
-    held_->correct = correct;
-    presses_.append(*held_);
-    held_.reset();
 }
 
 void RunRecorder::Add(qint64 monotonicMs, RunPress press) {
@@ -31,8 +16,7 @@ void RunRecorder::Add(qint64 monotonicMs, RunPress press) {
     presses_.append(std::move(press));
 }
 
-RunResult RunRecorder::Finish(qint64 monotonicMs, bool completed, bool lastVerdict) {
-    Judged(lastVerdict);
+RunResult RunRecorder::Finish(qint64 monotonicMs, bool completed) {
     RunResult result;
     result.completed = completed;
     result.started = started_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/HistoryRecord.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QVector>
@@ -16,17 +18,20 @@ struct RunPress {
     std::optional<int> stage;      // targets game only
 };
 
-// What a run leaves when it ends: the ten-best check, the series, the ladder and the
-// history take this value; the timer label only shows it.
+// What a run leaves when it ends, completed or stopped: the one value the run cycle hands to
+// the ten-best check, the series, the ladder, the history and the analysis. The timer's
+// display only shows it.
 struct RunResult {
     int exercise = -1;  // exercise index
-    int mode = 0;
-    QString text;       // the result as shown ("12.3", or the targets game's points)
-    std::optional<double> value; // the same as a number; none when the text is not one
-    int penalty = 0;    // seconds already added to the time
+    int mode = 0;       // the mode the run was drawn in
+    RunKind kind = RunKind::Single;
+    bool completed = true;
+    QString user;     // the signed-in user the run belongs to
+    double value = 0; // seconds (penalty included), or the points of a scored exercise
+    QString text;     // the same as the stored files keep it ("12.3", "38.4", "3350")
+    int penalty = 0;  // seconds of penalty collected
     int errors = 0;
     QString detail;     // the targets game's detail text of the ten-best table
-    bool completed = true;
     QDateTime started;  // local date-time of the start
     qint64 durationMs = 0;
     int boardCols = 0;
@@ -34,26 +39,20 @@ struct RunResult {
     QVector<RunPress> presses;
 };
 
-// Collects a run's presses on the monotonic clock. A board press is held until the exercise
-// has judged it, because the judgement may itself end the run.
+// Collects a run's presses on the monotonic clock, each once it has been judged.
 class RunRecorder {
 public:
     void Start(qint64 monotonicMs, const QDateTime& started);
     bool Running() const { return running_; }
-    // A press on the board, before the exercise judges it.
-    void Pressed(qint64 monotonicMs, const QString& item, int cell);
-    // The exercise's verdict on the held press; nothing when no press is held.
-    void Judged(bool correct);
-    // A press the exercise reports itself (the targets game, errors it swept).
+    // A judged press made at the given moment; nothing while no run is recorded.
     void Add(qint64 monotonicMs, RunPress press);
-    // Ends the run: the held press is judged by `lastVerdict`, the presses move into the
-    // result with its timing and error count. The caller fills the rest.
-    RunResult Finish(qint64 monotonicMs, bool completed, bool lastVerdict);
+    // Ends the run: the presses move into the result with its timing and error count. The
+    // caller fills the rest.
+    RunResult Finish(qint64 monotonicMs, bool completed);
 
 private:
     qint64 startMs_ = 0;
     QDateTime started_;
     bool running_ = false;
-    std::optional<RunPress> held_;
     QVector<RunPress> presses_;
 };

@@ -1,14 +1,14 @@
 #include "ShulteExercise.h"
 
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
 #include "data/Sound.h"
 
-ShulteExercise::ShulteExercise(ExerciseHost& host) : ExerciseLogic(host, 0) {}
+ShulteExercise::ShulteExercise(ExerciseBoard& board) : ExerciseLogic(board, 0) {}
 
 void ShulteExercise::Draw(int mode) {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     size_ = mode;
     board.OnMouseMove = nullptr;
     board.SetGP(true);
@@ -22,19 +22,16 @@ void ShulteExercise::Draw(int mode) {
     nextNumber_ = 1;
 }
 
-void ShulteExercise::Verify() {
-    TOxelPanel& board = host_.Board();
-    if (board.CellText().toInt() != nextNumber_) {
-        board.SetCorrectFlag(false);
+std::optional<Verdict> ShulteExercise::Judge(const Press& press) {
+    if (press.item.toInt() != nextNumber_) {
         PlayWave(QStringLiteral("ERROR"), SoundBackground);
-        return;
+        return Verdict{false};
     }
-    board.SetCorrectFlag(true);
     PlayWave(QStringLiteral("CLICK"), SoundBackground);
     if (nextNumber_ == size_ * size_)
-        host_.FinishRun();
-    else
-        ++nextNumber_;
+        return Verdict{true, true};
+    ++nextNumber_;
+    return Verdict{true};
 }
 
 void ShulteExercise::Charts(const HistoryRun& run, const ExerciseInfo&, RunAnalysis& analysis) {

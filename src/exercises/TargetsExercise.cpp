@@ -1,7 +1,7 @@
 #include "TargetsExercise.h"
 
 #include "ClickerPanel.h"
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "TargetShape.h"
 #include "analysis/ChartSets.h"
 #include "board/OxelPanel.h"
@@ -70,8 +70,8 @@ ClickerLook LookOf(TargetGame::Clicker state) {
 
 } // namespace
 
-TargetsExercise::TargetsExercise(ExerciseHost& host)
-    : ExerciseLogic(host, 3), game_(*this), pace_([this] { DXTimer1Timer(); }) {}
+TargetsExercise::TargetsExercise(ExerciseBoard& board, RunControl& run)
+    : ExerciseLogic(board, 3), run_(run), game_(*this), pace_([this] { DXTimer1Timer(); }) {}
 
 TargetsExercise::~TargetsExercise() {
     if (clicker_)
@@ -131,7 +131,7 @@ void TargetsExercise::ApplyLook() {
 void TargetsExercise::Draw(int mode) {
     EnsureFigures();
     const ExerciseLook& look = Look();
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     board.OnMouseMove = nullptr;
     board.SetGP(false);
     board.SetBgColor(look.background);
@@ -149,13 +149,13 @@ void TargetsExercise::Draw(int mode) {
     setup.colours = look.targetColours;
     setup.boardWidth = board.width();
     setup.boardHeight = board.height();
-    setup.beginAtOnce = host_.LessonChecked() || host_.LadderActive();
+    setup.beginAtOnce = run_.LessonChecked() || run_.LadderActive();
     game_.Begin(setup);
     Sync();
 }
 
-void TargetsExercise::Verify() {
-    host_.Board().SetCorrectFlag(false);
+std::optional<Verdict> TargetsExercise::Judge(const Press&) {
+    return std::nullopt;
 }
 
 void TargetsExercise::StopOwnTimers() {
@@ -192,11 +192,11 @@ void TargetsExercise::DisableTimer() {
 }
 
 void TargetsExercise::ShowHeading(const QString& text) {
-    host_.Board().SetSingleText(text);
+    board_.Board().SetSingleText(text);
 }
 
 void TargetsExercise::PaintShowing() {
-    TOxelPanel& board = host_.Board();
+    TOxelPanel& board = board_.Board();
     QRegion dirty;
     for (const TargetShape* shape : shapes_)
         dirty += shape->geometry();
@@ -211,17 +211,14 @@ void TargetsExercise::PaintShowing() {
 void TargetsExercise::GameEnded(bool aborted) {
     Sync();
     if (aborted) {
-        host_.Board().SetBlockClick(false);
+        board_.Board().SetBlockClick(false);
         return;
     }
-    host_.EndRun();
-    host_.ShowAll();
-    host_.VerifyRecord();
-    host_.ContinueAfterRun();
+    run_.FinishRun();
 }
 
 void TargetsExercise::Answered(const RunPress& press) {
-    host_.LogPress(press);
+    run_.Record(press);
 }
 
 void TargetsExercise::Sync() {
@@ -242,7 +239,7 @@ void TargetsExercise::Sync() {
         clicker_->setEnabled(game_.ClickerEnabled());
     }
     SyncHints();
-    host_.SetTimerText(panels.timer);
+    run_.ShowScore(game_.TargetScore(), panels.timer);
     SyncFigures();
 }
 
@@ -265,7 +262,7 @@ void TargetsExercise::SyncHints() {
 
 void TargetsExercise::SyncFigures() {
     const TargetFigures& figures = game_.Figures();
-    const quint32 fill = host_.Board().BgColor();
+    const quint32 fill = board_.Board().BgColor();
     for (int i = 0; i < 3; ++i) {
         TargetShape* shape = shapes_[i];
         shape->SetLook(figures.shape[i], i == 0 && figures.circle, figures.opaque, fill);
@@ -277,7 +274,7 @@ void TargetsExercise::EnsureFigures() {
     if (shapes_[0])
         return;
     for (int i = 0; i < 3; ++i) {
-        shapes_[i] = new TargetShape(&host_.Board());
+        shapes_[i] = new TargetShape(&board_.Board());
         shapes_[i]->setObjectName(QStringLiteral("Shape%1").arg(i + 1));
     }
 }

@@ -11,6 +11,7 @@
 class ClickerPanel;
 class QGroupBox;
 class QLabel;
+class RunControl;
 class TargetShape;
 
 // The targets exercise in the window: its control page (the info box with `TargetInfoP1` ...
@@ -19,7 +20,7 @@ class TargetShape;
 // class shows what the game holds and forwards the ticks and the clicker's presses to it.
 class TargetsExercise : public ExerciseLogic, private TargetGame::Screen {
 public:
-    explicit TargetsExercise(ExerciseHost& host);
+    TargetsExercise(ExerciseBoard& board, RunControl& run);
     // The charts of a run's analysis: reactions and misses per stage.
     static void Charts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& analysis);
     ~TargetsExercise() override;
@@ -31,12 +32,12 @@ public:
     // Game start: the board as the playing field, the figures laid out, stage 1 prepared.
     void Draw(int mode) override;
     // Board presses are blocked during a game; a press that still comes is no answer.
-    void Verify() override;
+    std::optional<Verdict> Judge(const Press& press) override;
     void StopOwnTimers() override;
     // The user's stop: the game ends without a best-result check.
     void Abandon() override;
     QString RecordDetail() const override;
-    // `TimerP` shows the score, not a time.
+    // `TimerP` shows the score (`ShowScore`), not a time.
     bool UsesRunTimer() const override { return false; }
 
     // A tick of `DXTimer1` and a press on the clicker, as they arrive.
@@ -71,6 +72,7 @@ private:
     void SyncFigures();
     void EnsureFigures();
 
+    RunControl& run_;
     TargetGame game_;
     ShowingPace pace_;
     QGroupBox* infoBox_ = nullptr;

@@ -1,7 +1,7 @@
 #include "WordDraw.h"
 
 #include "DrawDistinct.h"
-#include "ExerciseHost.h"
+#include "ExerciseRoles.h"
 #include "data/Dialogs.h"
 #include "data/Dictionaries.h"
 #include "data/Errors.h"
@@ -9,8 +9,8 @@
 
 #include <QDir>
 
-bool WordDraw::ListHolds(ExerciseHost& host, int count) {
-    const Dictionaries dictionaries(host.ProgramDir());
+bool WordDraw::ListHolds(const ExerciseWindow& window, int count) {
+    const Dictionaries dictionaries(window.ProgramDir());
     qsizetype size = 0;
     try {
         size = dictionaries.LoadWordList().size();
@@ -27,11 +27,11 @@ bool WordDraw::ListHolds(ExerciseHost& host, int count) {
     return false;
 }
 
-QStringList WordDraw::Draw(ExerciseHost& host, int count) {
-    QStringList& list = host.WordList();
+QStringList WordDraw::Draw(ExerciseWindow& window, int count) {
+    QStringList& list = window.WordList();
     list.clear();
     try {
-        list = Dictionaries(host.ProgramDir()).LoadWordList();
+        list = Dictionaries(window.ProgramDir()).LoadWordList();
     } catch (const OxelError&) {
         return {}; // the check before the start has told the user
     }

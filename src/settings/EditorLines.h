@@ -20,7 +20,7 @@ public:
     EditorMode Mode() const { return mode_; }
     // The window caption: "Числовая сетка" or "Заголовки-внушения".
     QString Caption() const;
-    // 100 for numbers, 8 for headings.
+    // 100 for numbers, one per exercise for headings.
     int MinimumLines() const;
 
     // The list of the current language, padded with empty lines to the minimum; throws

@@ -76,8 +76,8 @@ public:
         if (cancelInterlude)
             lessonChB->setChecked(false);
     }
-    void SaveStats() override { calls << "SaveStats"; }
-    void LadderStep() override { calls << "LadderStep"; }
+    void SaveStats(const RunResult&) override { calls << "SaveStats"; }
+    void LadderStep(const RunResult&) override { calls << "LadderStep"; }
     void UprTimerTimer() override { calls << "UprTimerTimer"; }
 };
 
@@ -87,11 +87,23 @@ struct Window {
     TestSeams seams;
     ProgramFolder folder{false};
     std::unique_ptr<TMainForm> form;
+    // The verdict of the last press the board reported, as the run cycle answered it.
+    bool lastVerdict = false;
+    // The last run the run cycle pushed to its subscribers.
+    RunResult finished;
 
     explicit Window(quint32 seed = 4242, const QString& user = QString()) {
         Install(folder);
         form = std::make_unique<TMainForm>(folder.path());
         form->CurrentUser = user;
+        form->Cycle().Finished().Subscribe(FinishedRuns::Stage::Keeping,
+                                           [this](const RunResult& run) { finished = run; });
+        auto judge = board().OnPress;
+        board().OnPress = [this, judge](const Press& press) {
+            const std::optional<bool> verdict = judge(press);
+            lastVerdict = verdict.value_or(false);
+            return verdict;
+        };
         form->show();
         ProgramRandom().Seed(seed);
     }
@@ -104,8 +116,9 @@ struct Window {
         const int cell = board().LinesList().indexOf(text);
         if (cell < 0)
             return false;
+        lastVerdict = false;
         QTest::mouseClick(&board(), Qt::LeftButton, {}, board().CellRect(cell).center());
-        return board().CorrectFlag();
+        return lastVerdict;
     }
     bool press(int number) { return press(QString::number(number)); }
     // Moves the clock on and lets the run timer tick.

@@ -73,7 +73,7 @@ private slots:
         // The run as the analysis gets it, presses and all.
         QCOMPARE(win.form->Analysis().LastRun()->presses.size(), 26);
         // The result value the ten-best table, the series and the ladder take.
-        QCOMPARE(win.form->Cycle().LastResult().value, std::optional<double>(run.result.toDouble()));
+        QCOMPARE(win.finished.value, run.result.toDouble());
     }
 
     void eachRunGetsItsKind_data() {
@@ -120,7 +120,7 @@ private slots:
         win.start();
         PlaySchulte(win);
         QCOMPARE(win.table("shulte.rec").mid(0, 2),
-                 QStringList({User, FormatGeneral(win.form->Cycle().LastResult().value.value())}));
+                 QStringList({User, FormatGeneral(win.finished.value)}));
         QTRY_COMPARE(StoredRuns(win).size(), 1);
         const QStringList aside = QDir(win.folder.path())
                                       .entryList({QStringLiteral("history.sqlite.damaged-*")});

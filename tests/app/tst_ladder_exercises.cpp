@@ -69,8 +69,9 @@ bool ClickText(Ladder& win, const QString& text) {
     TOxelPanel& board = win.board();
     for (int i = 0; i < board.LinesList().size(); ++i)
         if (board.Line(i) == text && board.Mark(i) == 1) {
+            win.lastVerdict = false;
             QTest::mouseClick(&board, Qt::LeftButton, {}, board.CellRect(i).center());
-            return board.CorrectFlag();
+            return win.lastVerdict;
         }
     return false;
 }

@@ -30,7 +30,11 @@ struct Play : shell::Window {
     }
     ControlPage& page() { return w().Page(index); }
     void startOrStop() { QTest::mouseClick(page().StartSB, Qt::LeftButton); }
-    bool click(int cell) { return ClickCell(board(), cell); }
+    bool click(int cell) {
+        lastVerdict = false;
+        QTest::mouseClick(&board(), Qt::LeftButton, {}, board().CellRect(cell).center());
+        return lastVerdict;
+    }
     template <class T> T& exercise() { return static_cast<T&>(form->Cycle().ExerciseAt(index)); }
     QToolButton* button(const char* name) { return form->findChild<QToolButton*>(name); }
     QLabel* label(const char* name) { return form->findChild<QLabel*>(name); }

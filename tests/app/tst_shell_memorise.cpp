@@ -34,8 +34,9 @@ struct Run {
     bool click(const QString& text) {
         for (int i = 0; i < board().LinesList().size(); ++i)
             if (board().Line(i) == text && board().Mark(i) == 1) {
+                win.lastVerdict = false;
                 click(i);
-                return board().CorrectFlag();
+                return win.lastVerdict;
             }
         return false;
     }

@@ -71,6 +71,24 @@ private slots:
         QVERIFY(win.seams.dialogs.messages.isEmpty());
     }
 
+    // A run that ends before the run timer's first tick took no time, not the time the display
+    // still showed from the run before.
+    void runEndedBeforeTheFirstTickTakesNoTimeOfTheRunBefore() {
+        Window win;
+        win.start();
+        win.tickAfter(12300);
+        for (int v = 1; v <= 25; ++v)
+            QVERIFY(win.press(v));
+        QCOMPARE(win.w().TimerP->text(), QStringLiteral("12.3"));
+        win.start();
+        QCOMPARE(win.w().TimerP->text(), QStringLiteral("0.0"));
+        for (int v = 1; v <= 25; ++v)
+            QVERIFY(win.press(v));
+        QCOMPARE(win.w().TimerP->text(), QStringLiteral("0.0"));
+        QCOMPARE(win.table("shulte.rec").mid(0, 5),
+                 QStringList({QString(), "0", win.today(), QString(), "12.3"}));
+    }
+
     void runningLookHidesTheListAndShowsTheHeading() {
         Window win;
         win.start();
@@ -205,7 +223,8 @@ private slots:
         win.w().TabSwitchCB->setCurrentIndex(6);
         RunCycle& cycle = win.form->Cycle();
         QCOMPARE(cycle.ActiveExercise(), 4);
-        win.w().TimerP->setText("23.4");
+        QTest::mouseClick(win.w().Page(4).StartSB, Qt::LeftButton);
+        win.tickAfter(23400);
         cycle.AddPenalty(10);
         cycle.AddPenalty(5);
         QCOMPARE(win.form->findChild<QLabel*>("MathShtrafTimerP")->text(), QStringLiteral("15"));
@@ -220,7 +239,8 @@ private slots:
     void noPenaltyDisplayLeavesTheTimeAsShown() {
         Window win;
         RunCycle& cycle = win.form->Cycle();
-        win.w().TimerP->setText("30.0");
+        win.start();
+        win.tickAfter(30000);
         cycle.AddPenalty(15);
         QCOMPARE(cycle.Penalty(), 0);
         cycle.FinishRun();

@@ -280,9 +280,12 @@ private slots:
     void resultsAreCutTo32Characters() {
         SeriesWindow win;
         win.cycle().SetSeriesExercise(1);
-        win.w().TimerP->setText(QString(40, u'7'));
-        win.cycle().EndRun();
-        win.form->Series().SaveStats();
+        RunResult run;
+        run.exercise = 0;
+        run.mode = 5;
+        run.kind = RunKind::Series;
+        run.text = QString(40, u'7');
+        win.form->Series().SaveStats(run);
         QCOMPARE(win.form->Series().SeriesResults()[0], QString(32, u'7'));
         QCOMPARE(win.form->Series().SeriesLength(), 5);
         QCOMPARE(win.cycle().SeriesStep(), 2);

@@ -218,9 +218,7 @@ private slots:
 
     void panelStartsWithItsDefaults() {
         TOxelPanel panel;
-        QCOMPARE(panel.CellText(), QString());
-        QCOMPARE(panel.CellInfo(), -1);
-        QCOMPARE(panel.CellNumber(), -1);
+        QCOMPARE(panel.PressButtons(), Qt::MouseButtons(Qt::LeftButton));
         QCOMPARE(panel.FontBig().Size(), 8);
         QCOMPARE(panel.GridWidth(), 1);
         QCOMPARE(panel.BgColor(), TColor(0xF0FBFF));
@@ -234,7 +232,6 @@ private slots:
         QCOMPARE(panel.LightColorNO(), TColor(0x0000FF));
         QVERIFY(panel.LightClick());
         QVERIFY(panel.SmallerFont());
-        QVERIFY(!panel.CorrectFlag());
         QVERIFY(!panel.BlockClick());
         QVERIFY(!panel.GP());
         QCOMPARE(panel.GPColor(), TColor(0x00FF00));
@@ -243,7 +240,7 @@ private slots:
         QCOMPARE(panel.PaintRectY2(), panel.height());
         for (quint8 m : panel.Marks())
             QCOMPARE(m, quint8(1));
-        QVERIFY(!panel.OnVerifyText && !panel.OnMouseUp && !panel.OnMouseMove);
+        QVERIFY(!panel.OnPress && !panel.OnMouseUp && !panel.OnMouseMove);
     }
 
     void panelClampsItsSize() {

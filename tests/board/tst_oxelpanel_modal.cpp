@@ -40,15 +40,15 @@ private slots:
         board->ResetMarks();
         board->Repaint();
         verdict = true;
-        board->OnVerifyText = [this] { board->SetCorrectFlag(verdict); };
+        board->OnPress = [this](const Press&) { return std::optional<bool>(verdict); };
     }
 
     void modalWindowOpenedByThePressEndsItAsItsReleaseWould() {
         QDialog dialog(&window);
-        board->OnVerifyText = [&] {
-            board->SetCorrectFlag(true);
+        board->OnPress = [&](const Press&) {
             QTimer::singleShot(0, &dialog, &QDialog::accept);
             dialog.exec();
+            return std::optional<bool>(true);
         };
         QTest::mousePress(board, Qt::LeftButton, {}, At(4));
         QCOMPARE(board->Mark(4), 0);

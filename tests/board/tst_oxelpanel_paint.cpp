@@ -181,7 +181,7 @@ private slots:
     void heldCellIsHighlightedByTheVerdict() {
         Make(5, 250);
         bool verdict = true;
-        board->OnVerifyText = [&] { board->SetCorrectFlag(verdict); };
+        board->OnPress = [&](const Press&) { return std::optional<bool>(verdict); };
         const QPoint at = board->CellRect(8).center();
         QTest::mousePress(board.get(), Qt::LeftButton, {}, at);
         QCOMPARE(Inside(Grab(), board->CellRect(8)), Yes);
@@ -195,7 +195,7 @@ private slots:
 
     void foundCellIsDrawnInTheSmallFont() {
         Make(5, 250);
-        board->OnVerifyText = [&] { board->SetCorrectFlag(true); };
+        board->OnPress = [](const Press&) { return std::optional<bool>(true); };
         QTest::mouseClick(board.get(), Qt::LeftButton, {}, board->CellRect(3).center());
         const QImage img = Grab();
         QVERIFY(Count(img, board->CellRect(3), SmallInk) > 0);
@@ -205,7 +205,7 @@ private slots:
 
     void exposeShowsThePressedCellAgain() {
         Make(5, 250);
-        board->OnVerifyText = [&] { board->SetCorrectFlag(false); };
+        board->OnPress = [](const Press&) { return std::optional<bool>(false); };
         const QPoint at = board->CellRect(4).center();
         QTest::mousePress(board.get(), Qt::LeftButton, {}, at);
         const QImage first = Grab();

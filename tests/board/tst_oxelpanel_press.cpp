@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "board/OxelPanel.h"
 
 #include <QTest>
@@ -39,12 +40,12 @@ private slots:
         verdict = true;
         seenText.clear();
         seenInfo = seenNumber = -2;
-        board->OnVerifyText = [this] {
+        board->OnPress = [this](const ::Press& press) -> std::optional<bool> {
             ++verifyCalls;
-            seenText = board->CellText();
-            seenInfo = board->CellInfo();
-            seenNumber = board->CellNumber();
-            board->SetCorrectFlag(verdict);
+            seenText = press.item;
+            seenInfo = press.mark;
+            seenNumber = press.cell;
+            return verdict;
         };
     }
     void cleanup() { board.reset(); }
@@ -58,12 +59,72 @@ private slots:
         QCOMPARE(seenNumber, 5);
         Release(5);
         QCOMPARE(verifyCalls, 1);
-        QCOMPARE(board->CellText(), QStringLiteral("6"));
+        QCOMPARE(seenText, QStringLiteral("6"));
+    }
+
+    // The press as a value: its button and its moment on the monotonic clock. The right
+    // button is reported only when the owner asks for it; the release of a reported button
+    // ends its press.
+    void pressCarriesItsButtonAndMoment_data() {
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("kind"); // -1: not reported
+        const int left = Qt::LeftButton;
+        const int both = Qt::LeftButton | Qt::RightButton;
+        QTest::newRow("left") << left << left << int(::Press::Kind::Left);
+        QTest::newRow("right, not asked for") << left << int(Qt::RightButton) << -1;
+        QTest::newRow("right, asked for")
+            << both << int(Qt::RightButton) << int(::Press::Kind::Right);
+        QTest::newRow("left, right asked for too") << both << left << int(::Press::Kind::Left);
+        QTest::newRow("middle") << both << int(Qt::MiddleButton) << -1;
+    }
+
+    void pressCarriesItsButtonAndMoment() {
+        QFETCH(int, reported);
+        QFETCH(int, button);
+        QFETCH(int, kind);
+        ManualClock clock;
+        clock.monotonic = 4321;
+        InstallClock(&clock);
+        ::Press seen;
+        board->OnPress = [&](const ::Press& press) {
+            ++verifyCalls;
+            seen = press;
+            return std::optional<bool>(true);
+        };
+        board->SetPressButtons(Qt::MouseButtons(reported));
+        Press(4, Qt::MouseButton(button));
+        Release(4, Qt::MouseButton(button));
+        InstallClock(nullptr);
+        QCOMPARE(verifyCalls, kind < 0 ? 0 : 1);
+        QCOMPARE(board->Mark(4), kind < 0 ? 1 : 0);
+        if (kind < 0)
+            return;
+        QCOMPARE(int(seen.kind), kind);
+        QCOMPARE(seen.atMs, qint64(4321));
+        QCOMPARE(seen.cell, 4);
+        QCOMPARE(seen.item, QStringLiteral("5"));
+        QCOMPARE(seen.mark, 1);
+    }
+
+    void verdictShownOnACellLastsUntilTheRepaint_data() {
+        QTest::addColumn<bool>("correct");
+        QTest::newRow("right") << true;
+        QTest::newRow("wrong") << false;
+    }
+
+    void verdictShownOnACellLastsUntilTheRepaint() {
+        QFETCH(bool, correct);
+        board->ShowVerdict(3, correct);
+        QCOMPARE(board->LookOf(3), Look(correct ? CellLook::OnYes() : CellLook::OnNo()));
+        QCOMPARE(board->Mark(3), 1);
+        QCOMPARE(board->LookOf(2), Look(CellLook::Normal()));
+        board->Repaint();
+        QCOMPARE(board->LookOf(3), Look(CellLook::Normal()));
     }
 
     void cellBeyondTheListReportsEmptyText() {
         board->SetLinesList({"1", "2", "3", "4"});
-        board->SetCellText(QStringLiteral("old"));
         Click(7);
         QCOMPARE(verifyCalls, 1);
         QCOMPARE(seenText, QString());
@@ -77,7 +138,7 @@ private slots:
         Click(0);
         QCOMPARE(verifyCalls, 0);
         QCOMPARE(board->Mark(0), 1);
-        QCOMPARE(board->CellNumber(), -1);
+        QCOMPARE(seenNumber, -2);
         board->SetBlockClick(false);
         QCOMPARE(board->cursor().shape(), Qt::PointingHandCursor);
         Click(0);
@@ -91,12 +152,11 @@ private slots:
             ups.append(b);
             upAt.append(QPoint(x, y));
         };
-        board->SetCellText(QStringLiteral("keep"));
         Press(4, Qt::RightButton);
         Release(4, Qt::RightButton);
         QTest::mouseClick(board.get(), Qt::MiddleButton, {}, At(2));
         QCOMPARE(verifyCalls, 0);
-        QCOMPARE(board->CellText(), QStringLiteral("keep"));
+        QCOMPARE(seenNumber, -2);
         QCOMPARE(board->LookOf(4), Look(CellLook::Normal()));
         QCOMPARE(ups, (QList<Qt::MouseButton>{Qt::RightButton, Qt::MiddleButton}));
         QCOMPARE(upAt.first(), At(4));
@@ -198,9 +258,9 @@ private slots:
     }
 
     void ownerHidingThePressedCellKeepsItHidden() {
-        board->OnVerifyText = [this] {
-            board->SetCorrectFlag(true);
-            board->HideCell(board->CellNumber());
+        board->OnPress = [this](const ::Press& press) {
+            board->HideCell(press.cell);
+            return std::optional<bool>(true);
         };
         Click(2);
         QCOMPARE(board->Mark(2), 10);
@@ -230,9 +290,9 @@ private slots:
     }
 
     void rightCellStaysRight() {
-        board->OnVerifyText = [this] {
-            board->SetCorrectFlag(true);
-            board->MarkRight(board->CellNumber());
+        board->OnPress = [this](const ::Press& press) {
+            board->MarkRight(press.cell);
+            return std::optional<bool>(true);
         };
         Click(6);
         QCOMPARE(board->Mark(6), 40);
@@ -253,9 +313,9 @@ private slots:
     }
 
     void refillWhileJudgingDropsThePress() {
-        board->OnVerifyText = [this] {
-            board->SetCorrectFlag(true);
+        board->OnPress = [this](const ::Press&) {
             board->ResetMarks();
+            return std::optional<bool>(true);
         };
         Press(2);
         QCOMPARE(board->LookOf(2), Look(CellLook::Normal()));

@@ -52,7 +52,7 @@ private slots:
         board->SetLightColorNO(No);
         board->SetLinesList({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
         verdict = true;
-        board->OnVerifyText = [this] { board->SetCorrectFlag(verdict); };
+        board->OnPress = [this](const Press&) { return std::optional<bool>(verdict); };
         base->show();
         QVERIFY(QTest::qWaitForWindowExposed(base.get()));
         Settle();
@@ -156,9 +156,9 @@ private slots:
 
     void newLookAskedWhileJudgingKeepsThePressLit() {
         // The owner changes the board's look while judging; the press after it still shows.
-        board->OnVerifyText = [this] {
+        board->OnPress = [this](const Press&) {
             board->SetBgColor(0xE0E0E0);
-            board->SetCorrectFlag(true);
+            return std::optional<bool>(true);
         };
         QTest::mousePress(board, Qt::LeftButton, {}, At(6));
         Settle();

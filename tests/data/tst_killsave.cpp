@@ -75,9 +75,8 @@ struct Counts {
         for (;;) {
             if (c.table < c.settings) {
                 ++c.table;
-                if (tables.CheckAndInsert(TargetsIndex, TargetsMode, false,
-                                          QString::number(c.table), Name(c.table),
-                                          Detail(c.table)) != 1)
+                if (tables.CheckAndInsert(TargetsIndex, TargetsMode, false, c.table,
+                                          Name(c.table), Detail(c.table)) != 1)
                     _exit(3);
             } else if (c.stats < c.table) {
                 ++c.stats;

@@ -171,7 +171,7 @@ void TestRecordTables::existingTablesAreNeverExamined() {
 
 void TestRecordTables::firstTimeEntersAtRowOne() {
     Tables t;
-    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, "23.4", "Anna"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, 23.4, "Anna"), 1);
     const QStringList lines = PlainLines(t.rec("shulte.rec"));
     QCOMPARE(lines.size(), 150);
     QCOMPARE(lines.mid(0, 4), QStringList({"Anna", "23.4", Today, ""}));
@@ -184,24 +184,24 @@ void TestRecordTables::firstTimeEntersAtRowOne() {
 void TestRecordTables::clockSetBackTimeDoesNotEnterEmptyRows() {
     Tables t;
     const QByteArray before = ReadBytes(t.rec("shulte.rec"));
-    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, "9999", "Anna"), 0);
-    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, "12000.5", "Anna"), 0);
+    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, 9999, "Anna"), 0);
+    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, 12000.5, "Anna"), 0);
     QCOMPARE(ReadBytes(t.rec("shulte.rec")), before);
-    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, "9998.9", "Anna"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, 9998.9, "Anna"), 1);
 }
 
 void TestRecordTables::wholeSecondsAreStoredWithoutDecimals() {
     Tables t;
-    QCOMPARE(t.tables.CheckAndInsert(4, 3, false, "30.0", "Anna"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(4, 3, false, 30.0, "Anna"), 1);
     QCOMPARE(t.tables.Load(4, 3, false)[0].result, QStringLiteral("30"));
-    QCOMPARE(t.tables.CheckAndInsert(4, 3, false, "29.90", "Bob"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(4, 3, false, 29.90, "Bob"), 1);
     QCOMPARE(t.tables.Load(4, 3, false)[0].result, QStringLiteral("29.9"));
 }
 
 void TestRecordTables::equalTimeEntersBelow() {
     Tables t;
-    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, "20", "First"), 1);
-    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, "20.0", "Second"), 2);
+    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, 20, "First"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, 20.0, "Second"), 2);
     const RecordTables::Table table = t.tables.Load(0, 5, false);
     QCOMPARE(table[0].name, QStringLiteral("First"));
     QCOMPARE(table[1].name, QStringLiteral("Second"));
@@ -211,7 +211,7 @@ void TestRecordTables::insertPushesRowsDownAndDropsTheEleventh() {
     Tables t;
     WritePlainTable(t.rec("mnemo.rec"),
                     Rows(90, 0, 3, {"10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}));
-    QCOMPARE(t.tables.CheckAndInsert(2, 1, false, "25", "New"), 3);
+    QCOMPARE(t.tables.CheckAndInsert(2, 1, false, 25, "New"), 3);
     const RecordTables::Table table = t.tables.Load(2, 1, false);
     QStringList names, results;
     for (const auto& row : table) {
@@ -229,8 +229,8 @@ void TestRecordTables::worseThanTenFullRowsChangesNothing() {
     WritePlainTable(t.rec("dwords.rec"),
                     Rows(60, 30, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     const QByteArray before = ReadBytes(t.rec("dwords.rec"));
-    QCOMPARE(t.tables.CheckAndInsert(5, 3, false, "10.1", "Anna"), 0);
-    QCOMPARE(t.tables.CheckAndInsert(5, 3, false, "10", "Anna"), 0);
+    QCOMPARE(t.tables.CheckAndInsert(5, 3, false, 10.1, "Anna"), 0);
+    QCOMPARE(t.tables.CheckAndInsert(5, 3, false, 10, "Anna"), 0);
     QCOMPARE(ReadBytes(t.rec("dwords.rec")), before);
 }
 
@@ -240,7 +240,7 @@ void TestRecordTables::rowTenReplacementKeepsOtherModes() {
     for (int i = 30; i < 150; ++i)
         lines[i] = QStringLiteral("other%1").arg(i);
     WritePlainTable(t.rec("shulte.rec"), lines);
-    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, "9.5", "Anna"), 10);
+    QCOMPARE(t.tables.CheckAndInsert(0, 5, false, 9.5, "Anna"), 10);
     const QStringList after = PlainLines(t.rec("shulte.rec"));
     QCOMPARE(after.size(), 150);
     QCOMPARE(after.mid(0, 27), lines.mid(0, 27));
@@ -251,18 +251,18 @@ void TestRecordTables::rowTenReplacementKeepsOtherModes() {
 void TestRecordTables::targetsLargerScoreRanksHigher() {
     Tables t;
     // mode 4 is the fourth table: lines 120..159
-    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, "0", "Zero"), 0);
-    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, "100", "A", " [a] "), 1);
-    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, "250", "B", " [b] "), 1);
-    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, "100", "C", " [c] "), 3);
-    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, "150", "D", " [d] "), 2);
+    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, 0, "Zero"), 0);
+    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, 100, "A", " [a] "), 1);
+    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, 250, "B", " [b] "), 1);
+    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, 100, "C", " [c] "), 3);
+    QCOMPARE(t.tables.CheckAndInsert(3, 4, false, 150, "D", " [d] "), 2);
     const QStringList lines = PlainLines(t.rec("targets.rec"));
     QCOMPARE(lines.size(), 160);
     QCOMPARE(lines.mid(120, 16),
              QStringList({"B", "250", " [b] ", Today, "D", "150", " [d] ", Today, "A", "100",
                           " [a] ", Today, "C", "100", " [c] ", Today}));
     QCOMPARE(lines.mid(0, 120), QStringList(120, QString()));
-    QVERIFY_THROWS_EXCEPTION(OxelError, t.tables.CheckAndInsert(3, 4, false, "12.5", "E"));
+    QVERIFY_THROWS_EXCEPTION(OxelError, t.tables.CheckAndInsert(3, 4, false, 12.5, "E"));
 }
 
 void TestRecordTables::targetsRowsCarryDetailAsHint() {
@@ -275,14 +275,14 @@ void TestRecordTables::targetsRowsCarryDetailAsHint() {
     WritePlainTable(t.rec("targets.rec"), lines);
     const RecordTables::Table table = t.tables.Load(3, 2, false);
     QCOMPARE(table[0], (RecordTables::Row{"Anna", "77", "detail", "02.02.2022"}));
-    QCOMPARE(t.tables.CheckAndInsert(3, 2, false, "77", "Bob", "x"), 2);
+    QCOMPARE(t.tables.CheckAndInsert(3, 2, false, 77, "Bob", "x"), 2);
     QCOMPARE(t.tables.Load(3, 2, false)[1], (RecordTables::Row{"Bob", "77", "x", Today}));
 }
 
 void TestRecordTables::seriesFlagChoosesTheSeriesFile() {
     Tables t;
     const QByteArray ordinary = ReadBytes(t.rec("rbshulte.rec"));
-    QCOMPARE(t.tables.CheckAndInsert(1, 7, true, "41.2", "Anna"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(1, 7, true, 41.2, "Anna"), 1);
     QCOMPARE(ReadBytes(t.rec("rbshulte.rec")), ordinary);
     QCOMPARE(t.tables.Load(1, 7, true)[0].name, QStringLiteral("Anna"));
     QCOMPARE(t.tables.Load(1, 7, false)[0].name, QString());
@@ -292,7 +292,7 @@ void TestRecordTables::seriesFlagChoosesTheSeriesFile() {
 
 void TestRecordTables::unknownModeSelectsFirstTable() {
     Tables t;
-    QCOMPARE(t.tables.CheckAndInsert(7, 42, false, "15", "Anna"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(7, 42, false, 15, "Anna"), 1);
     QCOMPARE(t.tables.Load(7, 1, false)[0].name, QStringLiteral("Anna"));
 }
 
@@ -304,13 +304,13 @@ void TestRecordTables::shortFileReadsLenientlyAndFillsUp() {
     QCOMPARE(table[1], (RecordTables::Row{"Old2", "", "", ""}));
     QCOMPARE(t.tables.Load(6, 3, false)[9], RecordTables::Row());
     // mode 3 is the third table, lines 60..89
-    QCOMPARE(t.tables.CheckAndInsert(6, 3, false, "44.4", "Anna"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(6, 3, false, 44.4, "Anna"), 1);
     const QStringList lines = PlainLines(t.rec("numbers.rec"));
     QCOMPARE(lines.size(), 90);
     QCOMPARE(lines.mid(0, 4), QStringList({"Old", "12", "01.01.2020", "Old2"}));
     QCOMPARE(lines.mid(60, 3), QStringList({"Anna", "44.4", Today}));
     WritePlainTable(t.rec("numbers.rec"), {});
-    QCOMPARE(t.tables.CheckAndInsert(6, 1, false, "50", "Bob"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(6, 1, false, 50, "Bob"), 1);
     QCOMPARE(PlainLines(t.rec("numbers.rec")).size(), 30);
 }
 
@@ -323,7 +323,7 @@ void TestRecordTables::missingTableThrowsAndChangesNothing() {
             if (attempt == 0)
                 t.tables.Load(7, 1, false);
             else
-                t.tables.CheckAndInsert(7, 1, false, "12.3", "Anna");
+                t.tables.CheckAndInsert(7, 1, false, 12.3, "Anna");
             QFAIL("a missing table was read");
         } catch (const OxelError& e) {
             QVERIFY2(e.text().contains("probe.rec"), qPrintable(e.text()));
@@ -338,36 +338,36 @@ void TestRecordTables::nonNumericRowThrowsAndWritesNothing() {
     WritePlainTable(t.rec("counter.rec"), Rows(90, 30, 3, {"10", "abc", "30"}));
     const QByteArray before = ReadBytes(t.rec("counter.rec"));
     try {
-        t.tables.CheckAndInsert(4, 6, false, "15", "Anna");
+        t.tables.CheckAndInsert(4, 6, false, 15, "Anna");
         QFAIL("a damaged row was compared");
     } catch (const OxelError& e) {
         QCOMPARE(e.text(), QStringLiteral("'abc' is not a valid floating point value"));
     }
     QCOMPARE(ReadBytes(t.rec("counter.rec")), before);
     // a result that ranks before the damaged row never reaches it
-    QCOMPARE(t.tables.CheckAndInsert(4, 6, false, "5", "Anna"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(4, 6, false, 5, "Anna"), 1);
 }
 
 void TestRecordTables::badCurrentResultTouchesNoFile() {
     Tables t;
     QFile::remove(t.folder.file("tmp"));
     const QByteArray before = ReadBytes(t.rec("shulte.rec"));
-    QVERIFY_THROWS_EXCEPTION(OxelError, t.tables.CheckAndInsert(0, 5, false, "", "Anna"));
-    QVERIFY_THROWS_EXCEPTION(OxelError, t.tables.CheckAndInsert(0, 5, false, "12,3", "Anna"));
+    QVERIFY_THROWS_EXCEPTION(OxelError, t.tables.CheckAndInsert(0, 5, false, qQNaN(), "Anna"));
+    QVERIFY_THROWS_EXCEPTION(OxelError, t.tables.CheckAndInsert(0, 5, false, qInf(), "Anna"));
     QCOMPARE(ReadBytes(t.rec("shulte.rec")), before);
     QVERIFY(!QFile::exists(t.folder.file("tmp")));
 }
 
 void TestRecordTables::lineBreaksNeverBreakTheLayout() {
     Tables t;
-    QCOMPARE(t.tables.CheckAndInsert(3, 1, false, "5", "An\r\nna", "a\nb"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(3, 1, false, 5, "An\r\nna", "a\nb"), 1);
     QCOMPARE(t.tables.Load(3, 1, false)[0], (RecordTables::Row{"An  na", "5", "a b", Today}));
     QCOMPARE(PlainLines(t.rec("targets.rec")).size(), 160);
 }
 
 void TestRecordTables::scratchFileKeepsLastPlainTable() {
     Tables t;
-    t.tables.CheckAndInsert(0, 5, false, "23.4", QStringLiteral("Анна"));
+    t.tables.CheckAndInsert(0, 5, false, 23.4, QStringLiteral("Анна"));
     const QByteArray plain = ReadBytes(t.folder.file("tmp"));
     QVERIFY(plain.startsWith("\xC0\xED\xED\xE0\r\n23.4\r\n07.03.2024\r\n"));
     QCOMPARE(ReferenceCipher(plain, true), ReadBytes(t.rec("shulte.rec")));

@@ -11,27 +11,33 @@
 #include <QTest>
 
 // Shows the board at a size where every cell can be hit and hands its presses to the
-// exercise; false when the board could not be shown.
-inline bool WireBoard(TOxelPanel& board, ExerciseLogic& exercise) {
+// exercise, as the run cycle does; false when the board could not be shown.
+inline bool WireBoard(BoardHost& host, ExerciseLogic& exercise) {
+    TOxelPanel& board = host.board;
     board.resize(640, 480);
-    board.OnVerifyText = [&exercise] { exercise.Verify(); };
+    board.OnPress = [&host, &exercise](const Press& press) -> std::optional<bool> {
+        const std::optional<Verdict> verdict = exercise.Judge(press);
+        host.lastVerdict = host.Take(verdict);
+        return verdict ? std::optional<bool>(verdict->correct) : std::nullopt;
+    };
     board.show();
     return QTest::qWaitForWindowExposed(&board);
 }
 
 // A left click (press and release) on the cell; the verdict of the press. A press the
 // board does not report, or that the exercise leaves unjudged, reads as rejected.
-inline bool ClickCell(TOxelPanel& board, int cell) {
-    board.SetCorrectFlag(false);
-    QTest::mouseClick(&board, Qt::LeftButton, {}, board.CellRect(cell).center());
-    return board.CorrectFlag();
+inline bool ClickCell(BoardHost& host, int cell) {
+    host.lastVerdict = false;
+    QTest::mouseClick(&host.board, Qt::LeftButton, {}, host.board.CellRect(cell).center());
+    return host.lastVerdict;
 }
 
 // The same for the first cell holding the text and still to be found (mark 1).
-inline bool ClickText(TOxelPanel& board, const QString& text) {
+inline bool ClickText(BoardHost& host, const QString& text) {
+    const TOxelPanel& board = host.board;
     for (int i = 0; i < board.LinesList().size(); ++i)
         if (board.Line(i) == text && board.Mark(i) == 1)
-            return ClickCell(board, i);
+            return ClickCell(host, i);
     return false;
 }
 

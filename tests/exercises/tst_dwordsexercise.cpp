@@ -31,7 +31,7 @@ private slots:
         host.programDir = folder.path();
         host.looks.DwordsBGColor = 0x010203;
         host.looks.DwordsGridColor = 0x040506;
-        DwordsExercise dwords(host);
+        DwordsExercise dwords(host, host, host);
         QVERIFY(!dwords.SeriesLook());
         for (int mode : {2, 3}) {
             dwords.Draw(mode);
@@ -63,8 +63,8 @@ private slots:
         TestSeams seams;
         BoardHost host;
         host.programDir = folder.path();
-        DwordsExercise dwords(host);
-        QVERIFY(WireBoard(host.board, dwords));
+        DwordsExercise dwords(host, host, host);
+        QVERIFY(WireBoard(host, dwords));
         dwords.Draw(3);
         dwords.Rearrange();
         TOxelPanel& board = host.board;
@@ -74,25 +74,25 @@ private slots:
             const int a = CellOf(board, table[r][2]);
             const int b = CellOf(board, table[r][0]);
             const int c = CellOf(board, table[r][1]);
-            QVERIFY(ClickCell(board, a));
+            QVERIFY(ClickCell(host, a));
             QCOMPARE(dwords.GroupRow(), r);
             QCOMPARE(seams.sounds.played.last().first, QStringLiteral("CLICK"));
-            QVERIFY(!ClickCell(board, a)); // the opening word, taken
+            QVERIFY(!ClickCell(host, a)); // the opening word, taken
             QCOMPARE(host.penalty, expectedPenalty);
             if (r < 9) {
-                QVERIFY(!ClickCell(board, CellOf(board, table[r + 1][0])));
+                QVERIFY(!ClickCell(host, CellOf(board, table[r + 1][0])));
                 expectedPenalty += 15;
                 QCOMPARE(host.penalty, expectedPenalty);
             }
-            QVERIFY(ClickCell(board, b));
+            QVERIFY(ClickCell(host, b));
             QCOMPARE(seams.sounds.played.last().first, QStringLiteral("CLICK"));
             QCOMPARE(host.finished, 0);
-            QVERIFY(ClickCell(board, c));
+            QVERIFY(ClickCell(host, c));
             QCOMPARE(seams.sounds.played.last(), qMakePair(QStringLiteral("N3"), 2));
             for (int cell : {a, b, c})
                 QCOMPARE(board.Mark(cell), 10);
             if (r == 0) {
-                QVERIFY(!ClickCell(board, b)); // vanished
+                QVERIFY(!ClickCell(host, b)); // vanished
                 QCOMPARE(host.penalty, expectedPenalty);
             }
         }
@@ -109,8 +109,8 @@ private slots:
         WriteWordList(folder.path(), words);
         BoardHost host;
         host.programDir = folder.path();
-        DwordsExercise dwords(host);
-        QVERIFY(WireBoard(host.board, dwords));
+        DwordsExercise dwords(host, host, host);
+        QVERIFY(WireBoard(host, dwords));
         dwords.Draw(2);
         QList<int> rows;
         for (int r = 0; r < 10; ++r)
@@ -123,11 +123,11 @@ private slots:
             return row[0] == words[3] ? row[1] : row[0];
         };
         dwords.Rearrange();
-        QVERIFY(ClickText(host.board, words[3]));
+        QVERIFY(ClickText(host, words[3]));
         QCOMPARE(dwords.GroupRow(), rows[1]);
-        QVERIFY(!ClickText(host.board, partnerIn(rows[0])));
+        QVERIFY(!ClickText(host, partnerIn(rows[0])));
         QCOMPARE(host.penalty, 15);
-        QVERIFY(ClickText(host.board, partnerIn(rows[1])));
+        QVERIFY(ClickText(host, partnerIn(rows[1])));
         QCOMPARE(seams.sounds.played.last().first, QStringLiteral("N3"));
     }
 };

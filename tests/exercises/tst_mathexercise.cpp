@@ -11,8 +11,8 @@ namespace {
 using Math = MathExercise;
 
 // Clears one triple with three clicks; true when all three were accepted.
-bool ClearTriple(TOxelPanel& board, const Math::Triple& t) {
-    return ClickCell(board, t.aCell) && ClickCell(board, t.bCell) && ClickCell(board, t.sumCell);
+bool ClearTriple(BoardHost& host, const Math::Triple& t) {
+    return ClickCell(host, t.aCell) && ClickCell(host, t.bCell) && ClickCell(host, t.sumCell);
 }
 
 // A cell other than the two given whose value is not their sum; -1 when none is.
@@ -40,7 +40,7 @@ private slots:
         host.looks.MathFont2.colour = 0x0000AA;
         host.board.SetGP(true);
         host.board.OnMouseMove = [](int, int) {};
-        Math math(host);
+        Math math(host, host, host);
         math.Draw(6);
         QCOMPARE(host.board.BgColor(), TColor(0x102030));
         QCOMPARE(host.board.GridColor(), TColor(0x405060));
@@ -54,7 +54,7 @@ private slots:
 
     void drawFillsEveryCellWithTriples() {
         BoardHost host;
-        Math math(host);
+        Math math(host, host, host);
         for (int n : {3, 6, 9}) {
             math.Draw(n);
             QCOMPARE(host.board.ColCount(), n);
@@ -77,7 +77,7 @@ private slots:
     // Over 20 boards of 27 triples each bound is reached; a ladder run is no series.
     void operandRangesInAndOutOfASeries() {
         BoardHost host;
-        Math math(host);
+        Math math(host, host, host);
         for (int series : {0, 5}) {
             host.seriesExercise = series;
             const int top = series ? 50 : 10;
@@ -107,14 +107,14 @@ private slots:
     void threeByThreeRunEndsAtTheNinthAcceptedClick() {
         TestSeams seams;
         BoardHost host;
-        Math math(host);
-        QVERIFY(WireBoard(host.board, math));
+        Math math(host, host, host);
+        QVERIFY(WireBoard(host, math));
         math.Draw(3);
         int accepted = 0;
         for (const Math::Triple& t : math.Triples()) {
             for (int cell : {t.aCell, t.bCell, t.sumCell}) {
                 QCOMPARE(host.finished, 0);
-                QVERIFY(ClickCell(host.board, cell));
+                QVERIFY(ClickCell(host, cell));
                 ++accepted;
             }
             // The completed triple is removed from view.
@@ -131,29 +131,29 @@ private slots:
         QCOMPARE(host.penalty, 0);
         // The board is cleared: every press is an error and nothing ends twice.
         for (int i = 0; i < 9; ++i)
-            QVERIFY(!ClickCell(host.board, i));
+            QVERIFY(!ClickCell(host, i));
         QCOMPARE(host.finished, 1);
     }
 
     void aWrongSumKeepsBothOperandsChosen() {
         TestSeams seams;
         BoardHost host;
-        Math math(host);
-        QVERIFY(WireBoard(host.board, math));
+        Math math(host, host, host);
+        QVERIFY(WireBoard(host, math));
         math.Draw(6);
         const Math::Triple t = math.Triples().first();
-        QVERIFY(ClickCell(host.board, t.aCell));
-        QVERIFY(ClickCell(host.board, t.bCell));
+        QVERIFY(ClickCell(host, t.aCell));
+        QVERIFY(ClickCell(host, t.bCell));
         QCOMPARE(host.board.Mark(t.aCell), Math::ChosenMark);
         QCOMPARE(host.board.Mark(t.bCell), Math::ChosenMark);
         const int wrong = WrongSumCell(host.board, t.aCell, t.bCell);
         QVERIFY(wrong >= 0);
-        QVERIFY(!ClickCell(host.board, wrong));
+        QVERIFY(!ClickCell(host, wrong));
         QCOMPARE(host.board.Mark(wrong), 1);
         QCOMPARE(math.MathClick(), 3);
         QCOMPARE(math.MathFirst(), t.a);
         QCOMPARE(math.MathSecond(), t.b);
-        QVERIFY(ClickCell(host.board, t.sumCell));
+        QVERIFY(ClickCell(host, t.sumCell));
         QCOMPARE(host.board.Mark(t.aCell), Math::RemovedMark);
         QCOMPARE(host.board.Mark(t.sumCell), Math::RemovedMark);
         QCOMPARE(math.MathClick(), 4);
@@ -164,15 +164,15 @@ private slots:
     void chosenAndRemovedCellsAreErrorsThatChangeNothing() {
         TestSeams seams;
         BoardHost host;
-        Math math(host);
-        QVERIFY(WireBoard(host.board, math));
+        Math math(host, host, host);
+        QVERIFY(WireBoard(host, math));
         math.Draw(3);
         const Math::Triple t = math.Triples().first();
-        QVERIFY(ClearTriple(host.board, t));
+        QVERIFY(ClearTriple(host, t));
         const Math::Triple u = math.Triples().at(1);
-        QVERIFY(ClickCell(host.board, u.aCell));
-        QVERIFY(!ClickCell(host.board, u.aCell));
-        QVERIFY(!ClickCell(host.board, t.sumCell));
+        QVERIFY(ClickCell(host, u.aCell));
+        QVERIFY(!ClickCell(host, u.aCell));
+        QVERIFY(!ClickCell(host, t.sumCell));
         QCOMPARE(math.MathClick(), 5);
         QCOMPARE(math.MathFirst(), u.a);
         QCOMPARE(host.board.Mark(u.aCell), Math::ChosenMark);
@@ -184,23 +184,23 @@ private slots:
     void anyTwoNumbersMayBeTheOperands() {
         TestSeams seams;
         BoardHost host;
-        Math math(host);
-        QVERIFY(WireBoard(host.board, math));
+        Math math(host, host, host);
+        QVERIFY(WireBoard(host, math));
         math.Draw(3);
         host.board.SetLinesList({"4", "4", "8", "8", "8", "16", "2", "7", "9"});
-        QVERIFY(ClickCell(host.board, 0));
-        QVERIFY(ClickCell(host.board, 1));
-        QVERIFY(ClickCell(host.board, 2));
+        QVERIFY(ClickCell(host, 0));
+        QVERIFY(ClickCell(host, 1));
+        QVERIFY(ClickCell(host, 2));
         QCOMPARE(host.board.Mark(2), Math::RemovedMark);
         QCOMPARE(host.board.Mark(3), 1);
-        QVERIFY(ClickCell(host.board, 3));
-        QVERIFY(ClickCell(host.board, 4));
-        QVERIFY(!ClickCell(host.board, 8));
-        QVERIFY(ClickCell(host.board, 5));
+        QVERIFY(ClickCell(host, 3));
+        QVERIFY(ClickCell(host, 4));
+        QVERIFY(!ClickCell(host, 8));
+        QVERIFY(ClickCell(host, 5));
         QCOMPARE(host.finished, 0);
-        QVERIFY(ClickCell(host.board, 6));
-        QVERIFY(ClickCell(host.board, 7));
-        QVERIFY(ClickCell(host.board, 8));
+        QVERIFY(ClickCell(host, 6));
+        QVERIFY(ClickCell(host, 7));
+        QVERIFY(ClickCell(host, 8));
         QCOMPARE(host.finished, 1);
         QCOMPARE(seams.sounds.count("N3"), 3);
     }
@@ -208,13 +208,13 @@ private slots:
     void restartShowsEverythingAgainWithTheTimeFromZero() {
         TestSeams seams;
         BoardHost host;
-        Math math(host);
-        QVERIFY(WireBoard(host.board, math));
+        Math math(host, host, host);
+        QVERIFY(WireBoard(host, math));
         math.Draw(6);
         host.TimerOn();
-        QVERIFY(ClearTriple(host.board, math.Triples()[0]));
-        QVERIFY(ClearTriple(host.board, math.Triples()[1]));
-        QVERIFY(ClickCell(host.board, math.Triples()[2].aCell));
+        QVERIFY(ClearTriple(host, math.Triples()[0]));
+        QVERIFY(ClearTriple(host, math.Triples()[1]));
+        QVERIFY(ClickCell(host, math.Triples()[2].aCell));
         QCOMPARE(CountMark(host.board, 36, Math::RemovedMark), 6);
         const QStringList before = host.board.LinesList();
 
@@ -226,12 +226,12 @@ private slots:
         QVERIFY(host.timerRunning);
         QCOMPARE(host.penalty, 10);
         // The triples can be cleared again; a second restart adds another 10.
-        QVERIFY(ClearTriple(host.board, math.Triples()[0]));
+        QVERIFY(ClearTriple(host, math.Triples()[0]));
         math.MathRestartSBClick();
         QCOMPARE(host.penalty, 20);
         QCOMPARE(host.finished, 0);
         for (const Math::Triple& t : math.Triples())
-            QVERIFY(ClearTriple(host.board, t));
+            QVERIFY(ClearTriple(host, t));
         QCOMPARE(host.finished, 1);
         QCOMPARE(host.penalty, 20);
     }
@@ -239,7 +239,7 @@ private slots:
     void takingThePointsOnAnUntouchedBoardCostsTenPerCell() {
         TestSeams seams;
         BoardHost host;
-        Math math(host);
+        Math math(host, host, host);
         math.Draw(6);
         math.GetScoreSBClick();
         QCOMPARE(host.penalty, 360);
@@ -249,18 +249,18 @@ private slots:
         math.GetScoreSBClick();
         QCOMPARE(host.penalty, 360);
         QCOMPARE(host.finished, 1);
-        QVERIFY(!PressCell(math, host.board, math.Triples()[0].aCell));
+        QVERIFY(!PressCell(math, host, math.Triples()[0].aCell));
         QCOMPARE(host.finished, 1);
     }
 
     void takingThePointsCountsChosenCellsButNotRemovedOnes() {
         TestSeams seams;
         BoardHost host;
-        Math math(host);
-        QVERIFY(WireBoard(host.board, math));
+        Math math(host, host, host);
+        QVERIFY(WireBoard(host, math));
         math.Draw(3);
-        QVERIFY(ClearTriple(host.board, math.Triples()[0]));
-        QVERIFY(ClickCell(host.board, math.Triples()[1].aCell));
+        QVERIFY(ClearTriple(host, math.Triples()[0]));
+        QVERIFY(ClickCell(host, math.Triples()[1].aCell));
         math.GetScoreSBClick();
         QCOMPARE(host.penalty, 60);
         QCOMPARE(host.finished, 1);

@@ -25,7 +25,7 @@ private slots:
         host.looks.MnemoFont2.size = 9;
         host.board.OnMouseMove = [](int, int) {};
         host.board.SetGP(true);
-        MnemoExercise mnemo(host);
+        MnemoExercise mnemo(host, host, host);
         for (int mode : {1, 2, 3}) {
             mnemo.Draw(mode);
             TOxelPanel& board = host.board;
@@ -52,8 +52,8 @@ private slots:
         TestSeams seams;
         BoardHost host;
         host.programDir = folder.path();
-        MnemoExercise mnemo(host);
-        QVERIFY(WireBoard(host.board, mnemo));
+        MnemoExercise mnemo(host, host, host);
+        QVERIFY(WireBoard(host, mnemo));
         mnemo.Draw(3);
         const QStringList memorised = host.board.LinesList();
         mnemo.Rearrange();
@@ -61,7 +61,7 @@ private slots:
             QVERIFY(host.board.Line(i) != memorised[i]);
 
         QCOMPARE(MnemoExercise::ExpectedIndex(3, 10), 1);
-        QVERIFY(!ClickText(host.board, memorised[1])); // top of column 2, not yet due
+        QVERIFY(!ClickText(host, memorised[1])); // top of column 2, not yet due
         QCOMPARE(host.penalty, 15);
         for (int s = 0; s < 30; ++s) {
             const QString due = memorised[3 * (s % 10) + s / 10];
@@ -70,11 +70,11 @@ private slots:
             if (s == 12) {
                 const int found = host.board.LinesList().indexOf(memorised[0]);
                 QCOMPARE(host.board.Mark(found), 0);
-                QVERIFY(!ClickCell(host.board, found)); // found already: no penalty
+                QVERIFY(!ClickCell(host, found)); // found already: no penalty
                 QCOMPARE(host.penalty, 15);
             }
             QCOMPARE(host.finished, 0);
-            QVERIFY(ClickText(host.board, due));
+            QVERIFY(ClickText(host, due));
         }
         QCOMPARE(host.finished, 1);
         QCOMPARE(seams.sounds.count("CLICK"), 30);
@@ -89,8 +89,8 @@ private slots:
         for (int copy : {0, 1}) {
             BoardHost host;
             host.programDir = folder.path();
-            MnemoExercise mnemo(host);
-            QVERIFY(WireBoard(host.board, mnemo));
+            MnemoExercise mnemo(host, host, host);
+            QVERIFY(WireBoard(host, mnemo));
             mnemo.Draw(1);
             const QStringList memorised = host.board.LinesList();
             mnemo.Rearrange();
@@ -99,7 +99,7 @@ private slots:
                 for (int i = 0; i < 10; ++i)
                     if (host.board.Line(i) == memorised[s])
                         cells << i;
-                QVERIFY(ClickCell(host.board, cells[qMin(copy, cells.size() - 1)]));
+                QVERIFY(ClickCell(host, cells[qMin(copy, cells.size() - 1)]));
             }
             QCOMPARE(host.finished, 1);
             QCOMPARE(host.penalty, 0);
@@ -111,7 +111,7 @@ private slots:
         WriteWordList(folder.path(), NumberedWords(25));
         BoardHost host;
         host.programDir = folder.path();
-        MnemoExercise mnemo(host);
+        MnemoExercise mnemo(host, host, host);
         QVERIFY(mnemo.ReadyToStart(2));
         QVERIFY(seams.dialogs.messages.isEmpty());
         QVERIFY(!mnemo.ReadyToStart(3));
@@ -122,7 +122,7 @@ private slots:
         // A draw that cannot be made leaves an empty board that accepts nothing.
         mnemo.Draw(3);
         QVERIFY(host.board.LinesList().isEmpty());
-        QVERIFY(!PressCell(mnemo, host.board, 0));
+        QVERIFY(!PressCell(mnemo, host, 0));
         QCOMPARE(host.finished, 0);
 
         QFile::remove(folder.file("dic/rus.dic"));

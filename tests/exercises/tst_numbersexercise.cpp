@@ -39,7 +39,7 @@ private slots:
     // The numbers fill whole rows in the middle; t = 3 leaves rows 0-2 and 6-8 as fillers.
     void boardShapesOfEveryMode() {
         BoardHost host;
-        NumbersExercise numbers(host);
+        NumbersExercise numbers(host, host, host);
         const int tops[] = {4, 4, 3, 3, 2};
         for (int t = 1; t <= 5; ++t) {
             numbers.Draw(t);
@@ -70,8 +70,8 @@ private slots:
     void wholeRunOfModeThree() {
         TestSeams seams;
         BoardHost host;
-        NumbersExercise numbers(host);
-        QVERIFY(WireBoard(host.board, numbers));
+        NumbersExercise numbers(host, host, host);
+        QVERIFY(WireBoard(host, numbers));
         numbers.Draw(3);
         QCOMPARE(numbers.ShownNumbers().first(), host.board.Line(30));
         const QStringList shown = numbers.ShownNumbers();
@@ -83,15 +83,15 @@ private slots:
         QCOMPARE(after, sortedShown);
 
         for (int filler : {0, 29, 60, 89})
-            ClickCell(host.board, filler);
+            ClickCell(host, filler);
         QVERIFY(seams.sounds.played.isEmpty());
-        QVERIFY(!ClickText(host.board, shown[1]));
+        QVERIFY(!ClickText(host, shown[1]));
         QCOMPARE(host.penalty, 15);
         for (int k = 0; k < 30; ++k) {
             QCOMPARE(host.finished, 0);
-            QVERIFY(ClickText(host.board, shown[k]));
+            QVERIFY(ClickText(host, shown[k]));
             if (k == 0) {
-                QVERIFY(!ClickCell(host.board, host.board.LinesList().indexOf(shown[0])));
+                QVERIFY(!ClickCell(host, host.board.LinesList().indexOf(shown[0])));
                 QCOMPARE(host.penalty, 15);
             }
         }
@@ -107,14 +107,14 @@ private slots:
         host.headings[6] = QStringLiteral("числа в образы");
         for (int i = 0; i < 50; ++i)
             host.numbers << QStringLiteral("образ%1").arg(i);
-        NumbersExercise numbers(host);
+        NumbersExercise numbers(host, host, host);
         host.looks.NumbersShowHints = true;
         host.lessonChecked = true;
         numbers.Draw(5);
         QVERIFY(!host.board.OnMouseMove);
         host.lessonChecked = false;
         numbers.Draw(5);
-        QVERIFY(WireBoard(host.board, numbers));
+        QVERIFY(WireBoard(host, numbers));
         for (int i = 20; i < 70; ++i) {
             Hover(host, i);
             const int n = host.board.Line(i).toInt();
@@ -145,7 +145,7 @@ private slots:
         WriteWordList(folder.path(), {"щенок", "кот", "чемодан", "лимон"});
         BoardHost host;
         host.programDir = folder.path();
-        NumbersExercise numbers(host);
+        NumbersExercise numbers(host, host, host);
         QWidget page;
         auto* layout = new QVBoxLayout(&page);
         numbers.AddPageControls(&page, layout);
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(panel->isHidden());
 
         numbers.Draw(1);
-        QVERIFY(WireBoard(host.board, numbers));
+        QVERIFY(WireBoard(host, numbers));
         host.board.SetLine(40, QStringLiteral("40"));
         const QPoint p = CentreOf(host.board, 40);
         numbers.BoardMouseUp(Qt::LeftButton, p.x(), p.y());

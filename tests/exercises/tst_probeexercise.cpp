@@ -33,7 +33,7 @@ private slots:
         host.looks.ProbeFont2.size = 7;
         host.board.SetGP(true);
         host.board.OnMouseMove = [](int, int) {};
-        Probe probe(host);
+        Probe probe(host, host);
         probe.Draw(1);
         QCOMPARE(host.board.BgColor(), TColor(0x0A1B2C));
         QCOMPARE(host.board.GridColor(), TColor(0x0A1B2C));
@@ -46,7 +46,7 @@ private slots:
 
     void eachSymbolOccursFortyTimes() {
         BoardHost host;
-        Probe probe(host);
+        Probe probe(host, host);
         for (int mode : {1, 2}) {
             probe.Draw(mode);
             QCOMPARE(host.board.ColCount(), 20);
@@ -69,7 +69,7 @@ private slots:
 
     void theTwoTargetsAreAlwaysDifferentSymbolsOfTheSet() {
         BoardHost host;
-        Probe probe(host);
+        Probe probe(host, host);
         QSet<QString> firstTargets;
         for (int seed = 1; seed <= 300; ++seed) {
             ProgramRandom().Seed(seed);
@@ -87,8 +87,8 @@ private slots:
     void clickingTheLastTargetFirstMarksTheOther79Missed() {
         TestSeams seams;
         BoardHost host;
-        Probe probe(host);
-        QVERIFY(WireBoard(host.board, probe));
+        Probe probe(host, host);
+        QVERIFY(WireBoard(host, probe));
         // A board whose bottom-right cell holds a target.
         int seed = 1;
         do {
@@ -96,7 +96,7 @@ private slots:
             probe.Draw(1);
         } while (!TargetCells(host.board, probe).contains(Cells - 1));
 
-        QVERIFY(ClickCell(host.board, Cells - 1));
+        QVERIFY(ClickCell(host, Cells - 1));
         QCOMPARE(host.board.Mark(Cells - 1), Probe::FoundMark);
         QCOMPARE(CountMark(host.board, Cells, Probe::MissedMark), 79);
         for (int cell : TargetCells(host.board, probe).mid(0, 79))
@@ -112,21 +112,21 @@ private slots:
         QCOMPARE(host.finished, 1);
         QCOMPARE(seams.sounds.names(), QStringList{"CLICK"});
         // Every target is marked now and no longer reports a press.
-        QVERIFY(!ClickCell(host.board, TargetCells(host.board, probe).first()));
+        QVERIFY(!ClickCell(host, TargetCells(host.board, probe).first()));
         QCOMPARE(host.finished, 1);
     }
 
     void targetsInReadingOrderAreNeverMissed() {
         TestSeams seams;
         BoardHost host;
-        Probe probe(host);
-        QVERIFY(WireBoard(host.board, probe));
+        Probe probe(host, host);
+        QVERIFY(WireBoard(host, probe));
         probe.Draw(2);
         const QList<int> targets = TargetCells(host.board, probe);
         QCOMPARE(targets.size(), 80);
         for (int k = 0; k < targets.size(); ++k) {
             QCOMPARE(host.finished, 0);
-            QVERIFY(ClickCell(host.board, targets[k]));
+            QVERIFY(ClickCell(host, targets[k]));
             QCOMPARE(probe.ProbeMarked(), k + 1);
         }
         QCOMPARE(CountMark(host.board, Cells, Probe::FoundMark), 80);
@@ -139,11 +139,11 @@ private slots:
     void onlyTargetsBeforeTheClickedOneAreSwept() {
         TestSeams seams;
         BoardHost host;
-        Probe probe(host);
-        QVERIFY(WireBoard(host.board, probe));
+        Probe probe(host, host);
+        QVERIFY(WireBoard(host, probe));
         probe.Draw(1);
         const QList<int> targets = TargetCells(host.board, probe);
-        QVERIFY(ClickCell(host.board, targets[10]));
+        QVERIFY(ClickCell(host, targets[10]));
         for (int k = 0; k < 10; ++k)
             QCOMPARE(host.board.Mark(targets[k]), Probe::MissedMark);
         for (int k = 11; k < 80; ++k)
@@ -151,12 +151,12 @@ private slots:
         QCOMPARE(host.penalty, 50);
         QCOMPARE(probe.ProbeMarked(), 11);
         // A later click sweeps only what is still unmarked between the two.
-        QVERIFY(ClickCell(host.board, targets[13]));
+        QVERIFY(ClickCell(host, targets[13]));
         QCOMPARE(host.penalty, 60);
         QCOMPARE(probe.ProbeMarked(), 14);
         QCOMPARE(host.board.Mark(targets[12]), Probe::MissedMark);
         // Skipping ahead sweeps the six targets in between.
-        QVERIFY(ClickCell(host.board, targets[20]));
+        QVERIFY(ClickCell(host, targets[20]));
         QCOMPARE(host.penalty, 90);
         QCOMPARE(host.finished, 0);
     }
@@ -165,15 +165,15 @@ private slots:
     void aTargetJustBeforeTheClickedOneIsMissed() {
         TestSeams seams;
         BoardHost host;
-        Probe probe(host);
-        QVERIFY(WireBoard(host.board, probe));
+        Probe probe(host, host);
+        QVERIFY(WireBoard(host, probe));
         probe.Draw(1);
         const QList<int> targets = TargetCells(host.board, probe);
         int k = 1;
         while (k < targets.size() && targets[k] != targets[k - 1] + 1)
             ++k;
         QVERIFY(k < targets.size());
-        QVERIFY(ClickCell(host.board, targets[k]));
+        QVERIFY(ClickCell(host, targets[k]));
         QCOMPARE(host.board.Mark(targets[k - 1]), Probe::MissedMark);
         QCOMPARE(host.penalty, 5 * k);
         QCOMPARE(probe.ProbeMarked(), k + 1);
@@ -182,10 +182,10 @@ private slots:
     void aNewDrawClearsTheMarksOfTheLastRun() {
         TestSeams seams;
         BoardHost host;
-        Probe probe(host);
-        QVERIFY(WireBoard(host.board, probe));
+        Probe probe(host, host);
+        QVERIFY(WireBoard(host, probe));
         probe.Draw(1);
-        QVERIFY(ClickCell(host.board, TargetCells(host.board, probe)[40]));
+        QVERIFY(ClickCell(host, TargetCells(host.board, probe)[40]));
         QVERIFY(CountMark(host.board, Cells, Probe::MissedMark) > 0);
         probe.Draw(1);
         QCOMPARE(CountMark(host.board, Cells, 1), Cells);
@@ -195,14 +195,14 @@ private slots:
     void wrongSymbolsCostNothing() {
         TestSeams seams;
         BoardHost host;
-        Probe probe(host);
-        QVERIFY(WireBoard(host.board, probe));
+        Probe probe(host, host);
+        QVERIFY(WireBoard(host, probe));
         probe.Draw(1);
         const QList<int> targets = TargetCells(host.board, probe);
         int wrongCell = Cells - 1;
         while (targets.contains(wrongCell))
             --wrongCell;
-        QVERIFY(!ClickCell(host.board, wrongCell));
+        QVERIFY(!ClickCell(host, wrongCell));
         QCOMPARE(host.board.Mark(wrongCell), 1);
         QCOMPARE(CountMark(host.board, Cells, Probe::MissedMark), 0);
         QCOMPARE(host.penalty, 0);

@@ -9,9 +9,9 @@ namespace {
 
 using RB = RBShulteExercise;
 
-bool Press(RB& rb, TOxelPanel& board, int value, int mark) {
-    const int cell = CellOf(board, value, mark);
-    return cell >= 0 && PressCell(rb, board, cell);
+bool PressNumber(RB& rb, BoardHost& host, int value, int mark) {
+    const int cell = CellOf(host.board, value, mark);
+    return cell >= 0 && PressCell(rb, host, cell);
 }
 
 // The accepted order of an n×n table: red h+1, black 1, red h, black 2, ..., red 1.
@@ -43,7 +43,7 @@ private slots:
         host.board.SetBgColor(0x123456);
         host.board.SetGridColor(0x654321);
         host.board.OnMouseMove = [](int, int) {};
-        RB rb(host);
+        RB rb(host, host);
         rb.Draw(7);
         QCOMPARE(host.board.BgColor(), TColor(0xF0FBFF));
         QCOMPARE(host.board.GridColor(), TColor(0xC0C0C0));
@@ -56,7 +56,7 @@ private slots:
 
     void drawLaysOutBlackAndRedNumbersOnceEach() {
         BoardHost host;
-        RB rb(host);
+        RB rb(host, host);
         for (int n : {5, 7, 9}) {
             rb.Draw(n);
             const int half = n * n / 2;
@@ -76,8 +76,8 @@ private slots:
     void wholeRunInTheAcceptedOrderEndsOnRedOne() {
         TestSeams seams;
         BoardHost host;
-        RB rb(host);
-        QVERIFY(WireBoard(host.board, rb));
+        RB rb(host, host);
+        QVERIFY(WireBoard(host, rb));
         rb.Draw(5);
         const QList<QPair<int, int>> order = AcceptedOrder(5);
         QCOMPARE(order.size(), 25);
@@ -86,7 +86,7 @@ private slots:
             const int cell = CellOf(host.board, order[step].first, order[step].second);
             QVERIFY(cell >= 0);
             QCOMPARE(host.finished, 0);
-            QVERIFY(ClickCell(host.board, cell));
+            QVERIFY(ClickCell(host, cell));
             // Outside a series a found cell loses its colour and is drawn in the small font.
             QCOMPARE(host.board.Mark(cell), 0);
             QCOMPARE(host.board.LookOf(cell)->font, CellLook::FontKind::Small);
@@ -96,21 +96,21 @@ private slots:
         QCOMPARE(seams.sounds.count("ERROR"), 0);
         // Nothing is accepted after the end.
         for (int i = 0; i < 25; ++i)
-            QVERIFY(!ClickCell(host.board, i));
+            QVERIFY(!ClickCell(host, i));
         QCOMPARE(host.finished, 1);
     }
 
     void theFirstPressMustBeTheLargestRed() {
         TestSeams seams;
         BoardHost host;
-        RB rb(host);
+        RB rb(host, host);
         rb.Draw(5);
-        QVERIFY(!Press(rb, host.board, 1, RB::BlackMark));
-        QVERIFY(!Press(rb, host.board, 12, RB::RedMark));
-        QVERIFY(!Press(rb, host.board, 1, RB::RedMark));
+        QVERIFY(!PressNumber(rb, host, 1, RB::BlackMark));
+        QVERIFY(!PressNumber(rb, host, 12, RB::RedMark));
+        QVERIFY(!PressNumber(rb, host, 1, RB::RedMark));
         QVERIFY(rb.RedTurn());
         QCOMPARE(rb.RedNext(), 13);
-        QVERIFY(Press(rb, host.board, 13, RB::RedMark));
+        QVERIFY(PressNumber(rb, host, 13, RB::RedMark));
         QCOMPARE(seams.sounds.names(), QStringList({"ERROR", "ERROR", "ERROR", "CLICK"}));
         QCOMPARE(seams.sounds.played.last().second, 2);
     }
@@ -118,14 +118,14 @@ private slots:
     void redAfterRedIsWrongAndKeepsTheTurn() {
         TestSeams seams;
         BoardHost host;
-        RB rb(host);
+        RB rb(host, host);
         rb.Draw(5);
-        QVERIFY(Press(rb, host.board, 13, RB::RedMark));
-        QVERIFY(!Press(rb, host.board, 12, RB::RedMark));
+        QVERIFY(PressNumber(rb, host, 13, RB::RedMark));
+        QVERIFY(!PressNumber(rb, host, 12, RB::RedMark));
         QVERIFY(!rb.RedTurn());
         QCOMPARE(rb.RedNext(), 12);
         QCOMPARE(rb.BlackNext(), 1);
-        QVERIFY(Press(rb, host.board, 1, RB::BlackMark));
+        QVERIFY(PressNumber(rb, host, 1, RB::BlackMark));
         QVERIFY(rb.RedTurn());
         QCOMPARE(rb.BlackNext(), 2);
     }
@@ -135,13 +135,13 @@ private slots:
     void theRightValueInTheWrongColourIsWrong() {
         TestSeams seams;
         BoardHost host;
-        RB rb(host);
+        RB rb(host, host);
         rb.Draw(5);
-        QVERIFY(Press(rb, host.board, 13, RB::RedMark));
-        QVERIFY(!Press(rb, host.board, 1, RB::RedMark));
-        QVERIFY(Press(rb, host.board, 1, RB::BlackMark));
+        QVERIFY(PressNumber(rb, host, 13, RB::RedMark));
+        QVERIFY(!PressNumber(rb, host, 1, RB::RedMark));
+        QVERIFY(PressNumber(rb, host, 1, RB::BlackMark));
         QCOMPARE(rb.RedNext(), 12);
-        QVERIFY(!Press(rb, host.board, 12, RB::BlackMark));
+        QVERIFY(!PressNumber(rb, host, 12, RB::BlackMark));
         QVERIFY(rb.RedTurn());
         QCOMPARE(rb.RedNext(), 12);
         QCOMPARE(seams.sounds.count("ERROR"), 2);
@@ -153,13 +153,13 @@ private slots:
         host.seriesExercise = 2;
         host.board.SetSeries(true);
         host.board.SetSmallerFont(false);
-        RB rb(host);
-        QVERIFY(WireBoard(host.board, rb));
+        RB rb(host, host);
+        QVERIFY(WireBoard(host, rb));
         rb.Draw(5);
         const int red = CellOf(host.board, 13, RB::RedMark);
         const int black = CellOf(host.board, 1, RB::BlackMark);
-        QVERIFY(ClickCell(host.board, red));
-        QVERIFY(ClickCell(host.board, black));
+        QVERIFY(ClickCell(host, red));
+        QVERIFY(ClickCell(host, black));
         QCOMPARE(host.board.Mark(red), RB::KeptRedMark);
         QCOMPARE(host.board.Mark(black), RB::KeptBlackMark);
         // A repaint shows them in the board's red and black, in the big font.
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(host.board.LookOf(black)->ink, CellLook::Ink::RBBlack);
         QCOMPARE(host.board.LookOf(red)->font, CellLook::FontKind::Big);
         // A kept cell is still clickable and judged by its colour: red 13 is not due again.
-        QVERIFY(!ClickCell(host.board, red));
+        QVERIFY(!ClickCell(host, red));
         QCOMPARE(rb.RedNext(), 12);
     }
 
@@ -180,11 +180,11 @@ private slots:
         host.ladderActive = true;
         host.board.SetSeries(true);
         host.board.SetSmallerFont(false);
-        RB rb(host);
-        QVERIFY(WireBoard(host.board, rb));
+        RB rb(host, host);
+        QVERIFY(WireBoard(host, rb));
         rb.Draw(5);
         const int red = CellOf(host.board, 13, RB::RedMark);
-        QVERIFY(ClickCell(host.board, red));
+        QVERIFY(ClickCell(host, red));
         QCOMPARE(host.board.Mark(red), 0);
         QCOMPARE(host.board.LookOf(red)->ink, CellLook::Ink::Red);
         host.board.Repaint();
