@@ -257,7 +257,7 @@ void TargetsExercise::SyncHints() {
         clickerHint =
             game_.Mode() == TargetGame::JokerMode ? Tx::ClickerJokerHint : Tx::ClickerAnswerHint;
     clicker_->setToolTip(T(clickerHint));
-    host_.Board().setToolTip(begin ? T(Tx::BoardBeginHint) : QString());
+    board_.Board().setToolTip(begin ? T(Tx::BoardBeginHint) : QString());
 }
 
 void TargetsExercise::SyncFigures() {
