@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/CommandLine.h"
+#include "app/UserExport.h"
 #include "app/Glyphs.h"
 #include "help/HelpViewer.h"
 #include "app/InstanceLock.h"
@@ -14,7 +15,6 @@
 #include "data/InterfaceLanguage.h"
 #include "data/Text1251.h"
 #include "data/Texts.h"
-#include "history/HistoryExport.h"
 #include "settings/WidgetPickers.h"
 #include "stats/RunHistory.h"
 
@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
         const QString dataDir = command.dataDir.isEmpty()
             ? DataFolder::DefaultPath(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath())
             : command.dataDir;
-        return ExportFolder(dataDir, command.exportDir, err);
+        return ExportDataFolder(dataDir, command.exportDir, err);
     }
     if (command.action != CommandLine::Action::Run)
         return command.Answer();

@@ -63,12 +63,16 @@ void LadderFlow::UprTimerTimer() {
 void LadderFlow::LadderStep() {
     if (!state_.StepPending()) {
         EndLadder();
+        if (OnStepJudged)
+            OnStepJudged();
         return;
     }
     RunCycle& cycle = ctx_.cycle;
     // A result that is not a number passes no limit.
     const LadderState::Verdict verdict = state_.Judge(
         cycle.LastResult().value.value_or(std::numeric_limits<double>::quiet_NaN()));
+    if (OnStepJudged)
+        OnStepJudged();
     if (verdict == LadderState::Verdict::Failed) {
         cycle.SetLadderActive(false);
         if (AppDialogs().Confirm(T(Tx::LadderFailed)))

@@ -8,6 +8,7 @@
 #include "HintStyle.h"
 #include "LadderFlow.h"
 #include "HistoryRecorder.h"
+#include "PracticeWatch.h"
 #include "Localization.h"
 #include "RecordPanel.h"
 #include "StartButtonPreview.h"
@@ -75,11 +76,27 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
                             [this] { return settingsFile_.get(); }});
     cycle_->SetSeriesHooks(series_.get());
     history_ = std::make_unique<HistoryRecorder>(programDir_, [this] { return CurrentUser; });
+    FormCreate();
+    ConnectRunEnd();
+}
+
+void TMainForm::ConnectRunEnd() {
     cycle_->OnRunEnded = [this](const RunResult& result, RunKind kind) {
+        practice_->RunEnded(kind, result.completed);
         history_->Record(result, kind);
     };
-    FormCreate();
-    history_->OnRecorded = [this](const HistoryRun& run) { analysis_->SetLastRun(run); };
+    // Once the history holds the run.
+    history_->OnRecorded = [this](const HistoryRun& run) {
+        analysis_->SetLastRun(run);
+        practice_->RunStored(run);
+    };
+    series_->OnSeriesOver = [this] { practice_->SeriesOver(); };
+    ladder_->OnStepJudged = [this] { practice_->StepJudged(); };
+}
+
+bool TMainForm::RunUnderWay() const {
+    return cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
+           cycle_->ActivePage().RunPhase != ControlPage::Idle;
 }
 
 TMainForm::~TMainForm() {
@@ -114,12 +131,13 @@ void TMainForm::FormCreate() {
     auto* bar = static_cast<QHBoxLayout*>(w_.BaseButtonP->layout());
     analysis_ = std::make_unique<AnalysisLauncher>(AnalysisLauncher::Context{
         this, menu_.FileN, fileItems.value(fileItems.indexOf(menu_.StatsN) + 1), bar,
-        bar->indexOf(w_.LessonSB) + 1, w_.RecordP,
-        [this] {
-            return cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-                   cycle_->ActivePage().RunPhase != ControlPage::Idle;
-        },
+        bar->indexOf(w_.LessonSB) + 1, w_.RecordP, [this] { return RunUnderWay(); },
         [this] { return CurrentUser; }});
+    const QList<QAction*> optionItems = menu_.OptionN->actions();
+    practice_ = std::make_unique<PracticeWatch>(PracticeWatch::Context{
+        this, menu_.FileN, fileItems.value(fileItems.indexOf(menu_.StatsN) + 1), menu_.OptionN,
+        optionItems.value(optionItems.indexOf(menu_.GipnoN) + 1), w_.RecordP, programDir_,
+        [this] { return RunUnderWay(); }, [this] { return CurrentUser; }});
     ConnectEvents();
 
     // The settings come first: they name the language whose files are checked.
@@ -309,9 +327,7 @@ void TMainForm::changeEvent(QEvent* event) {
 
 void TMainForm::LanguageNClick(int language) {
     // Refused while a run, a series or a ladder lesson is under way, as the sign-in is.
-    const bool running = cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-                         cycle_->ActivePage().RunPhase != ControlPage::Idle;
-    if (!running && language != Language()) {
+    if (!RunUnderWay() && language != Language()) {
         SetLanguage(language);
         WriteOption([language](TDataFile& file) { Settings::WriteLanguage(file, language); });
         WidgetPickers::InstallToolkitTexts();
@@ -362,8 +378,7 @@ void TMainForm::UserNClick() {
     // A run or a lesson of the ladder belongs to the user who started it: its result and
     // the lesson's progress must not be written for someone who signs in meanwhile. The
     // ladder and a series stay active in the pause between two of their runs.
-    if (cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-        cycle_->ActivePage().RunPhase != ControlPage::Idle)
+    if (RunUnderWay())
         return;
     const std::optional<SignedInUser> user =
         TWelcomeForm::Execute(programDir_, settingsFile_.get(), this);
@@ -380,6 +395,7 @@ void TMainForm::UserNClick() {
     menu_.LevelNameN->setTitle(user->LevelCaption());
     menu_.LevelNameN->menuAction()->setVisible(true);
     analysis_->Refresh();
+    practice_->SignedIn();
 }
 
 void TMainForm::N1Click() {

@@ -14,6 +14,7 @@
 class AnalysisLauncher;
 class LadderFlow;
 class HistoryRecorder;
+class PracticeWatch;
 class RecordPanel;
 class TDataFile;
 class StartButtonPreview;
@@ -51,6 +52,8 @@ public:
     RecordPanel& Records() { return *recordPanel_; }
     // The analysis of the last completed run (F7); the run cycle hands it each run that ends.
     AnalysisLauncher& Analysis() { return *analysis_; }
+    // The progress window (F8), the daily goal and the notices after runs.
+    PracticeWatch& Practice() { return *practice_; }
     Settings& Looks() { return looks_; }
     TDataFile* SettingsFile() { return settingsFile_.get(); }
     bool FullScreen() const;
@@ -128,6 +131,11 @@ private:
     // COMMON LastUser, "без имени" when absent or unreadable.
     QString LastUser() const;
     void ConnectEvents();
+    // Hands a run's end, its storing, the end of a series and the ladder's verdict on to
+    // those who take them.
+    void ConnectRunEnd();
+    // A run, a series or a ladder lesson is under way.
+    bool RunUnderWay() const;
     // The texts of the main window in the current language, as after a switch of it.
     void Retranslate();
     void ShowFileError(const QString& text);
@@ -147,6 +155,7 @@ private:
     std::unique_ptr<StartButtonPreview> preview_;
     std::unique_ptr<RecordPanel> recordPanel_;
     std::unique_ptr<AnalysisLauncher> analysis_;
+    std::unique_ptr<PracticeWatch> practice_;
     bool terminateRequested_ = false;
     bool localizedOnce_ = false;
     int shownLanguage_ = 0; // the language the texts were last set in

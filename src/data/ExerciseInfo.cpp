@@ -216,6 +216,13 @@ int ExerciseIndexOfTitle(const QString& title) {
     return -1;
 }
 
+const ExerciseInfo* ExerciseOfStatsBase(const QString& base) {
+    for (const ExerciseInfo& e : exercises)
+        if (base == QLatin1String(e.statsBase))
+            return &e;
+    return nullptr;
+}
+
 const std::vector<LookEntry>& LookEntries(EntryOrder order) {
     static const std::vector<LookEntry> saved =
         BuildEntries([](const ExerciseInfo& e) { return e.look.saveRank; });

@@ -70,6 +70,8 @@ const ExerciseInfo& Exercise(int index);
 const ExerciseInfo& ExerciseAtListPosition(int position);
 // The exercise whose title (current language) equals the text, or -1.
 int ExerciseIndexOfTitle(const QString& title);
+// The exercise whose statistics base name the history keeps ("shulte"), or nullptr.
+const ExerciseInfo* ExerciseOfStatsBase(const QString& base);
 
 // One "OPTIONS" entry of oxel.ini: whose look, which part (target colours by number 1..10)
 // and its name, the exercise's prefix and the part's suffix ("ShulteBGColor").

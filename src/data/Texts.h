@@ -85,6 +85,13 @@ enum class Tx {
     SumTimesText, MemoriseLead, AxisWrongPresses, EveryRunView, SeriesView, EveryRunTitle,
     EveryRunText, EveryRunEmpty, EveryRunNoneInPeriod, AxisDate, AxisResultSeconds,
     AxisResultPoints, SetRuns, SetMovingAverage, Period30, Period90, PeriodAll,
+    // daily practice: the progress window, the daily goal and the notices after a run
+    MenuProgress, MenuDailyGoal, ProgressCaption, ProgressToday, ProgressTodayOfGoal,
+    ProgressNoGoal, StreakCurrent, StreakLongest, StreakSpan, CalendarTitle, CalendarEarlier,
+    CalendarLater, CalendarSpan, MonthNames, WeekdayNames, DayTip, MinutesShort, DayForms,
+    RunForms, WeekTitle, WeekExercise, WeekRunsNow, WeekBestNow, WeekMedianNow, WeekRunsBefore,
+    WeekBestBefore, WeekMedianBefore, WeekChange, WeekEmpty, BestsTitle, BestsEmpty,
+    GoalCaption, GoalPrompt, GoalNotMinutes, GoalReached, NewBest,
     Count_
 };
 

@@ -3,12 +3,14 @@
 #include "HistoryRecord.h"
 
 #include <QString>
+#include <QVariant>
 #include <QVector>
 #include <functional>
 #include <optional>
 
 class QSqlDatabase;
 class QSqlError;
+class QSqlQuery;
 
 // Which runs a scan visits: every run, or those of one user, of one exercise, of one mode.
 struct RunFilter {
@@ -55,6 +57,12 @@ public:
     // Visits the runs the filter selects, oldest first and without presses, then their
     // presses by run and sequence, all from one snapshot. False when reading failed.
     bool Scan(const RunFilter& filter, const RunVisitor& onRun, const PressVisitor& onPress) const;
+
+    using RowVisitor = std::function<void(const QSqlQuery&)>;
+    // Runs one reading statement with the values bound in order and visits its rows: for
+    // summaries grouped by the database, which the readers above would take run by run.
+    // False when reading failed (Problem() says why).
+    bool Select(const QString& sql, const QVariantList& values, const RowVisitor& onRow) const;
 
 private:
     enum class Health { Good, Damaged, Failed };
