@@ -49,7 +49,8 @@ void WriteRuns(const QString& dataDir) {
             insert.addBindValue(User);
             insert.addBindValue(QLatin1String(exercises[k % 4]));
             insert.addBindValue(modes[k % 4]);
-            insert.addBindValue(StartedText(QDateTime(first.addDays(day), QTime(7, 0).addSecs(k * 1500))));
+            insert.addBindValue(
+                StartedText(QDateTime(first.addDays(day), QTime(7, 0).addSecs(k * 1500))));
             insert.addBindValue(40000 + k * 7919 % 30000);
             insert.addBindValue(score ? QString::number(300 + int(20 * years) + k * 37 % 90)
                                       : FormatOneDecimal(45 - 2 * years + k * 37 % 50 / 10.0));

@@ -11,13 +11,6 @@
 
 namespace {
 
-const ExerciseInfo* ExerciseOf(const QString& statsBase) {
-    for (int i = 0; i < ExerciseCount; ++i)
-        if (statsBase == QLatin1String(Exercise(i).statsBase))
-            return &Exercise(i);
-    return nullptr;
-}
-
 double Seconds(qint64 ms) {
     return ms / 1000.0;
 }
@@ -173,7 +166,7 @@ void ItemCharts(const HistoryRun& run, const ExerciseInfo& info, RunAnalysis& an
 
 RunAnalysis RunAnalyser::Of(const HistoryRun& run) {
     RunAnalysis analysis;
-    const ExerciseInfo* info = ExerciseOf(run.exercise);
+    const ExerciseInfo* info = ExerciseOfStatsBase(run.exercise);
     const QString label =
         info ? T(info->title) + QLatin1Char(' ') + info->modeText(run.mode) : run.exercise;
     analysis.caption = T(Tx::AnalysisCaption).arg(label);

@@ -159,8 +159,9 @@ void PracticeWatch::DailyGoalNClick() {
         return;
     const QString user = ctx_.currentUser();
     Summary();
-    const QString typed =
-        AppDialogs().Prompt(T(Tx::GoalCaption), T(Tx::GoalPrompt).arg(planner_.Goal()), 4).trimmed();
+    const QString typed = AppDialogs()
+                              .Prompt(T(Tx::GoalCaption), T(Tx::GoalPrompt).arg(planner_.Goal()), 4)
+                              .trimmed();
     if (typed.isEmpty())
         return;
     const std::optional<qint32> minutes = TryParseInteger(typed);

@@ -22,12 +22,12 @@ class PracticeWatch : public QObject {
     Q_OBJECT
 public:
     struct Context {
-        QWidget* window;       // the owner of the progress window and of the shortcuts
-        QMenu* fileMenu;       // the progress item goes before `fileBefore`
+        QWidget* window; // the owner of the progress window and of the shortcuts
+        QMenu* fileMenu; // the progress item goes before `fileBefore`
         QAction* fileBefore;
-        QMenu* optionsMenu;    // the goal item goes before `optionsBefore`
+        QMenu* optionsMenu; // the goal item goes before `optionsBefore`
         QAction* optionsBefore;
-        QWidget* noticeHost;   // the notices lie over it; it is hidden while a run is under way
+        QWidget* noticeHost; // the notices lie over it; it is hidden while a run is under way
         QString dataDir;
         std::function<bool()> running; // a run, series or ladder lesson is under way
         std::function<QString()> currentUser;

@@ -384,6 +384,8 @@ constexpr Pair table[] = {
     {Tx::CalendarEarlier, "< Year before", "< Год назад"},
     {Tx::CalendarLater, "Year after >", "Год вперёд >"},
     {Tx::CalendarSpan, "%1 to %2", "с %1 по %2"},
+    {Tx::CalendarLess, "less", "меньше"},
+    {Tx::CalendarMore, "more", "больше"},
     {Tx::MonthNames, "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec",
      "янв фев мар апр май июн июл авг сен окт ноя дек"},
     {Tx::WeekdayNames, "Mon Tue Wed Thu Fri Sat Sun", "Пн Вт Ср Чт Пт Сб Вс"},

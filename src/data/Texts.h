@@ -88,10 +88,10 @@ enum class Tx {
     // daily practice: the progress window, the daily goal and the notices after a run
     MenuProgress, MenuDailyGoal, ProgressCaption, ProgressToday, ProgressTodayOfGoal,
     ProgressNoGoal, StreakCurrent, StreakLongest, StreakSpan, CalendarTitle, CalendarEarlier,
-    CalendarLater, CalendarSpan, MonthNames, WeekdayNames, DayTip, MinutesShort, DayForms,
-    RunForms, WeekTitle, WeekExercise, WeekRunsNow, WeekBestNow, WeekMedianNow, WeekRunsBefore,
-    WeekBestBefore, WeekMedianBefore, WeekChange, WeekEmpty, BestsTitle, BestsEmpty,
-    GoalCaption, GoalPrompt, GoalNotMinutes, GoalReached, NewBest,
+    CalendarLater, CalendarSpan, CalendarLess, CalendarMore, MonthNames, WeekdayNames, DayTip,
+    MinutesShort, DayForms, RunForms, WeekTitle, WeekExercise, WeekRunsNow, WeekBestNow,
+    WeekMedianNow, WeekRunsBefore, WeekBestBefore, WeekMedianBefore, WeekChange, WeekEmpty,
+    BestsTitle, BestsEmpty, GoalCaption, GoalPrompt, GoalNotMinutes, GoalReached, NewBest,
     Count_
 };
 

@@ -20,17 +20,16 @@ const QString BestsSql = QStringLiteral(
     "SELECT exercise, mode, %1(CAST(result AS REAL)), result, substr(started, 1, 10) FROM runs "
     "WHERE user = ? AND id <= ? AND completed = 1 AND result GLOB '*[0-9]*' "
     "AND NOT result GLOB '*[^0-9.eE+-]*' GROUP BY exercise, mode");
-const QString RecentSql = QStringLiteral(
-    "SELECT exercise, mode, substr(started, 1, 10), result, completed FROM runs "
-    "WHERE +user = ? AND id <= ? AND started >= ? ORDER BY id");
+const QString RecentSql =
+    QStringLiteral("SELECT exercise, mode, substr(started, 1, 10), result, completed FROM runs "
+                   "WHERE +user = ? AND id <= ? AND started >= ? ORDER BY id");
 
 QDate DayOf(const QSqlQuery& q, int column) {
     return QDate::fromString(q.value(column).toString(), Qt::ISODate);
 }
 
 DayTotal TotalOf(const QSqlQuery& q, int column) {
-    return {q.value(column).toLongLong(), q.value(column + 1).toInt(),
-            q.value(column + 2).toInt()};
+    return {q.value(column).toLongLong(), q.value(column + 1).toInt(), q.value(column + 2).toInt()};
 }
 
 PersonalBests ReadBests(const HistoryDb& db, const QString& user, qint64 lastId) {
@@ -58,11 +57,12 @@ PracticeSummary PracticeLoader::Load(const HistoryDb& db, const QString& user,
     db.Select(DaysSql, {user, lastId},
               [&](const QSqlQuery& q) { days.Add(DayOf(q, 0), TotalOf(q, 1)); });
     QVector<PracticeRun> recent;
-    db.Select(RecentSql, {user, lastId, recentFrom.toString(Qt::ISODate)},
-              [&](const QSqlQuery& q) {
-                  recent.append({{q.value(0).toString(), q.value(1).toInt()}, DayOf(q, 2),
-                                 TryParseResult(q.value(3).toString()), q.value(4).toBool()});
-              });
+    db.Select(RecentSql, {user, lastId, recentFrom.toString(Qt::ISODate)}, [&](const QSqlQuery& q) {
+        recent.append({{q.value(0).toString(), q.value(1).toInt()},
+                       DayOf(q, 2),
+                       TryParseResult(q.value(3).toString()),
+                       q.value(4).toBool()});
+    });
     return PracticeSummary(user, std::move(days), ReadBests(db, user, lastId), std::move(recent),
                            recentFrom, lastId);
 }

@@ -9,8 +9,8 @@ PracticeSummary::PracticeSummary(const QString& user, PracticeDays days, Persona
       recentFrom_(recentFrom), lastRunId_(lastRunId) {}
 
 PracticeRun PracticeSummary::RunOf(const HistoryRun& run) {
-    return {{run.exercise, run.mode}, run.started.date(), TryParseResult(run.result),
-            run.completed};
+    return {
+        {run.exercise, run.mode}, run.started.date(), TryParseResult(run.result), run.completed};
 }
 
 RunEffect PracticeSummary::Add(const HistoryRun& run) {
@@ -29,7 +29,7 @@ RunEffect PracticeSummary::Add(const HistoryRun& run) {
         recent_.append(practice);
     const std::optional<Better> better = PracticeKind::BetterOf(run.exercise);
     if (run.completed && practice.value && better)
-        effect.best = bests_.Offer(practice.key, {*practice.value, run.result, practice.day},
-                                   *better);
+        effect.best =
+            bests_.Offer(practice.key, {*practice.value, run.result, practice.day}, *better);
     return effect;
 }

@@ -12,7 +12,7 @@ struct RunEffect {
     QDate day;            // the local day the run started on
     DayTotal before;      // that day before the run and after it
     DayTotal after;
-    Streak streak;        // the streak alive on that day after the run
+    Streak streak; // the streak alive on that day after the run
     std::optional<BestChange> best;
 };
 

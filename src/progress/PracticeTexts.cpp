@@ -60,10 +60,13 @@ QString KeyCaption(const PracticeKey& key) {
 QStringList Lines(const Notices& notices) {
     QStringList lines;
     if (notices.goal)
-        lines << T(Tx::GoalReached).arg(notices.goal->goalMinutes).arg(Days(notices.goal->streakDays));
+        lines << T(Tx::GoalReached)
+                     .arg(notices.goal->goalMinutes)
+                     .arg(Days(notices.goal->streakDays));
     for (const BestChange& change : notices.bests)
-        lines << T(Tx::NewBest).arg(KeyCaption(change.key), change.now.text, change.previous.text,
-                                    FormatDate(change.previous.day));
+        lines << T(Tx::NewBest)
+                     .arg(KeyCaption(change.key), change.now.text, change.previous.text,
+                          FormatDate(change.previous.day));
     return lines;
 }
 

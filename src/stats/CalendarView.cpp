@@ -1,5 +1,6 @@
 #include "CalendarView.h"
 
+#include "data/Texts.h"
 #include "progress/PracticeTexts.h"
 
 #include <QHelpEvent>
@@ -29,7 +30,9 @@ void CalendarView::SetGrid(const CalendarGrid& grid, const QDate& today) {
 }
 
 QSize CalendarView::sizeHint() const {
-    return QSize(LeftLabels + PracticeCalendar::Weeks * Pitch, TopLabels + 7 * Pitch);
+    // Room on the right for the name of a month that begins in the last column.
+    return QSize(LeftLabels + (PracticeCalendar::Weeks + 2) * Pitch,
+                 TopLabels + 7 * Pitch + LegendRow);
 }
 
 QRect CalendarView::CellRect(int column, int weekday) const {
@@ -76,6 +79,20 @@ void CalendarView::paintEvent(QPaintEvent*) {
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
         }
     }
+    PaintLegend(painter);
+}
+
+void CalendarView::PaintLegend(QPainter& painter) {
+    constexpr int words = 48;
+    const int top = TopLabels + 7 * Pitch + (LegendRow - Cell) / 2;
+    const int left = width() - words - (PracticeCalendar::Levels + 1) * Pitch;
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(left - words, top, words - 4, Cell), Qt::AlignRight | Qt::AlignVCenter,
+                     T(Tx::CalendarLess));
+    for (int level = 0; level <= PracticeCalendar::Levels; ++level)
+        painter.fillRect(QRect(left + level * Pitch, top, Cell, Cell), LevelColour(level));
+    painter.drawText(QRect(width() - words + 1, top, words, Cell), Qt::AlignLeft | Qt::AlignVCenter,
+                     T(Tx::CalendarMore));
 }
 
 bool CalendarView::event(QEvent* event) {

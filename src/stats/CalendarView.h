@@ -5,8 +5,10 @@
 #include <QWidget>
 
 // The calendar of the progress window: a square per day, 53 weeks in columns from Monday to
-// Sunday, shaded by the minutes trained, with the months above and the weekdays beside, and
-// the day's figures in a tooltip.
+// Sunday, shaded by the minutes trained, with the months above, the weekdays beside, the
+// shades explained below, and the day's figures in a tooltip.
+class QPainter;
+
 class CalendarView : public QWidget {
     Q_OBJECT
 public:
@@ -14,6 +16,7 @@ public:
     static constexpr int Pitch = 15;
     static constexpr int LeftLabels = 28;
     static constexpr int TopLabels = 16;
+    static constexpr int LegendRow = 20; // "less", the shades, "more", under the weeks
 
     explicit CalendarView(QWidget* parent = nullptr);
 
@@ -33,6 +36,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void PaintLegend(QPainter& painter);
+
     CalendarGrid grid_;
     QDate today_;
 };

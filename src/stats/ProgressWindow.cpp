@@ -183,8 +183,7 @@ void ProgressWindow::Fill() {
     BestsEmptyL->setText(T(Tx::BestsEmpty));
     WeekTW->setHorizontalHeaderLabels(
         {T(Tx::WeekExercise), T(Tx::WeekRunsNow), T(Tx::WeekBestNow), T(Tx::WeekMedianNow),
-         T(Tx::WeekRunsBefore), T(Tx::WeekBestBefore), T(Tx::WeekMedianBefore),
-         T(Tx::WeekChange)});
+         T(Tx::WeekRunsBefore), T(Tx::WeekBestBefore), T(Tx::WeekMedianBefore), T(Tx::WeekChange)});
     BestsTW->setHorizontalHeaderLabels({T(Tx::WeekExercise), T(Tx::ResultHead), T(Tx::DateHead)});
     FillToday();
     FillCalendar();
@@ -208,10 +207,10 @@ void ProgressWindow::FillToday() {
     const Streak longest = summary_.Days().Longest();
     const QString days = PracticeTexts::Days(longest.days);
     LongestStreakL->setText(T(Tx::StreakLongest)
-                                .arg(longest.days == 0
-                                         ? days
-                                         : T(Tx::StreakSpan).arg(days, FormatDate(longest.first),
-                                                                 FormatDate(longest.last))));
+                                .arg(longest.days == 0 ? days
+                                                       : T(Tx::StreakSpan)
+                                                             .arg(days, FormatDate(longest.first),
+                                                                  FormatDate(longest.last))));
 }
 
 void ProgressWindow::FillCalendar() {
@@ -221,8 +220,8 @@ void ProgressWindow::FillCalendar() {
     const QDate first = summary_.Days().First();
     EarlierSB->setEnabled(first.isValid() && first < grid.first);
     LaterSB->setEnabled(yearsBack_ > 0);
-    SpanL->setText(T(Tx::CalendarSpan).arg(PracticeTexts::ShortDate(grid.first),
-                                           PracticeTexts::ShortDate(last)));
+    SpanL->setText(T(Tx::CalendarSpan)
+                       .arg(PracticeTexts::ShortDate(grid.first), PracticeTexts::ShortDate(last)));
 }
 
 void ProgressWindow::FillWeek() {

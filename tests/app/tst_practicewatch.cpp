@@ -1,3 +1,4 @@
+#include "../progress/PracticeSamples.h"
 #include "ShellFixture.h"
 #include "app/AnalysisLauncher.h"
 #include "app/LadderFlow.h"
@@ -36,41 +37,21 @@ void PlaySchulte(Window& win, qint64 ms) {
     }
 }
 
-HistoryRun Stored(qint64 id, const QString& result) {
-    HistoryRun run;
-    run.id = id;
-    run.user = User;
-    run.exercise = QStringLiteral("shulte");
-    run.mode = 5;
-    run.started = QDateTime(QDate(2026, 6, 1), QTime(10, int(id)));
-    run.result = result;
-    return run;
-}
-
 } // namespace
 
 class TestPracticeWatch : public QObject {
     Q_OBJECT
 
 private slots:
-    void itemsStandInTheirMenus() {
+    void oneProgressWindowPerUser() {
         Window win;
         PracticeWatch& watch = win.form->Practice();
         const QList<QAction*> file = win.form->Menu().FileN->actions();
         QCOMPARE(file.indexOf(watch.ProgressN), file.indexOf(win.form->Analysis().AnalysisN) + 1);
-        QCOMPARE(watch.ProgressN->shortcut(), QKeySequence(Qt::Key_F8));
-        QCOMPARE(watch.ProgressN->text(), QStringLiteral("Прогресс"));
         const QList<QAction*> options = win.form->Menu().OptionN->actions();
         QCOMPARE(options.indexOf(watch.DailyGoalN), options.indexOf(win.form->Menu().GipnoN) + 1);
-        // Nobody signed in: nothing to show.
-        watch.Refresh();
-        QVERIFY(!watch.ProgressN->isEnabled());
-    }
-
-    void oneProgressWindowPerUser() {
-        Window win;
+        QVERIFY(!watch.ProgressN->isEnabled()); // nobody signed in
         AddUser(win, User);
-        PracticeWatch& watch = win.form->Practice();
         QVERIFY(QTest::qWaitForWindowActive(win.form.get()));
         QTest::keyClick(win.form.get(), Qt::Key_F8);
         QPointer<ProgressWindow> first = watch.Window();
@@ -97,24 +78,31 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("goal");
         QTest::addColumn<int>("messages");
-        QTest::newRow("cancel") << "" << 0 << 0;
-        QTest::newRow("not a number") << "ten" << 0 << 1;
-        QTest::newRow("more than a day") << "1441" << 0 << 1;
-        QTest::newRow("minutes") << " 15 " << 15 << 0;
+        QTest::addColumn<bool>("gone");
+        QTest::newRow("cancel") << "" << 0 << 0 << false;
+        QTest::newRow("not a number") << "ten" << 0 << 1 << false;
+        QTest::newRow("more than a day") << "1441" << 0 << 1 << false;
+        QTest::newRow("minutes") << " 15 " << 15 << 0 << false;
+        // No file is made for a user who is gone: it would be a user without a password.
+        QTest::newRow("the user is gone") << "15" << 0 << 1 << true;
     }
 
     void goalIsAskedAndKept() {
         QFETCH(QString, typed);
         QFETCH(int, goal);
         QFETCH(int, messages);
+        QFETCH(bool, gone);
         Window win;
         AddUser(win, User);
+        if (gone)
+            UserFiles(win.folder.path()).DeleteUser(User);
         win.seams.dialogs.promptAnswers.push_back(typed);
         win.form->Practice().DailyGoalNClick();
         QCOMPARE(win.seams.dialogs.prompts.size(), 1);
         QCOMPARE(win.seams.dialogs.messages.size(), messages);
         QCOMPARE(win.form->Practice().Goal(), goal);
         QCOMPARE(DailyGoal::Read(win.folder.path(), User), goal);
+        QCOMPARE(UserFiles(win.folder.path()).UserExists(User), !gone);
     }
 
     // Runs played in the window: the first reaches the goal of a minute, the second beats the
@@ -143,20 +131,19 @@ private slots:
     void noticesWaitForTheSeriesAndTheLadder() {
         Window win(4242, User);
         PracticeWatch& watch = win.form->Practice();
-        watch.RunEnded(RunKind::Single, true);
-        watch.RunStored(Stored(1, "30.0"));
-        QVERIFY(!watch.Notice->isVisible());
-        watch.RunEnded(RunKind::Series, true);
-        watch.RunStored(Stored(2, "28.0"));
-        QVERIFY(!watch.Notice->isVisible());
+        const auto stored = [&](RunKind kind, qint64 id, const char* result) {
+            watch.RunEnded(kind, true);
+            watch.RunStored(practice::Run(id, "shulte", 5, QDateTime::currentDateTime(), result,
+                                          true, 60000, User));
+            return watch.Notice->isVisible();
+        };
+        QVERIFY(!stored(RunKind::Single, 1, "30.0"));
+        QVERIFY(!stored(RunKind::Series, 2, "28.0"));
         win.form->Series().OnSeriesOver();
         QVERIFY(watch.Notice->isVisible());
         QVERIFY(watch.Notice->Lines().value(0).contains("28.0 (прежний: 30.0"));
-
         watch.Notice->hide();
-        watch.RunEnded(RunKind::Ladder, true);
-        watch.RunStored(Stored(3, "27.0"));
-        QVERIFY(!watch.Notice->isVisible());
+        QVERIFY(!stored(RunKind::Ladder, 3, "27.0"));
         win.form->Ladder().OnStepJudged();
         QVERIFY(watch.Notice->isVisible());
     }

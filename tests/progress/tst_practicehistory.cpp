@@ -1,7 +1,5 @@
 #include "PracticeSamples.h"
-#include "data/Errors.h"
 #include "data/UserFiles.h"
-#include "progress/DailyGoal.h"
 #include "progress/DaysCsv.h"
 #include "progress/PracticeLoader.h"
 
@@ -73,8 +71,8 @@ private slots:
         QStringList recent;
         for (const PracticeRun& run : loaded.Recent())
             recent << run.key.exercise + run.day.toString("dd");
-        QCOMPARE(recent, QStringList({"shulte29", "shulte29", "targets24", "targets25",
-                                      "targets26", "mnemo30"}));
+        QCOMPARE(recent, QStringList({"shulte29", "shulte29", "targets24", "targets25", "targets26",
+                                      "mnemo30"}));
         // The stored runs are counted once; a summary read up to a run takes it afterwards.
         QVERIFY(!PracticeSummary(loaded).Add(runs.last()).counted);
         PracticeSummary before = PracticeLoader::Load(db, "Anna", recentFrom, runs.last().id);
@@ -121,21 +119,6 @@ private slots:
             QCOMPARE(report.written, QStringList{path});
         }
         QCOMPARE(ReadAll(path), csv);
-    }
-
-    void dailyGoalIsAnEntryOfTheUsersFile() {
-        QVector<HistoryRun> none;
-        const Folder folder(none);
-        QCOMPARE(DailyGoal::Read(folder.path(), "Anna"), 0);
-        DailyGoal::Write(folder.path(), "anna", 25);
-        QCOMPARE(DailyGoal::Read(folder.path(), "Anna"), 25);
-        QCOMPARE(UserFiles(folder.path()).ReadUser("Anna").password, QStringLiteral("pw"));
-        DailyGoal::Write(folder.path(), "Anna", 5000);
-        QCOMPARE(DailyGoal::Read(folder.path(), "Anna"), DailyGoal::MostMinutes);
-        // A user who is gone gets no file, which would make them a user without a password.
-        QVERIFY_THROWS_EXCEPTION(OxelError, DailyGoal::Write(folder.path(), "Gone", 10));
-        QVERIFY(!UserFiles(folder.path()).UserExists("Gone"));
-        QCOMPARE(DailyGoal::Read(folder.path(), "Gone"), 0);
     }
 };
 

@@ -36,11 +36,11 @@ void TestPracticeNotices::whenNoticesShow_data() {
     QTest::newRow("a series dropped before its next run")
         << QStringList{"series", "best:30>28", "single", "plain"} << QStringList{"3:best 30>28"};
     QTest::newRow("the goal once a day")
-        << QStringList{"goal=10", "single", "day:1:5>9", "single", "day:1:9>12", "single",
-                       "day:1:12>20", "goal=20", "single", "day:1:19>25", "single", "day:2:0>20"}
+        << QStringList{"goal=10",    "single",      "day:1:5>9",   "single",
+                       "day:1:9>12", "single",      "day:1:12>20", "goal=20",
+                       "single",     "day:1:19>25", "single",      "day:2:0>20"}
         << QStringList{"4:goal 1 streak 1", "11:goal 2 streak 2"};
-    QTest::newRow("no goal, no notice")
-        << QStringList{"single", "day:1:0>90"} << QStringList{};
+    QTest::newRow("no goal, no notice") << QStringList{"single", "day:1:0>90"} << QStringList{};
     QTest::newRow("the goal waits for the series with the best")
         << QStringList{"goal=10", "series", "day:1:5>12", "best:30>28", "over"}
         << QStringList{"4:goal 1 streak 1", "4:best 30>28"};

@@ -53,7 +53,8 @@ private slots:
         window.Show(Summary(), Today, 20);
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Progress: Anna"));
-        QCOMPARE(window.TodayL->text(), QStringLiteral("Today: 30 min of the daily goal of 20 min"));
+        QCOMPARE(window.TodayL->text(),
+                 QStringLiteral("Today: 30 min of the daily goal of 20 min"));
         QCOMPARE(window.GoalPB->value(), 20);
         QCOMPARE(window.CurrentStreakL->text(), QStringLiteral("Current streak: 5 days"));
         QCOMPARE(window.LongestStreakL->text(),
