@@ -15,16 +15,7 @@ inline QDateTime Local(const QString& text) {
 inline HistoryRun Run(qint64 id, const QString& exercise, int mode, const QDateTime& started,
                       const QString& result, bool completed = true, qint64 ms = 20 * 60000,
                       const QString& user = QStringLiteral("Anna")) {
-    HistoryRun run;
-    run.id = id;
-    run.user = user;
-    run.exercise = exercise;
-    run.mode = mode;
-    run.started = started;
-    run.durationMs = ms;
-    run.result = result;
-    run.completed = completed;
-    return run;
+    return {id, user, exercise, mode, RunKind::Single, started, ms, result, 0, completed};
 }
 
 } // namespace practice

@@ -146,8 +146,7 @@ private slots:
         QCOMPARE(Figures(row.thisWeek) + ' ' + Figures(row.lastWeek), figures);
         QCOMPARE(row.changePercent.has_value(), !qIsNaN(change));
         if (row.changePercent)
-            QVERIFY2(qAbs(*row.changePercent - change) < 1e-9,
-                     qPrintable(QString::number(*row.changePercent)));
+            QCOMPARE(*row.changePercent, change);
         QCOMPARE(int(row.trend), trend);
     }
 
@@ -245,8 +244,7 @@ private slots:
             {2, 5, "5 дней", "5 попыток"},    {2, 11, "11 дней", "11 попыток"},
             {2, 12, "12 дней", "12 попыток"}, {2, 21, "21 день", "21 попытка"},
             {2, 22, "22 дня", "22 попытки"},  {2, 111, "111 дней", "111 попыток"},
-            {2, 0, "0 дней", "0 попыток"},    {1, 1, "1 day", "1 run"},
-            {1, 2, "2 days", "2 runs"},       {1, 0, "0 days", "0 runs"},
+            {1, 1, "1 day", "1 run"},         {1, 2, "2 days", "2 runs"},
         };
         for (const auto& [language, count, days, runs] : rows)
             QTest::addRow("%s %d", language == 1 ? "en" : "ru", count)

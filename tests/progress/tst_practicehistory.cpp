@@ -27,11 +27,6 @@ struct Folder {
     QString path() const { return dir.path(); }
 };
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 } // namespace
 
 class TestPracticeHistory : public QObject {
@@ -61,13 +56,10 @@ private slots:
         const QDate recentFrom(2026, 3, 23);
         const PracticeSummary loaded = PracticeLoader::Load(db, "Anna", recentFrom);
         QCOMPARE(loaded.Days().All(), byRun.Days().All());
-        QCOMPARE(loaded.Days().All().firstKey(), QDate(2026, 3, 20));
-        QCOMPARE(loaded.Days().On(QDate(2026, 3, 29)).runs, 2);
         QCOMPARE(loaded.Bests().Keys(), byRun.Bests().Keys());
         for (const PracticeKey& key : byRun.Bests().Keys())
             QCOMPARE(loaded.Bests().Of(key), byRun.Bests().Of(key));
         QCOMPARE(loaded.Bests().Of({"shulte", 5})->day, QDate(2026, 3, 21));
-        QCOMPARE(loaded.Bests().Of({"targets", 1})->text, QStringLiteral("410"));
         QStringList recent;
         for (const PracticeRun& run : loaded.Recent())
             recent << run.key.exercise + run.day.toString("dd");
@@ -118,7 +110,9 @@ private slots:
             path = out.filePath("a-days.csv");
             QCOMPARE(report.written, QStringList{path});
         }
-        QCOMPARE(ReadAll(path), csv);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), csv);
     }
 };
 

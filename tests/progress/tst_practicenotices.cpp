@@ -55,11 +55,8 @@ void TestPracticeNotices::whenNoticesShow() {
         const QString event = events[i];
         const QStringList parts = event.split(QRegularExpression("[:>=]"));
         Notices notices;
-        if (event == "single" || event == "series" || event == "ladder") {
-            planner.RunEnded(event == "single"   ? RunKind::Single
-                             : event == "series" ? RunKind::Series
-                                                 : RunKind::Ladder,
-                             true);
+        if (const std::optional<RunKind> kind = RunKindOfName(event)) {
+            planner.RunEnded(*kind, true);
         } else if (event == "stopped-series") {
             planner.RunEnded(RunKind::Series, false);
         } else if (event == "over") {
@@ -84,11 +81,11 @@ void TestPracticeNotices::whenNoticesShow() {
             }
             notices = planner.RunStored(effect);
         }
-        if (notices.goal)
+        if (const std::optional<GoalNotice>& goal = notices.goal)
             told << QStringLiteral("%1:goal %2 streak %3")
                         .arg(i)
-                        .arg(notices.goal->day.day())
-                        .arg(notices.goal->streakDays);
+                        .arg(goal->day.day())
+                        .arg(goal->streakDays);
         for (const BestChange& best : notices.bests)
             told << QStringLiteral("%1:best %2>%3").arg(i).arg(best.previous.text, best.now.text);
     }

@@ -1,3 +1,4 @@
+#include "../progress/PracticeSamples.h"
 #include "data/Texts.h"
 #include "stats/CalendarView.h"
 #include "stats/ProgressWindow.h"
@@ -19,15 +20,8 @@ PracticeSummary Summary() {
     PracticeSummary summary(QStringLiteral("Anna"), {}, {}, {}, {}, 0);
     qint64 id = 0;
     const auto add = [&](const char* exercise, int mode, const QDate& day, const char* result) {
-        HistoryRun run;
-        run.id = ++id;
-        run.user = QStringLiteral("Anna");
-        run.exercise = QLatin1String(exercise);
-        run.mode = mode;
-        run.started = QDateTime(day, QTime(18, 0));
-        run.durationMs = 15 * 60000;
-        run.result = QLatin1String(result);
-        summary.Add(run);
+        summary.Add(practice::Run(++id, exercise, mode, QDateTime(day, QTime(18, 0)), result, true,
+                                  15 * 60000));
     };
     add("shulte", 5, QDate(2024, 11, 2), "40.0");
     add("shulte", 5, Today.addDays(-7), "34.0");
