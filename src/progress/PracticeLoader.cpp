@@ -1,5 +1,6 @@
 #include "PracticeLoader.h"
 
+#include "data/ExerciseInfo.h"
 #include "data/NumberFormat.h"
 #include "history/HistoryRows.h"
 
@@ -13,11 +14,13 @@ namespace {
 const QString DaysSql = QStringLiteral(
     "SELECT substr(started, 1, 10), SUM(duration_ms), COUNT(*), SUM(completed) FROM runs "
     "WHERE +user = ? AND id <= ? GROUP BY 1");
-// Through the index, whose order puts the earliest run first among equal results: the best's
-// day is the day it was first reached. The result texts the program writes are numbers; the
-// patterns leave out anything else.
+// One pass for every exercise: the best is the least of the results, negated where higher is
+// better (the exercises named in the list). Through the index, whose order puts the earliest
+// run first among equal results, so the best's day is the day it was first reached. The result
+// texts the program writes are numbers; the patterns leave out anything else.
 const QString BestsSql = QStringLiteral(
-    "SELECT exercise, mode, %1(CAST(result AS REAL)), result, substr(started, 1, 10) FROM runs "
+    "SELECT exercise, mode, MIN(CASE WHEN exercise IN (%1) THEN -CAST(result AS REAL) "
+    "ELSE CAST(result AS REAL) END), result, substr(started, 1, 10) FROM runs "
     "WHERE user = ? AND id <= ? AND completed = 1 AND result GLOB '*[0-9]*' "
     "AND NOT result GLOB '*[^0-9.eE+-]*' GROUP BY exercise, mode");
 const QString RecentSql =
@@ -33,15 +36,25 @@ DayTotal TotalOf(const QSqlQuery& q, int column) {
 }
 
 PersonalBests ReadBests(const HistoryDb& db, const QString& user, qint64 lastId) {
-    PersonalBests bests;
-    for (const Better better : {Better::Lower, Better::Higher}) {
-        const QString sql = BestsSql.arg(better == Better::Lower ? "MIN" : "MAX");
-        db.Select(sql, {user, lastId}, [&](const QSqlQuery& q) {
-            const PracticeKey key{q.value(0).toString(), q.value(1).toInt()};
-            if (PracticeKind::BetterOf(key.exercise) == better)
-                bests.Set(key, {q.value(2).toDouble(), q.value(3).toString(), DayOf(q, 4)});
-        });
+    QVariantList values;
+    QStringList marks(QStringLiteral("''")); // no exercise has an empty name: never an empty list
+    for (int i = 0; i < ExerciseCount; ++i) {
+        const QString exercise = QLatin1String(Exercise(i).statsBase);
+        if (PracticeKind::BetterOf(exercise) == Better::Higher) {
+            values << exercise;
+            marks << QStringLiteral("?");
+        }
     }
+    values << user << lastId;
+    PersonalBests bests;
+    db.Select(BestsSql.arg(marks.join(QStringLiteral(", "))), values, [&](const QSqlQuery& q) {
+        const PracticeKey key{q.value(0).toString(), q.value(1).toInt()};
+        const std::optional<Better> better = PracticeKind::BetterOf(key.exercise);
+        const double least = q.value(2).toDouble();
+        if (better)
+            bests.Set(key, {better == Better::Higher ? -least : least, q.value(3).toString(),
+                            DayOf(q, 4)});
+    });
     return bests;
 }
 
