@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/UserExport.h"
 #include "app/Glyphs.h"
 #include "app/ProgramWindows.h"
 #include "app/WidgetDialogs.h"
@@ -12,7 +13,6 @@
 #include "data/Text1251.h"
 #include "data/Texts.h"
 #include "help/HelpViewer.h"
-#include "history/HistoryExport.h"
 #include "settings/WidgetPickers.h"
 #include "sound/QtSoundPlayer.h"
 #include "stats/RunHistory.h"
@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
         const QString dataDir = command.dataDir.isEmpty()
             ? DataFolder::DefaultPath(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath())
             : command.dataDir;
-        return ExportFolder(dataDir, command.exportDir, err);
+        return ExportDataFolder(dataDir, command.exportDir, err);
     }
     if (command.action != CommandLine::Action::Run)
         return command.Answer();

@@ -9,7 +9,7 @@ PACKAGES=(
   fonts-liberation2
   libbenchmark-dev
   clang libclang-rt-14-dev
-  python3
+  python3 tzdata
   desktop-file-utils appstream libqt6sql6-sqlite lintian
 )
 missing=()

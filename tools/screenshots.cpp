@@ -1,6 +1,7 @@
-// Takes the screenshots of docs/screenshots/ from the real program: a user signs in through
-// the sign-in window, a Schulte run is played part of the way, and the statistics window and
-// the ladder are opened from the menu handlers. Run by tools/screenshots.sh under Xvfb:
+// Takes the screenshots of docs/screenshots/ from the real program: a user with a made-up year
+// of practice signs in through the sign-in window, a Schulte run is played part of the way,
+// and the statistics window, the ladder and the progress window are opened from the menu
+// handlers. Run by tools/screenshots.sh under Xvfb:
 //     oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR [en|ru]
 // With a language it works in that one, plays a whole run and opens its analysis, and shows
 // every other window too, for looking over an interface language: each exercise, the
@@ -10,21 +11,28 @@
 #include "app/Glyphs.h"
 #include "app/Main.h"
 #include "app/MainWidgets.h"
+#include "app/PracticeWatch.h"
 #include "board/BoardFont.h"
 #include "board/OxelPanel.h"
 #include "data/DataFile.h"
+#include "data/Clock.h"
 #include "data/FileLookup.h"
+#include "data/NumberFormat.h"
 #include "data/Settings.h"
 #include "data/StatsStore.h"
 #include "data/UserFiles.h"
 #include "help/HelpViewer.h"
+#include "history/HistoryDb.h"
+#include "progress/DailyGoal.h"
 #include "settings/Setting.h"
+#include "stats/ProgressWindow.h"
 #include "users/Welcome.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,6 +70,36 @@ void WriteStatistics(const QString& dataDir, const QString& user) {
             results << QString::number(38.0 - 1.4 * s - 0.6 * r + (r % 2) * 1.1, 'f', 1);
         store.Append(user, 0, 5, when.addDays(7 * s), results);
     }
+}
+
+// A made-up year of practice up to today: a few runs of three exercises on most days, more
+// weekends missed than weekdays, times falling and scores rising, the last nine days in a row;
+// and a daily goal of 20 minutes.
+void WriteYearOfPractice(const QString& dataDir, const QString& user) {
+    QRandomGenerator random(7);
+    HistoryDb db(dataDir);
+    const QDate today = LocalMoment(ProgramClock().NowMs()).date();
+    for (int back = 365; back >= 0; --back) {
+        const QDate day = today.addDays(-back);
+        if (back >= 9 && random.bounded(10) < (day.dayOfWeek() >= 6 ? 6 : 2))
+            continue;
+        const int runs = 1 + random.bounded(8);
+        for (int k = 0; k < runs; ++k) {
+            const int which = random.bounded(3);
+            HistoryRun run;
+            run.user = user;
+            run.exercise = QLatin1String(which == 0 ? "shulte" : which == 1 ? "targets" : "rbshulte");
+            run.mode = which == 1 ? 1 : 5;
+            run.started = QDateTime(day, QTime(18, 0).addSecs(k * 300));
+            run.durationMs = 30000 + random.bounded(120000);
+            const double trend = back / 365.0;
+            run.result = which == 1 ? QString::number(int(380 - 120 * trend) + random.bounded(60))
+                                    : FormatOneDecimal(24 + 14 * trend + random.bounded(60) / 10.0);
+            run.completed = random.bounded(12) != 0;
+            db.Append(run);
+        }
+    }
+    DailyGoal::Write(dataDir, user, 20);
 }
 
 // Presses the cell holding the number.
@@ -181,6 +219,7 @@ int main(int argc, char* argv[]) {
     QDir(data.path()).mkdir(QStringLiteral("users"));
     UserFiles(data.path()).CreateUser(user, QString());
     WriteStatistics(data.path(), user);
+    WriteYearOfPractice(data.path(), user);
 
     TMainForm form(data.path());
     form.show();
@@ -220,8 +259,17 @@ int main(int argc, char* argv[]) {
                   Save(modal, "ladder.png");
                   modal->close();
               });
+    form.Practice().ProgressNClick();
+    if (ProgressWindow* progress = form.Practice().Window()) {
+        QTest::qWaitForWindowExposed(progress);
+        QTest::qWait(300);
+        Save(progress, "progress.png");
+        progress->close();
+    }
     if (everyWindow) {
         AnalysedRun(form);
+        // The run beat the made-up bests: the notice lies over the best-results panel.
+        Save(&form, "notice.png");
         EveryWindow(form);
     }
     return 0;

@@ -24,8 +24,6 @@ public:
     ~HistoryRecorder() override;
 
     void Record(const RunResult& result, RunKind kind);
-    // Told of each run once it is stored (or could not be), for its analysis.
-    std::function<void(const HistoryRun&)> OnRecorded;
 
     // The runs waiting for the history to take them.
     int Waiting() const { return static_cast<int>(waiting_.size()); }

@@ -62,10 +62,14 @@ void LadderFlow::UprTimerTimer() {
 void LadderFlow::LadderStep(const RunResult& run) {
     if (!state_.StepPending()) {
         EndLadder();
+        if (OnStepJudged)
+            OnStepJudged();
         return;
     }
     RunCycle& cycle = ctx_.cycle;
     const LadderState::Verdict verdict = state_.Judge(run.value);
+    if (OnStepJudged)
+        OnStepJudged();
     if (verdict == LadderState::Verdict::Failed) {
         cycle.SetLadderActive(false);
         if (AppDialogs().Confirm(T(Tx::LadderFailed)))

@@ -4,6 +4,7 @@
 #include "users/LadderState.h"
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 class RunCycle;
@@ -41,6 +42,10 @@ public:
     // board style) without a series, `LadderActive`, and `UprTimer` for the first step.
     void StartLadder();
     void UPRClear() { state_.UPRClear(); }
+
+    // Told once a finished ladder run has been judged, before the verdict is announced; also
+    // when a run ends a ladder that had no step left to judge.
+    std::function<void()> OnStepJudged;
 
     // LadderHooks
     void UprTimerTimer() override;

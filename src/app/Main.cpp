@@ -8,6 +8,7 @@
 #include "HintStyle.h"
 #include "HistoryRecorder.h"
 #include "LadderFlow.h"
+#include "PracticeWatch.h"
 #include "Localization.h"
 #include "RecordPanel.h"
 #include "StartButtonPreview.h"
@@ -84,8 +85,27 @@ TMainForm::TMainForm(const QString& programDir, QWidget* parent)
     finished.Subscribe(FinishedRuns::Stage::Keeping, [this](const RunResult& run) {
         analysis_->SetLastRun(ToHistoryRun(run, run.user, run.kind));
     });
+    ConnectPractice(finished);
     answerKeys_ =
         std::make_unique<AnswerKeys>(this, [this](int key) { return cycle_->KeyPressed(key); });
+}
+
+void TMainForm::ConnectPractice(FinishedRuns& finished) {
+    // Told before the series or the ladder goes on, so that their notices wait for the end
+    // of the series or the ladder's verdict.
+    finished.Subscribe(FinishedRuns::Stage::Window, [this](const RunResult& run) {
+        practice_->RunEnded(run.kind, run.completed);
+    });
+    finished.Subscribe(FinishedRuns::Stage::Keeping, [this](const RunResult& run) {
+        practice_->RunStored(ToHistoryRun(run, run.user, run.kind));
+    });
+    series_->OnSeriesOver = [this] { practice_->SeriesOver(); };
+    ladder_->OnStepJudged = [this] { practice_->StepJudged(); };
+}
+
+bool TMainForm::RunUnderWay() const {
+    return cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
+           cycle_->ActivePage().RunPhase != ControlPage::Idle;
 }
 
 TMainForm::~TMainForm() {
@@ -121,12 +141,13 @@ void TMainForm::FormCreate() {
     auto* bar = static_cast<QHBoxLayout*>(w_.BaseButtonP->layout());
     analysis_ = std::make_unique<AnalysisLauncher>(AnalysisLauncher::Context{
         this, menu_.FileN, fileItems.value(fileItems.indexOf(menu_.StatsN) + 1), bar,
-        bar->indexOf(w_.LessonSB) + 1, w_.RecordP,
-        [this] {
-            return cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-                   cycle_->ActivePage().RunPhase != ControlPage::Idle;
-        },
+        bar->indexOf(w_.LessonSB) + 1, w_.RecordP, [this] { return RunUnderWay(); },
         [this] { return CurrentUser; }});
+    const QList<QAction*> optionItems = menu_.OptionN->actions();
+    practice_ = std::make_unique<PracticeWatch>(PracticeWatch::Context{
+        this, menu_.FileN, fileItems.value(fileItems.indexOf(menu_.StatsN) + 1), menu_.OptionN,
+        optionItems.value(optionItems.indexOf(menu_.GipnoN) + 1), w_.RecordP, programDir_,
+        [this] { return RunUnderWay(); }, [this] { return CurrentUser; }});
     ConnectEvents();
 
     // The settings come first: they name the language whose files are checked.
@@ -318,9 +339,7 @@ void TMainForm::changeEvent(QEvent* event) {
 
 void TMainForm::LanguageNClick(int language) {
     // Refused while a run, a series or a ladder lesson is under way, as the sign-in is.
-    const bool running = cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-                         cycle_->ActivePage().RunPhase != ControlPage::Idle;
-    if (!running && language != Language()) {
+    if (!RunUnderWay() && language != Language()) {
         SetLanguage(language);
         WriteOption([language](TDataFile& file) { Settings::WriteLanguage(file, language); });
         QGuiApplication::setApplicationDisplayName(ApplicationTitle(language));
@@ -372,8 +391,7 @@ void TMainForm::UserNClick() {
     // A run or a lesson of the ladder belongs to the user who started it: its result and
     // the lesson's progress must not be written for someone who signs in meanwhile. The
     // ladder and a series stay active in the pause between two of their runs.
-    if (cycle_->LadderActive() || cycle_->SeriesExercise() != 0 ||
-        cycle_->ActivePage().RunPhase != ControlPage::Idle)
+    if (RunUnderWay())
         return;
     const std::optional<SignedInUser> user =
         TWelcomeForm::Execute(programDir_, settingsFile_.get(), this);
@@ -390,6 +408,7 @@ void TMainForm::UserNClick() {
     menu_.LevelNameN->setTitle(user->LevelCaption());
     menu_.LevelNameN->menuAction()->setVisible(true);
     analysis_->Refresh();
+    practice_->SignedIn();
 }
 
 void TMainForm::N1Click() {

@@ -13,8 +13,10 @@
 
 class AnalysisLauncher;
 class AnswerKeys;
+class FinishedRuns;
 class LadderFlow;
 class HistoryRecorder;
+class PracticeWatch;
 class RecordPanel;
 class TDataFile;
 class StartButtonPreview;
@@ -52,6 +54,8 @@ public:
     RecordPanel& Records() { return *recordPanel_; }
     // The analysis of the last completed run (F7); it takes each run that ends.
     AnalysisLauncher& Analysis() { return *analysis_; }
+    // The progress window (F8), the daily goal and the notices after runs.
+    PracticeWatch& Practice() { return *practice_; }
     Settings& Looks() { return looks_; }
     TDataFile* SettingsFile() { return settingsFile_.get(); }
     bool FullScreen() const;
@@ -128,6 +132,11 @@ private:
     // COMMON LastUser, "без имени" when absent or unreadable.
     QString LastUser() const;
     void ConnectEvents();
+    // Hands each finished run, the end of a series and the ladder's verdict to the daily
+    // practice, which times its notices by them.
+    void ConnectPractice(FinishedRuns& finished);
+    // A run, a series or a ladder lesson is under way.
+    bool RunUnderWay() const;
     // The texts of the main window in the current language, as after a switch of it.
     void Retranslate();
     void ShowFileError(const QString& text);
@@ -148,6 +157,7 @@ private:
     std::unique_ptr<RecordPanel> recordPanel_;
     std::unique_ptr<AnalysisLauncher> analysis_;
     std::unique_ptr<AnswerKeys> answerKeys_;
+    std::unique_ptr<PracticeWatch> practice_;
     bool terminateRequested_ = false;
     bool localizedOnce_ = false;
     int shownLanguage_ = 0; // the language the texts were last set in

@@ -73,4 +73,6 @@ void SeriesFlow::ShowStatistics() {
 void SeriesFlow::ResetSeries() {
     ctx_.cycle.SetSeriesExercise(0);
     ctx_.cycle.SetSeriesStep(1);
+    if (OnSeriesOver)
+        OnSeriesOver();
 }

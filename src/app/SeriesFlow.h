@@ -42,6 +42,10 @@ public:
     // `SeriesResults`, runs 1 to 5 of the series under way.
     const std::array<QString, RunsPerSeries>& SeriesResults() const { return seriesResults_; }
 
+    // Told when a series is over, after its statistics were recorded and shown (or could not
+    // be recorded).
+    std::function<void()> OnSeriesOver;
+
 private:
     void ResetSeries();
 

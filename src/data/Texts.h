@@ -89,6 +89,13 @@ enum class Tx {
     AxisResultPoints, SetRuns, SetMovingAverage, Period30, Period90, PeriodAll,
     // the statistics window of a user without series; %1 is the series box's caption
     NoSeriesYet,
+    // daily practice: the progress window, the daily goal and the notices after a run
+    MenuProgress, MenuDailyGoal, ProgressCaption, ProgressToday, ProgressTodayOfGoal,
+    ProgressNoGoal, StreakCurrent, StreakLongest, StreakSpan, CalendarTitle, CalendarEarlier,
+    CalendarLater, CalendarSpan, CalendarLess, CalendarMore, MonthNames, WeekdayNames, DayTip,
+    MinutesShort, DayForms, RunForms, WeekTitle, WeekExercise, WeekRunsNow, WeekBestNow,
+    WeekMedianNow, WeekRunsBefore, WeekBestBefore, WeekMedianBefore, WeekChange, WeekEmpty,
+    BestsTitle, BestsEmpty, GoalCaption, GoalPrompt, GoalNotMinutes, GoalReached, NewBest,
     Count_
 };
 

@@ -422,3 +422,17 @@ QString HistoryDb::DeleteUserRuns(const QString& dataDir, const QString& user) {
         return db.Problem();
     return {};
 }
+
+bool HistoryDb::Select(const QString& sql, const QVariantList& values,
+                       const RowVisitor& onRow) const {
+    if (!open_)
+        return false;
+    QSqlQuery query(Db());
+    bool ok = Exec(query, sql, values);
+    while (ok && query.next())
+        onRow(query);
+    ok = ok && query.lastError().type() == QSqlError::NoError;
+    if (!ok)
+        Fail(query.lastError().text());
+    return ok;
+}

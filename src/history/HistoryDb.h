@@ -3,12 +3,14 @@
 #include "HistoryRecord.h"
 
 #include <QString>
+#include <QVariant>
 #include <QVector>
 #include <functional>
 #include <optional>
 
 class QSqlDatabase;
 class QSqlError;
+class QSqlQuery;
 
 // Which runs a scan visits: every run, or those of one user, of one exercise, of one mode.
 struct RunFilter {
@@ -67,6 +69,12 @@ public:
     // The same on the history of a data folder, which is not created for it: the problem
     // that kept the runs from being deleted, or the empty text.
     static QString DeleteUserRuns(const QString& dataDir, const QString& user);
+
+    using RowVisitor = std::function<void(const QSqlQuery&)>;
+    // Runs one reading statement with the values bound in order and visits its rows: for
+    // summaries grouped by the database, which the readers above would take run by run.
+    // False when reading failed (Problem() says why).
+    bool Select(const QString& sql, const QVariantList& values, const RowVisitor& onRow) const;
 
 private:
     enum class Health { Good, Newer, Damaged, Failed };

@@ -11,9 +11,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 
-namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes, ExportReport& report) {
+void WriteExportFile(const QString& path, const QByteArray& bytes, ExportReport& report) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
         report.written << path;
@@ -22,6 +20,8 @@ void WriteFile(const QString& path, const QByteArray& bytes, ExportReport& repor
     report.problems
         << T(Tx::CannotWriteFile).arg(QDir::toNativeSeparators(path), file.errorString());
 }
+
+namespace {
 
 // Series, runs and presses of the users named, into the three paths in that order.
 ExportReport Export(const QString& dataDir, const RunFilter& filter, const QStringList& users,
@@ -39,9 +39,9 @@ ExportReport Export(const QString& dataDir, const RunFilter& filter, const QStri
         RunsCsv::Append(db, filter, users, runsCsv, pressesCsv);
     if (!db.Problem().isEmpty())
         report.problems << db.Problem();
-    WriteFile(paths[0], series, report);
-    WriteFile(paths[1], runs, report);
-    WriteFile(paths[2], presses, report);
+    WriteExportFile(paths[0], series, report);
+    WriteExportFile(paths[1], runs, report);
+    WriteExportFile(paths[2], presses, report);
     return report;
 }
 

@@ -16,6 +16,9 @@ struct ExportReport {
     QStringList problems; // damaged files and failed writes, one message each
 };
 
+// Replaces the file whole with the bytes, listing it as written or naming what went wrong.
+void WriteExportFile(const QString& path, const QByteArray& bytes, ExportReport& report);
+
 // The three files of an export to the base path "dir/Anna" or "dir/Anna.csv":
 // dir/Anna-series.csv, dir/Anna-runs.csv, dir/Anna-presses.csv.
 QStringList ExportFileNames(const QString& basePath);

@@ -195,11 +195,19 @@ private slots:
         for (const auto& [mode, rows] : {std::pair{5, 2}, std::pair{6, 1}}) {
             win.seams.dialogs.saveAnswers.push_back(base);
             ExportUserData(win.folder.path(), User, StatsLabel{0, mode, {}});
-            QFile runs(out.filePath(QStringLiteral("anna-runs.csv")));
-            QVERIFY(runs.open(QIODevice::ReadOnly));
-            QCOMPARE(runs.readAll().trimmed().split('\n').size(), rows);
+            for (const char* name : {"anna-runs.csv", "anna-days.csv"}) {
+                QFile file(out.filePath(QLatin1String(name)));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QCOMPARE(file.readAll().trimmed().split('\n').size(), rows);
+            }
         }
         QCOMPARE(win.seams.dialogs.messages.size(), 2);
+        // The command line's export writes the days beside the runs.
+        QString errors;
+        QTextStream err(&errors);
+        QCOMPARE(ExportDataFolder(win.folder.path(), out.path(), err), 0);
+        QVERIFY(QFile::exists(out.filePath(QStringLiteral("runs.csv"))));
+        QVERIFY(QFile::exists(out.filePath(QStringLiteral("days.csv"))));
         // Cancel in the save dialog writes nothing and says nothing.
         ExportUserData(win.folder.path(), User, std::nullopt);
         QCOMPARE(win.seams.dialogs.messages.size(), 2);
