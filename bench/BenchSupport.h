@@ -7,6 +7,7 @@
 
 #include "app/Main.h"
 #include "data/Clock.h"
+#include "data/ExerciseInfo.h"
 #include "data/Text1251.h"
 
 #include <QApplication>
@@ -28,20 +29,19 @@ inline void Write(const QString& path, const QByteArray& bytes) {
         f.write(bytes);
 }
 
-// The eight help documents with the body given, a word list of that many words, and the
-// number and heading lists taken from its first words.
+// The help documents of every exercise with the body given, a word list of that many words,
+// and the number and heading lists taken from its first words.
 inline void Install(const QTemporaryDir& dir, const QByteArray& helpBody = "text\\par",
                     int wordCount = 100) {
-    for (const char* name :
-         {"shulte", "rbshulte", "mnemo", "target", "math", "dwords", "numbers", "probe"})
-        Write(dir.filePath(QStringLiteral("hlp/%1.rtf").arg(QLatin1String(name))),
+    for (int i = 0; i < ExerciseCount; ++i)
+        Write(dir.filePath(QStringLiteral("hlp/%1.rtf").arg(QLatin1String(Exercise(i).helpName))),
               "{\\rtf1\\ansi\\ansicpg1251 " + helpBody + "}");
     QStringList words;
     for (int i = 0; i < wordCount; ++i)
         words << QStringLiteral("слово%1").arg(i);
     Write(dir.filePath("dic/rus.dic"), WriteLines(words));
     Write(dir.filePath("dic/rnum.dic"), WriteLines(words.mid(0, 100)));
-    Write(dir.filePath("dic/rgipno.dic"), WriteLines(words.mid(0, 8)));
+    Write(dir.filePath("dic/rgipno.dic"), WriteLines(words.mid(0, ExerciseCount)));
 }
 
 // The program's monotonic clock, readable in fractions of a millisecond from the same origin.
