@@ -28,7 +28,7 @@ NBackBlock NBackBlock::Draw(int n) {
     // Which trials match: distinct trials of n..end in random order; the first ones match
     // in both, then place only, then letter only.
     const int placeOnly = MatchesPerKind - BothMatches;
-    const int matchTrials = BothMatches + 2 * (MatchesPerKind - BothMatches);
+    const int matchTrials = BothMatches + 2 * placeOnly;
     const QList<int> drawn = *DrawDistinct(BaseTrials, matchTrials);
     for (int k = 0; k < matchTrials; ++k) {
         NBackTrial& trial = trials[n + drawn[k] - 1];
