@@ -20,19 +20,9 @@
 
 namespace {
 
-// The program's monotonic clock, readable in fractions of a millisecond from the same origin.
-class FineClock : public Clock {
-public:
-    double Fine() const {
-        return std::chrono::duration<double, std::milli>(Steady::now() - origin_).count();
-    }
-    qint64 MonotonicMs() const override { return static_cast<qint64>(Fine()); }
-    double MonotonicFineMs() const override { return Fine(); }
-
-private:
-    using Steady = std::chrono::steady_clock;
-    Steady::time_point origin_ = Steady::now();
-};
+using bench::FineClock;
+using bench::Median;
+using bench::Percentile;
 
 // A main window the size of a 1920 x 1080 screen less a fifth, on the targets page.
 struct Window {
@@ -70,19 +60,6 @@ struct Window {
         QCoreApplication::processEvents();
     }
 };
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-double Percentile(std::vector<double> v, double p) {
-    std::sort(v.begin(), v.end());
-    if (v.empty())
-        return 0;
-    const auto i = static_cast<std::size_t>(std::ceil(p * double(v.size()))) - 1;
-    return v[std::min(i, v.size() - 1)];
-}
 
 // A stage at 500 ms on the real timer: each showing's moment (its figures painted) minus the
 // time it was due, k x 500 ms after the stage's start.
