@@ -57,6 +57,8 @@ void HistoryRecorder::Write(HistoryRun run) {
         // Opened afresh at the next run: a connection that failed may stay broken.
         db_.reset();
     }
+    if (OnRecorded)
+        OnRecorded(run);
 }
 
 bool HistoryRecorder::StoreWaiting() {

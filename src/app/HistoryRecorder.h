@@ -24,6 +24,8 @@ public:
     ~HistoryRecorder() override;
 
     void Record(const RunResult& result, RunKind kind);
+    // Told of each run once the history holds it (its id set), or could not take it (id 0).
+    std::function<void(const HistoryRun&)> OnRecorded;
 
     // The runs waiting for the history to take them.
     int Waiting() const { return static_cast<int>(waiting_.size()); }

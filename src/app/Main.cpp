@@ -96,9 +96,8 @@ void TMainForm::ConnectPractice(FinishedRuns& finished) {
     finished.Subscribe(FinishedRuns::Stage::Window, [this](const RunResult& run) {
         practice_->RunEnded(run.kind, run.completed);
     });
-    finished.Subscribe(FinishedRuns::Stage::Keeping, [this](const RunResult& run) {
-        practice_->RunStored(ToHistoryRun(run, run.user, run.kind));
-    });
+    // Its summary counts the runs the history holds, by their ids.
+    history_->OnRecorded = [this](const HistoryRun& run) { practice_->RunStored(run); };
     series_->OnSeriesOver = [this] { practice_->SeriesOver(); };
     ladder_->OnStepJudged = [this] { practice_->StepJudged(); };
 }

@@ -94,6 +94,11 @@ struct Window {
 
     explicit Window(quint32 seed = 4242, const QString& user = QString()) {
         Install(folder);
+        open(user);
+        ProgramRandom().Seed(seed);
+    }
+    // A main window on the folder, the user signed in, in place of the one before (closed).
+    void open(const QString& user) {
         form = std::make_unique<TMainForm>(folder.path());
         form->CurrentUser = user;
         form->Cycle().Finished().Subscribe(FinishedRuns::Stage::Keeping,
@@ -105,7 +110,6 @@ struct Window {
             return verdict;
         };
         form->show();
-        ProgramRandom().Seed(seed);
     }
     MainWidgets& w() { return form->Widgets(); }
     TOxelPanel& board() { return *w().OxelP; }

@@ -142,9 +142,7 @@ private slots:
         win.start();
         PlaySchulte(win);
         QTRY_COMPARE(StoredRuns(win).size(), 1);
-        win.form = std::make_unique<TMainForm>(win.folder.path()); // the first one closed
-        win.form->CurrentUser = User;
-        win.form->show();
+        win.open(User);
         const QString path = win.folder.file(HistoryDb::FileName);
         // A newer program's version, with a table this one does not know.
         samples::Query(path, "CREATE TABLE goals (user TEXT, target REAL)");
