@@ -35,7 +35,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 run || fail "the installed program did not start and end cleanly (exit $?)"
 data=$home/.local/share/oxelium
 [ -f "$data/oxel.ini" ] || fail "no oxel.ini in $data"
-[ "$(ls "$data/rec" | wc -l)" -eq 16 ] || fail "the best-result tables were not made in $data/rec"
+[ "$(ls "$data/rec" | wc -l)" -eq 18 ] || fail "the best-result tables were not made in $data/rec"
 [ -d "$data/users" ] || fail "no users folder in $data"
 [ ! -e "$data/dic" ] || fail "delivered lists were copied into the data folder"
 after=$(cd "$prefix" && find . -printf '%p %s %T@\n' | sort)

@@ -50,6 +50,8 @@ HARD_CH = [
 GH_AS_F = ["^cough", "^enough", "^laugh", "^rough", "^tough", "^trough"]
 
 MIN_WORDS = 1000
+# The exercises of the exercise table: one heading each.
+EXERCISES = 9
 ERRORS = []
 
 
@@ -279,8 +281,8 @@ def main():
     if steps[0] != steps[1]:
         fail("elessons: the steps differ from lessons.ini")
     for name, headings in (("rgipno", rgipno), ("egipno", egipno)):
-        if len(headings) != 8 or not all(headings):
-            fail(f"{name}: 8 non-empty headings needed")
+        if len(headings) != EXERCISES or not all(headings):
+            fail(f"{name}: {EXERCISES} non-empty headings needed, one per exercise")
     if ERRORS:
         print("\n".join(ERRORS), file=sys.stderr)
         return 1

@@ -3,10 +3,10 @@
 // and the statistics window, the ladder and the progress window are opened from the menu
 // handlers. Run by tools/screenshots.sh under Xvfb:
 //     oxel_screenshots PROGRAMFILES_DIR OUTPUT_DIR [en|ru]
-// With a language it works in that one, plays a whole run and opens its analysis, and shows
-// every other window too, for looking over an interface language: each exercise, the
-// settings pages, both editors, the about box, the series countdown, the help panel and the
-// help window.
+// With a language it works in that one, plays a whole run and a dual n-back block and opens
+// their analysis, and shows every other window too, for looking over an interface language:
+// each exercise, the settings pages, both editors, the about box, the series countdown, the
+// help panel and the help window.
 #include "app/AnalysisLauncher.h"
 #include "app/Glyphs.h"
 #include "app/Main.h"
@@ -40,6 +40,7 @@
 #include <QToolButton>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -121,6 +122,56 @@ void AnalysedRun(TMainForm& form) {
     WithModal([&form] { form.Analysis().AnalysisNClick(); },
               [](QWidget* modal) {
                   Save(modal, "analysis-run.png");
+                  modal->close();
+              });
+}
+
+// A whole 2-back block played as a user would, from what the board shows: each trial's
+// filled cell and letter are noted as its counter moves on, a repeated place is answered by
+// key A, a repeated letter by the right mouse button (one of them let slip), and one false
+// alarm given. Then the end with its score and next-n line, and its analysis (F7).
+void PlayedNBack(TMainForm& form) {
+    constexpr int NBack = 8;
+    constexpr int n = 2;
+    MainWidgets& w = form.Widgets();
+    w.TabSwitchCB->setCurrentIndex(Exercise(NBack).listPosition);
+    QTest::qWait(200);
+    ControlPage& page = w.Page(NBack);
+    page.StartSB->click();
+    TOxelPanel& board = *w.OxelP;
+    QList<QPair<int, QString>> seen;
+    QString counter;
+    bool slipped = false;
+    while (page.RunPhase != ControlPage::Idle) {
+        QTest::qWait(40);
+        if (w.TimerP->text() == counter)
+            continue;
+        int cell = -1;
+        for (int i = 0; i < board.LinesList().size(); ++i)
+            if (board.Mark(i) == 50)
+                cell = i;
+        if (cell < 0)
+            continue;
+        counter = w.TimerP->text();
+        seen.append({cell, board.Line(cell)});
+        const int k = int(seen.size()) - 1;
+        if (k == 3)
+            QTest::keyClick(&form, Qt::Key_A);
+        if (k < n)
+            continue;
+        QTest::qWait(300);
+        if (seen[k].first == seen[k - n].first)
+            QTest::keyClick(&form, Qt::Key_A);
+        if (seen[k].second == seen[k - n].second && std::exchange(slipped, true))
+            QTest::mouseClick(&board, Qt::RightButton, {}, board.CellRect(cell).center());
+        if (k == 16)
+            Save(&form, "nback-run.png");
+    }
+    QTest::qWait(300);
+    Save(&form, "nback-end.png");
+    WithModal([&form] { form.Analysis().AnalysisNClick(); },
+              [](QWidget* modal) {
+                  Save(modal, "analysis-nback.png");
                   modal->close();
               });
 }
@@ -270,6 +321,7 @@ int main(int argc, char* argv[]) {
         AnalysedRun(form);
         // The run beat the made-up bests: the notice lies over the best-results panel.
         Save(&form, "notice.png");
+        PlayedNBack(form);
         EveryWindow(form);
     }
     return 0;

@@ -15,6 +15,7 @@ std::optional<CellLook> CellLook::ForMark(int mark, bool series) {
     case 30: return OnNo();
     case 33: return CellLook{B::Bg, F::Big, I::RBRed};
     case 40: return OnYes();
+    case 50: return CellLook{B::Glyph, F::Big, I::Own};
     default: return std::nullopt;
     }
 }

@@ -6,7 +6,8 @@
 // How one cell is drawn, in terms of the board's own colours and fonts: which background,
 // which font and which text colour. The board resolves it against its properties when painting.
 struct CellLook {
-    enum class Background : quint8 { Bg, Grid, Yes, No };
+    // Glyph: the cell filled in GPColor.
+    enum class Background : quint8 { Bg, Grid, Yes, No, Glyph };
     enum class FontKind : quint8 { Big, Small };
     // Own: the font's own colour; Black/Red: fixed; BgInk: the background colour (hidden text);
     // RBRed/RBBlack: RBColorR / RBColorB.

@@ -258,6 +258,7 @@ void TOxelPanel::DrawCellLook(int index, QPainter& canvas, const CellLook& look)
     case CellLook::Background::Grid: background = gridColor_; break;
     case CellLook::Background::Yes: background = lightColorYes_; break;
     case CellLook::Background::No: background = lightColorNo_; break;
+    case CellLook::Background::Glyph: background = gpColor_; break;
     }
     BoardFont font = look.font == CellLook::FontKind::Small ? fontSmall_ : fontBig_;
     switch (look.ink) {

@@ -66,8 +66,10 @@ QStringList Dictionaries::LoadHeadingList(int language) const {
 Dictionaries::GipnoText Dictionaries::LoadGipnoText(int language) const {
     GipnoText text;
     const QStringList headings = LoadHeadingList(language);
-    for (int k = 0; k < HeadingCount && k < headings.size(); ++k)
-        text.headings[k] = headings[k];
+    // A list of an earlier version lacks the lines of exercises added since: they keep the
+    // built-in heading.
+    for (int k = 0; k < HeadingCount; ++k)
+        text.headings[k] = k < headings.size() ? headings[k] : T(Exercise(k).heading, language);
     text.numbers = LoadNumberList(language);
     return text;
 }

@@ -15,9 +15,13 @@ constexpr int mathModes[] = {3, 6, 9};
 constexpr int dwordsModes[] = {2, 3};
 constexpr int numbersModes[] = {1, 2, 3, 4, 5};
 constexpr int probeModes[] = {1, 2};
+constexpr int nbackModes[] = {1, 2, 3, 4, 5};
+constexpr int nbackCycle[] = {2, 3, 4, 5, 1};
 
 constexpr Tx targetModeNames[] = {Tx::ModeField, Tx::ModeRow, Tx::ModeCircle, Tx::ModeJoker};
 constexpr Tx probeModeNames[] = {Tx::ModeLetters, Tx::ModeDigits};
+constexpr Tx nbackModeNames[] = {Tx::ModeBack1, Tx::ModeBack2, Tx::ModeBack3, Tx::ModeBack4,
+                                 Tx::ModeBack5};
 
 using P = LookPart;
 namespace F = DefaultFont;
@@ -82,6 +86,15 @@ constexpr std::array<ExerciseInfo, ExerciseCount> exercises = {{
       .hidden = P::Font2, .boardGrid = P::Background,
       .background = 0xF0FBFF, .font1 = F::Large12, .font2 = F::SmallBold,
       .saveRank = 5, .loadRank = 3, .restoreButton = "PrDefaultSB", .backgroundBox = "BGCB"}},
+    // The dual n-back: a score in percent; the glyph colour fills the trial's cell, the
+    // letter is drawn in font 1. Its help is not required at start: a data folder of an
+    // earlier version has none of its own.
+    {8, 8, "NBack",    Tx::TitleNBack,    Tx::HeadingWorkingMemory,
+     nbackModes, nbackCycle,     "nback.rec",    150, 3, "nback",    "nback",
+     ResultKind::Score, false, false, false, ModeText::Named, nbackModeNames,
+     {.stored = P::Background | P::Grid | P::Glyph | P::Font1,
+      .background = 0xF0FBFF, .grid = 0xC0C0C0, .glyph = 0xB0602A, .font1 = F::NBackLetter,
+      .saveRank = 8, .loadRank = 8, .restoreButton = "NbDefaultSB", .glyphLabel = Tx::CellColour}},
 }};
 // clang-format on
 

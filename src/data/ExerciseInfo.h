@@ -63,7 +63,7 @@ struct ExerciseInfo {
     int tableLines() const { return 10 * rowLines; }
 };
 
-inline constexpr int ExerciseCount = 8;
+inline constexpr int ExerciseCount = 9;
 
 // By exercise index 0..ExerciseCount - 1 (0 Schulte, 1 red-black Schulte, 2 word mnemonics,
 // 3 targets, 4 counter, 5 word pairs, 6 number mnemonics, 7 proofreading, then each exercise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataFile.h"
+#include "Texts.h"
 
 #include <array>
 #include <variant>
@@ -87,6 +88,7 @@ inline constexpr FontDefault Large12{12, 0x000000, 0};
 inline constexpr FontDefault NumbersLarge{22, 0xFFFFFF, 0};
 inline constexpr FontDefault NumbersSmall{10, 0x00FFFF, FontRecord::Bold};
 inline constexpr FontDefault Target{14, 0x0000FF, 0, "TIMES NEW ROMAN"};
+inline constexpr FontDefault NBackLetter{28, 0xFFFFFF, FontRecord::Bold};
 } // namespace DefaultFont
 
 // An exercise's look in the exercise table: its defaults, what it keeps in oxel.ini, which
@@ -108,6 +110,7 @@ struct LookSpec {
     int loadRank = 0;              // and when it is read
     const char* restoreButton = ""; // object name of the settings tab's restore button
     const char* backgroundBox = "BgCB"; // object name suffix of the background colour box
+    Tx glyphLabel = Tx::PointColour; // the settings label of the glyph colour
     bool fontColourNote = false;   // the tab notes that font 1 keeps its colour
     bool ladderPreview = false;    // a ladder step shows the board's background before its start
 

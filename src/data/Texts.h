@@ -96,6 +96,12 @@ enum class Tx {
     MinutesShort, DayForms, RunForms, WeekTitle, WeekExercise, WeekRunsNow, WeekBestNow,
     WeekMedianNow, WeekRunsBefore, WeekBestBefore, WeekMedianBefore, WeekChange, WeekEmpty,
     BestsTitle, BestsEmpty, GoalCaption, GoalPrompt, GoalNotMinutes, GoalReached, NewBest,
+    // the dual n-back: title, heading, modes, the next n, the answers' hint, the cell colour
+    // and the charts of its analysis
+    TitleNBack, HeadingWorkingMemory, ModeBack1, ModeBack2, ModeBack3, ModeBack4, ModeBack5,
+    NBackNext, NBackKeysHint, CellColour, NBackPlace, NBackLetter, NBackTallyTitle,
+    NBackTallyText, AxisNBackKind, AxisAnswers, SetHits, SetNBackMisses, SetFalseAlarms,
+    NBackHitTimesTitle, NBackHitTimesText, AxisTrial,
     Count_
 };
 

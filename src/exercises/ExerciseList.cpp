@@ -4,6 +4,7 @@
 #include "ExerciseRoles.h"
 #include "MathExercise.h"
 #include "MnemoExercise.h"
+#include "NBackExercise.h"
 #include "NumbersExercise.h"
 #include "ProbeExercise.h"
 #include "RBShulteExercise.h"
@@ -26,7 +27,7 @@ void Put(ExerciseSet& set, std::unique_ptr<ExerciseLogic> exercise) {
 constexpr std::array<ExerciseCharts, ExerciseCount> Charts = {
     &ShulteExercise::Charts, &RBShulteExercise::Charts, &MnemoExercise::Charts,
     &TargetsExercise::Charts, &MathExercise::Charts,    &DwordsExercise::Charts,
-    &NumbersExercise::Charts, &ProbeExercise::Charts};
+    &NumbersExercise::Charts, &ProbeExercise::Charts,   &NBackExercise::Charts};
 
 } // namespace
 
@@ -43,6 +44,7 @@ ExerciseSet CreateExercises(const ExerciseRoles& roles) {
     Put(set, std::make_unique<DwordsExercise>(board, run, window));
     Put(set, std::make_unique<NumbersExercise>(board, run, window));
     Put(set, std::make_unique<ProbeExercise>(board, run));
+    Put(set, std::make_unique<NBackExercise>(board, run));
     for (const auto& exercise : set)
         if (!exercise)
             throw std::logic_error("an exercise of the table is missing from the list");

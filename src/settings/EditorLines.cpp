@@ -20,8 +20,11 @@ int EditorLines::MinimumLines() const {
 QStringList EditorLines::Load() const {
     QStringList lines = mode_ == EditorMode::Numbers ? dictionaries_.LoadNumberList()
                                                      : dictionaries_.LoadHeadingList();
+    // A heading list of an earlier version lacks the lines of exercises added since: they
+    // show the built-in heading the program uses for them.
     while (lines.size() < MinimumLines())
-        lines.append(QString());
+        lines.append(mode_ == EditorMode::Numbers ? QString()
+                                                  : T(Exercise(int(lines.size())).heading));
     return lines;
 }
 

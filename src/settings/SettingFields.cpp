@@ -16,7 +16,7 @@ constexpr LookPart shownOrder[] = {LookPart::Font1,      LookPart::Font2, LookPa
 // The label of a colour box: the box of the colour that fills the cells is the background.
 Tx ColourLabel(const LookSpec& look, LookPart part) {
     if (part == LookPart::Glyph)
-        return Tx::PointColour;
+        return look.glyphLabel;
     return part == look.boardBackground ? Tx::BgColour : Tx::GridColour;
 }
 

@@ -88,9 +88,10 @@ private slots:
         QCOMPARE(win.form->Help().LoadedDocument(), QStringLiteral("hlp/target.rtf"));
     }
 
-    void startUpLeavesTheProofreadingDocumentLoaded() {
+    // The start goes through the pages from the last: the last page's document stays loaded.
+    void startUpLeavesTheLastPagesDocumentLoaded() {
         Window win;
-        QCOMPARE(win.form->Help().LoadedDocument(), QStringLiteral("hlp/probe.rtf"));
+        QCOMPARE(win.form->Help().LoadedDocument(), QStringLiteral("hlp/nback.rtf"));
         QVERIFY(!win.w().HelpP->isVisible());
     }
 

@@ -32,7 +32,7 @@ class TestDictionaries : public QObject {
 private slots:
     void filesFollowTheLanguage();
     void wordListFollowsTheLanguage();
-    void shortHeadingListIsPaddedToEight();
+    void shortHeadingListKeepsBuiltInHeadings();
     void longHeadingListUsesFirstEight();
     void numberListIsNotPadded();
     void lineEndsAndEmptyEntries();
@@ -63,13 +63,16 @@ void TestDictionaries::wordListFollowsTheLanguage() {
     QCOMPARE(dic.WordListPath(1), QDir(folder.path()).filePath("dic/eng.dic"));
 }
 
-void TestDictionaries::shortHeadingListIsPaddedToEight() {
+// A list of an earlier version has fewer lines than there are exercises now.
+void TestDictionaries::shortHeadingListKeepsBuiltInHeadings() {
     ProgramFolder folder(false);
     WriteFile(folder.file("dic/rgipno.dic"), "h0\r\nh1\r\nh2\r\nh3\r\nh4\r\n");
     WriteFile(folder.file("dic/rnum.dic"), "zero\r\none\r\n");
     const Dictionaries::GipnoText text = Dictionaries(folder.path()).LoadGipnoText(2);
-    const std::array<QString, 8> expected = {"h0", "h1", "h2", "h3", "h4", "", "", ""};
-    QVERIFY(text.headings == expected);
+    for (int k = 0; k < Dictionaries::HeadingCount; ++k)
+        QCOMPARE(text.headings[k], k < 5 ? QStringLiteral("h%1").arg(k)
+                                         : T(Exercise(k).heading, 2));
+    QCOMPARE(text.headings[8], QStringLiteral("развиваем рабочую память"));
     QCOMPARE(text.numbers, QStringList({"zero", "one"}));
 }
 
@@ -96,7 +99,8 @@ void TestDictionaries::numberListIsNotPadded() {
     const Dictionaries::GipnoText text = Dictionaries(folder.path()).LoadGipnoText(2);
     QCOMPARE(text.numbers.size(), 60);
     QCOMPARE(text.numbers[42], QStringLiteral("w42"));
-    QVERIFY((text.headings == std::array<QString, 8>{}));
+    // An empty heading list leaves the built-in headings.
+    QCOMPARE(text.headings[0], T(Exercise(0).heading, 2));
 }
 
 void TestDictionaries::lineEndsAndEmptyEntries() {

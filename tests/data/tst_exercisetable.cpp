@@ -30,7 +30,9 @@ private slots:
                                              "NumbersGridColor",   "NumbersShowHints",
                                              "NumbersShowJordano", "NumbersFont1",
                                              "NumbersFont2",       "TargetBGColor"} +
-                                     targetColours;
+                                     targetColours +
+                                     QStringList{"NBackBGColor", "NBackGridColor", "NBackGPColor",
+                                                 "NBackFont1"};
         // Read names compare without regard to case: "RbShulteFont1" finds "RBShulteFont1".
         QTest::newRow("load") << EntryOrder::Load
                               << QStringList{"ShulteBGColor",      "ShulteGridColor",
@@ -47,7 +49,9 @@ private slots:
                                              "NumbersGridColor",   "NumbersShowHints",
                                              "NumbersShowJordano", "NumbersFont1",
                                              "NumbersFont2",       "TargetBGColor"} +
-                                     targetColours;
+                                     targetColours +
+                                     QStringList{"NBackBGColor", "NBackGridColor", "NBackGPColor",
+                                                 "NBackFont1"};
     }
 
     void lookEntriesKeepTheirNamesAndOrder() {
@@ -74,6 +78,7 @@ private slots:
             {"10", "20", "30", "40", "50"},              // number mnemonics
             {"3x3", "6x6", "9x9"},                       // counter
             {"[буквы]", "[цифры]"},                      // proofreading
+            {"1-назад", "2-назад", "3-назад", "4-назад", "5-назад"}, // dual n-back
         };
         for (int position = 0; position < ExerciseCount; ++position) {
             const ExerciseInfo& e = ExerciseAtListPosition(position);

@@ -156,7 +156,7 @@ void TestLessonsIni::passRuleDependsOnExercise() {
 
 void TestLessonsIni::stepOutsideExerciseListIsRefused() {
     for (const char* text :
-         {"[LESSON_1]\nL1=0\nR1=5\nL2=8\nR2=5\n", "[LESSON_1]\nL1=0\nR1=5\nL2=-1\nR2=5\n"}) {
+         {"[LESSON_1]\nL1=0\nR1=5\nL2=9\nR2=5\n", "[LESSON_1]\nL1=0\nR1=5\nL2=-1\nR2=5\n"}) {
         const QList<Lesson> lessons = LessonsIni::Read(Ini(text));
         QVERIFY(!lessons[0].Startable());
         QCOMPARE(lessons[0].problem, LessonProblem::BadExercise);
@@ -166,7 +166,7 @@ void TestLessonsIni::stepOutsideExerciseListIsRefused() {
     QCOMPARE(third.steps[1].exercisePosition, 0);
     QCOMPARE(third.problem, LessonProblem::BadExercise);
     QCOMPARE(third.problemStep, 3);
-    const Lesson lesson = LessonsIni::Read(Ini("[LESSON_1]\nL1=0\nR1=5\nL2=8\nR2=5\n"))[0];
+    const Lesson lesson = LessonsIni::Read(Ini("[LESSON_1]\nL1=0\nR1=5\nL2=9\nR2=5\n"))[0];
     QCOMPARE(lesson.problemStep, 2);
     QVERIFY(!lesson.steps[1].Passed(0));
 }

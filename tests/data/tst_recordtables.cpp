@@ -75,6 +75,7 @@ private slots:
     void worseThanTenFullRowsChangesNothing();
     void rowTenReplacementKeepsOtherModes();
     void targetsLargerScoreRanksHigher();
+    void nbackPercentRanksHigher();
     void targetsRowsCarryDetailAsHint();
     void seriesFlagChoosesTheSeriesFile();
     void unknownModeSelectsFirstTable();
@@ -113,7 +114,7 @@ void TestRecordTables::kindOutsideRangeWritesNothing() {
     QDir(folder.path()).mkdir("rec");
     RecordTables tables(folder.path());
     tables.NewRecordFile(0);
-    tables.NewSeriesRecordFile(9);
+    tables.NewSeriesRecordFile(10);
     tables.NewRecordFile(-1);
     QVERIFY(QDir(folder.file("rec")).isEmpty());
     QVERIFY(!QFile::exists(folder.file("tmp")));
@@ -128,10 +129,11 @@ void TestRecordTables::firstStartCreatesFoldersAndTables() {
                           "dic/rgipno.dic", "dic/rnum.dic"}));
     QVERIFY(QFileInfo(folder.file("users")).isDir());
     const QStringList tables = QDir(folder.file("rec")).entryList(QDir::Files, QDir::Name);
-    QCOMPARE(tables, QStringList({"counter.rec", "dwords.rec", "mnemo.rec", "numbers.rec",
-                                  "probe.rec", "rbshulte.rec", "scounter.rec", "sdwords.rec",
-                                  "shulte.rec", "smnemo.rec", "snumbers.rec", "sprobe.rec",
-                                  "srbshulte.rec", "sshulte.rec", "stargets.rec", "targets.rec"}));
+    QCOMPARE(tables, QStringList({"counter.rec", "dwords.rec", "mnemo.rec", "nback.rec",
+                                  "numbers.rec", "probe.rec", "rbshulte.rec", "scounter.rec",
+                                  "sdwords.rec", "shulte.rec", "smnemo.rec", "snback.rec",
+                                  "snumbers.rec", "sprobe.rec", "srbshulte.rec", "sshulte.rec",
+                                  "stargets.rec", "targets.rec"}));
     QCOMPARE(PlainLines(folder.file("rec/stargets.rec")).size(), 160);
 }
 
@@ -263,6 +265,18 @@ void TestRecordTables::targetsLargerScoreRanksHigher() {
                           " [a] ", Today, "C", "100", " [c] ", Today}));
     QCOMPARE(lines.mid(0, 120), QStringList(120, QString()));
     QVERIFY_THROWS_EXCEPTION(OxelError, t.tables.CheckAndInsert(3, 4, false, 12.5, "E"));
+}
+
+// The dual n-back's percent is a score as the targets game's is: the higher ranks first.
+void TestRecordTables::nbackPercentRanksHigher() {
+    Tables t;
+    QCOMPARE(t.tables.CheckAndInsert(8, 2, false, 70, "A"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(8, 2, false, 83, "B"), 1);
+    QCOMPARE(t.tables.CheckAndInsert(8, 2, false, 50, "C"), 3);
+    const QStringList lines = PlainLines(t.rec("nback.rec"));
+    QCOMPARE(lines.size(), 150);
+    // Mode 2 is the second table: lines 30..59.
+    QCOMPARE(lines.mid(30, 9), QStringList({"B", "83", Today, "A", "70", Today, "C", "50", Today}));
 }
 
 void TestRecordTables::targetsRowsCarryDetailAsHint() {

@@ -176,6 +176,8 @@ void TestSettings::saveWritesTheFixedOrder() {
         expected.append(QStringLiteral("OPTIONS/") + name);
     for (int i = 1; i <= 10; ++i)
         expected.append(QStringLiteral("OPTIONS/TargetColor%1").arg(i));
+    for (const char* name : {"NBackBGColor", "NBackGridColor", "NBackGPColor", "NBackFont1"})
+        expected.append(QStringLiteral("OPTIONS/") + name);
     QCOMPARE(EntryNames(file.FileName()), expected);
     // A second save rewrites every entry, so the order stays the same.
     Changed().SaveOptions(file);
@@ -293,7 +295,8 @@ void TestSettings::boardBackgroundPerExercise() {
     QCOMPARE(s.BoardBgColor(5), s.DwordsBGColor);
     QCOMPARE(s.BoardBgColor(6), s.NumbersGridColor);
     QCOMPARE(s.BoardBgColor(7), s.ProbeBGColor);
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.BoardBgColor(8));
+    QCOMPARE(s.BoardBgColor(8), s.Look(8).background);
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.BoardBgColor(9));
 }
 
 void TestSettings::lastUserAndLessonsSize() {

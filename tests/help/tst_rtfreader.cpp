@@ -245,7 +245,7 @@ void TestRtfReader::deliveredDocumentsRead_data() {
     QTest::addColumn<QString>("startButton");
     const char* english[ExerciseCount] = {"Schulte Table",    "Red-Black Schulte", "Word Mnemonics",
                                           "Targets",          "Counter",           "Word Pairs",
-                                          "Number Mnemonics", "Proofreading"};
+                                          "Number Mnemonics", "Proofreading",      "N-back"};
     for (int i = 0; i < ExerciseCount; ++i) {
         const QString name = QString::fromLatin1(Exercise(i).helpName);
         QTest::newRow(qPrintable(name)) << i << 2 << T(Exercise(i).title, 2) << "Старт";

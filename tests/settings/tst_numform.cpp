@@ -127,12 +127,17 @@ private slots:
         QCOMPARE(names->InfoP->text(), QString());
     }
 
-    void shortHeadingListIsPaddedToEight() {
+    // The lines a short list lacks show the built-in headings, and are saved as shown.
+    void shortHeadingListIsFilledWithBuiltInHeadings() {
         Folder f(Words(100), {QStringLiteral("один")});
         auto form = f.open(EditorMode::Headings);
-        QCOMPARE(form->NumLB->count(), 8);
+        QCOMPARE(form->NumLB->count(), ExerciseCount);
         form->YesSB->click();
-        QCOMPARE(ReadBytes(f.path("rgipno.dic")), CrLfFile({"один", "", "", "", "", "", "", ""}));
+        QStringList expected = {QStringLiteral("один")};
+        for (int k = 1; k < ExerciseCount; ++k)
+            expected.append(T(Exercise(k).heading));
+        QCOMPARE(ReadBytes(f.path("rgipno.dic")), CrLfFile(expected));
+        QCOMPARE(expected.last(), QStringLiteral("развиваем рабочую память"));
     }
 
     void listMirrorsTheFieldAtEveryKeystroke() {

@@ -28,7 +28,9 @@ private slots:
                  << "5 MathFont1SB Шрифт 1" << "5 MathFont2SB Шрифт 2"
                  << "5 MathGridCB Цвет сетки" << "5 MathBgCB Цвет фона"
                  << "8 ProbeFont1SB Шрифт 1" << "8 ProbeFont2SB Шрифт 2 hidden"
-                 << "8 ProbeBGCB Цвет фона";
+                 << "8 ProbeBGCB Цвет фона"
+                 << "9 NBackFont1SB Шрифт 1" << "9 NBackGridCB Цвет сетки"
+                 << "9 NBackBgCB Цвет фона" << "9 NBackGPCB Цвет клетки";
         QStringList shown;
         for (const SettingField& field : SettingFields())
             shown << QStringLiteral("%1 %2 %3%4")
@@ -41,7 +43,7 @@ private slots:
     void tabsKeepTheirRestoreButtonsAndNote() {
         const QStringList expected = {"1 ShDefaultSB", "2 RbShDefaultSB note", "3 MnDefaultSB",
                                       "4 TgDefaultSB", "5 MtDefaultSB",        "6 DwDefaultSB",
-                                      "7 NumDefaultSB", "8 PrDefaultSB"};
+                                      "7 NumDefaultSB", "8 PrDefaultSB",       "9 NbDefaultSB"};
         QStringList tabs;
         for (int tag = 1; tag <= ExerciseCount; ++tag) {
             const SettingTab& tab = SettingTabOf(tag);

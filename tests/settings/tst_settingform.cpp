@@ -65,7 +65,7 @@ private slots:
                 tabs << form.PageControl->tabText(i);
             QCOMPARE(tabs,
                      QStringList({"Шульте", "Шульте к/ч", "Мишени", "Пары слов", "Мнемоника слов",
-                                  "Мнемоника чисел", "Считалка", "Корректурка"}));
+                                  "Мнемоника чисел", "Считалка", "Корректурка", "N-назад"}));
             QCOMPARE(form.PageControl->currentIndex(), 2);
             QCOMPARE(form.YesSB->text(), QStringLiteral("Да"));
             QCOMPARE(form.ApplySB->text(), QStringLiteral("Применить"));

@@ -17,8 +17,9 @@ namespace {
 
 // One colour for each shown colour box, none of them a default, all different: a board
 // that shows a value of another tab or a default is caught.
-constexpr TColor Palette[] = {0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000,
-                              0x808080, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00};
+constexpr TColor Palette[] = {0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                              0x808000, 0x808080, 0x00FFFF, 0xFF0000, 0xFF00FF,
+                              0xFFFF00, 0x0000FF, 0x00FF00, 0xFFFFFF};
 
 // A font for each shown font button: faces, sizes, styles and colours that differ from the
 // defaults and from one another.
@@ -87,6 +88,7 @@ constexpr Look Looks[] = {
     {5, "DwordsBgCB", "DwordsGridCB", "DwordsFont1SB", "DwordsFont2SB"},
     {6, "NumbersGridCB", "NumbersGridCB", "NumbersFont1SB", "NumbersFont2SB"},
     {7, "ProbeBGCB", "ProbeBGCB", "ProbeFont1SB", nullptr},
+    {8, "NBackBgCB", "NBackGridCB", "NBackFont1SB", nullptr},
 };
 
 } // namespace
@@ -132,6 +134,8 @@ private slots:
         QCOMPARE(board.GridColor(), grid);
         if (index == 0)
             QCOMPARE(board.GPColor(), chosen.colours["ShulteGPCB"]);
+        if (index == 8)
+            QCOMPARE(board.GPColor(), chosen.colours["NBackGPCB"]);
         if (index == 1) {
             QCOMPARE(board.BgColor(), Settings::RBShulteBGColor);
             QCOMPARE(board.GridColor(), Settings::RBShulteGridColor);
@@ -149,7 +153,9 @@ private slots:
         // number board in the grid colour, the same one there), its corner in the grid colour.
         const QImage shot = board.grab().toImage();
         const QRect cell = board.CellRect(0);
-        QCOMPARE(shot.pixelColor(cell.topLeft() + QPoint(3, 3)), ColorToQColor(bg));
+        // The n-back's trial may have filled that cell (mark 50) in its cell colour.
+        const TColor inside = board.Mark(0) == 50 ? board.GPColor() : bg;
+        QCOMPARE(shot.pixelColor(cell.topLeft() + QPoint(3, 3)), ColorToQColor(inside));
         QCOMPARE(shot.pixelColor(cell.topLeft()), ColorToQColor(grid));
     }
 

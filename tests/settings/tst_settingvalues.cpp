@@ -74,6 +74,11 @@ QStringList Differences(const Settings& a, const Settings& b) {
     for (int i = 0; i < 10; ++i)
         if (a.TargetColor[i] != b.TargetColor[i])
             names << QStringLiteral("TargetColor%1").arg(i + 1);
+    const ExerciseLook &nbackA = a.Look(8), &nbackB = b.Look(8);
+    check("NBackBGColor", nbackA.background != nbackB.background);
+    check("NBackGridColor", nbackA.grid != nbackB.grid);
+    check("NBackGPColor", nbackA.glyph != nbackB.glyph);
+    check("NBackFont1", nbackA.font1 != nbackB.font1);
     return names;
 }
 
@@ -99,8 +104,10 @@ QStringList EntriesOfTab(int tag) {
     case 7:
         return {"NumbersBGColor",     "NumbersGridColor", "NumbersShowHints",
                 "NumbersShowJordano", "NumbersFont1",     "NumbersFont2"};
-    default:
+    case 8:
         return {"ProbeBGColor", "ProbeFont1", "ProbeFont2"};
+    default:
+        return {"NBackBGColor", "NBackGridColor", "NBackGPColor", "NBackFont1"};
     }
 }
 
@@ -110,16 +117,16 @@ class TestSettingValues : public QObject {
     Q_OBJECT
 
 private slots:
-    // 38 controls for 38 entries: changing every control changes every entry, so no entry
+    // 42 controls for 42 entries: changing every control changes every entry, so no entry
     // lacks a control and no two controls share one.
     void everyEntryHasItsOwnControl() {
         const Settings defaults;
-        QCOMPARE(SettingFields().size(), std::size_t(38));
-        QCOMPARE(Differences(ChangeEveryControl(defaults).Edited(), defaults).size(), 38);
+        QCOMPARE(SettingFields().size(), std::size_t(42));
+        QCOMPARE(Differences(ChangeEveryControl(defaults).Edited(), defaults).size(), 42);
         QSet<QString> names;
         for (const SettingField& field : SettingFields())
             names.insert(QLatin1String(field.name));
-        QCOMPARE(names.size(), 38);
+        QCOMPARE(names.size(), 42);
     }
 
     // Each tab's controls edit the entries of its own exercise.

@@ -48,7 +48,9 @@ private slots:
             "Считалка (3x3)",       "Считалка (6x6)",       "Считалка (9x9)",
             "Пары слов (2)",        "Пары слов (3)",        "Мнемоника чисел (10)",
             "Мнемоника чисел (20)", "Мнемоника чисел (30)", "Мнемоника чисел (40)",
-            "Мнемоника чисел (50)", "Корректурка (буквы)",  "Корректурка (цифры)"};
+            "Мнемоника чисел (50)", "Корректурка (буквы)",  "Корректурка (цифры)",
+            "N-назад (1-назад)",    "N-назад (2-назад)",    "N-назад (3-назад)",
+            "N-назад (4-назад)",    "N-назад (5-назад)"};
         QStringList texts;
         QStringList files;
         for (const StatsLabel& label : StatsLabels::All()) {
@@ -63,7 +65,8 @@ private slots:
         QCOMPARE(texts, expected);
         QCOMPARE(files.mid(11, 4),
                  QStringList({"targets1.db", "targets2.db", "targets3.db", "targets4.db"}));
-        QCOMPARE(files.last(), QStringLiteral("probe2.db"));
+        QCOMPARE(files[26], QStringLiteral("probe2.db"));
+        QCOMPARE(files.last(), QStringLiteral("nback5.db"));
         QVERIFY(!StatsLabels::Find("Шульте (10x10)"));
         QVERIFY(!StatsLabels::Find(QString()));
     }

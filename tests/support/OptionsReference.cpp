@@ -42,4 +42,9 @@ void WriteOptionsOneByOne(TDataFile& file, const Settings& s) {
     for (int i = 0; i < 10; ++i)
         file.WriteInteger(o, QStringLiteral("TargetColor%1").arg(i + 1),
                           static_cast<qint32>(s.TargetColor[static_cast<std::size_t>(i)]));
+    const ExerciseLook& nback = s.Look(8);
+    colour("NBackBGColor", nback.background);
+    colour("NBackGridColor", nback.grid);
+    colour("NBackGPColor", nback.glyph);
+    font("NBackFont1", nback.font1);
 }

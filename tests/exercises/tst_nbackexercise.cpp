@@ -1,0 +1,180 @@
+#include "ExerciseTestHost.h"
+#include "TestSupport.h"
+#include "analysis/RunAnalysis.h"
+#include "data/Random.h"
+#include "exercises/NBackExercise.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+Press KeyPress(int key) {
+    Press press;
+    press.kind = Press::Kind::Key;
+    press.key = key;
+    press.atMs = ProgramClock().MonotonicMs();
+    return press;
+}
+
+Press MousePress(Press::Kind kind, int cell) {
+    Press press;
+    press.kind = kind;
+    press.cell = cell;
+    press.atMs = ProgramClock().MonotonicMs();
+    return press;
+}
+
+} // namespace
+
+class TestNBackExercise : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { ProgramRandom().Seed(2718); }
+
+    // Keys and mouse buttons of each kind, the Russian layout's letters on the same keys.
+    void pressesAnswerTheirKind_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer"); // 0 place, 1 letter, -1 none
+        const int key = int(Press::Kind::Key);
+        QTest::newRow("left button") << int(Press::Kind::Left) << 0 << 0;
+        QTest::newRow("right button") << int(Press::Kind::Right) << 0 << 1;
+        QTest::newRow("A") << key << int(Qt::Key_A) << 0;
+        QTest::newRow("D") << key << int(Qt::Key_D) << 0;
+        QTest::newRow("J") << key << int(Qt::Key_J) << 0;
+        QTest::newRow("L") << key << int(Qt::Key_L) << 1;
+        QTest::newRow("F") << key << int(Qt::Key_F) << 1;
+        QTest::newRow("K") << key << int(Qt::Key_K) << 1;
+        QTest::newRow("Ф on A") << key << 0x0424 << 0;
+        QTest::newRow("Д on L") << key << 0x0414 << 1;
+        QTest::newRow("S") << key << int(Qt::Key_S) << -1;
+        QTest::newRow("space") << key << int(Qt::Key_Space) << -1;
+    }
+
+    void pressesAnswerTheirKind() {
+        QFETCH(int, kind);
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        Press press;
+        press.kind = Press::Kind(kind);
+        press.key = key;
+        const std::optional<NBackKind> got = NBackExercise::KindOf(press);
+        QCOMPARE(got.has_value(), answer >= 0);
+        if (got)
+            QCOMPARE(int(*got), answer);
+        BoardHost host;
+        NBackExercise nback(host, host);
+        if (press.kind == Press::Kind::Key)
+            QCOMPARE(nback.AnswersKey(key), answer >= 0);
+        QVERIFY(nback.PressButtons().testFlags(Qt::LeftButton | Qt::RightButton));
+    }
+
+    // A whole 2-back block stepped through its pace: every place match answered by key,
+    // letter matches answered by the right button in the first half only, a false alarm at
+    // the first trial and a second answer ignored. Misses are recorded at their trial's
+    // end; the score ends the run, the next-n line follows it, and the analysis counts the
+    // same presses.
+    void scriptedBlockEndsWithItsScore() {
+        BoardHost host;
+        QWidget page;
+        auto* layout = new QVBoxLayout(&page);
+        NBackExercise nback(host, host);
+        nback.AddPageControls(&page, layout);
+        nback.Localize();
+        nback.Draw(2);
+        QCOMPARE(host.board.ColCount(), 3);
+        QCOMPARE(host.board.RowCount(), 3);
+        const NBackBlock& block = *nback.Block();
+        QCOMPARE(block.TrialCount(), 22);
+        QVERIFY(nback.NextLine()->text().isEmpty());
+
+        NBackPace& pace = nback.Pace();
+        int expectedLogged = 0;
+        for (int trial = 0; trial < block.TrialCount(); ++trial) {
+            QCOMPARE(pace.NextStep(), NBackPace::Step::Show);
+            QCOMPARE(pace.NextTrial(), trial);
+            pace.Tick();
+            const NBackTrial& shown = block.Trial(trial);
+            QCOMPARE(host.board.Mark(shown.cell), NBackExercise::FilledMark);
+            QCOMPARE(host.board.Line(shown.cell), QString(shown.letter));
+            QCOMPARE(host.timerText, QStringLiteral("%1/22").arg(trial + 1));
+            if (trial == 0) {
+                QVERIFY(!nback.Judge(KeyPress(Qt::Key_A)));
+                QVERIFY(!nback.Judge(KeyPress(Qt::Key_D))); // the second place answer
+                ++expectedLogged;
+            }
+            if (shown.placeMatch) {
+                nback.Judge(KeyPress(Qt::Key_A));
+                ++expectedLogged;
+            }
+            if (shown.letterMatch) {
+                if (trial < 12)
+                    nback.Judge(MousePress(Press::Kind::Right, shown.cell));
+                ++expectedLogged; // a hit, or a miss at the trial's end
+            }
+            QCOMPARE(pace.NextStep(), NBackPace::Step::Hide);
+            pace.Tick();
+            QCOMPARE(host.board.Mark(shown.cell), 1);
+            QVERIFY(host.board.Line(shown.cell).isEmpty());
+        }
+        QCOMPARE(host.finished, 0);
+        QCOMPARE(pace.NextStep(), NBackPace::Step::End);
+        pace.Tick();
+        QCOMPARE(host.finished, 1);
+        QCOMPARE(host.logged.size(), expectedLogged);
+
+        const NBackTally place = nback.Score()->Tally(NBackKind::Place);
+        const NBackTally letter = nback.Score()->Tally(NBackKind::Letter);
+        QCOMPARE(place, (NBackTally{6, 0, 1}));
+        QCOMPARE(letter.hits + letter.misses, 6);
+        QVERIFY(letter.misses > 0);
+        const int percent = NBackPercent(place, letter);
+        QCOMPARE(host.score, percent);
+        QCOMPARE(host.timerText, QStringLiteral("%1%").arg(percent));
+        const std::optional<int> next = NBackNextN(percent, 2);
+        QCOMPARE(nback.NextLine()->text(),
+                 next ? QStringLiteral("Дальше: %1-назад").arg(*next) : QString());
+
+        // Misses are the wrong presses without a reaction time.
+        int unanswered = 0;
+        for (const RunPress& p : host.logged) {
+            QVERIFY(p.stage.has_value());
+            QVERIFY(!p.correct || p.reactionMs.has_value());
+            unanswered += !p.reactionMs;
+        }
+        QCOMPARE(unanswered, letter.misses);
+        HistoryRun run;
+        run.mode = 2;
+        for (const RunPress& p : host.logged)
+            run.presses.append(HistoryPress{0, p.tMs, p.item, p.cell, p.correct, p.reactionMs,
+                                            p.stage});
+        RunAnalysis analysis;
+        NBackExercise::Charts(run, Exercise(8), analysis);
+        QCOMPARE(analysis.charts.size(), 2);
+        const ChartSpec& tally = analysis.charts[0];
+        QCOMPARE(tally.bars[0].values, (QVector<double>{6, double(letter.hits)}));
+        QCOMPARE(tally.bars[1].values, (QVector<double>{0, double(letter.misses)}));
+        QCOMPARE(tally.bars[2].values, (QVector<double>{1, double(letter.falseAlarms)}));
+        QCOMPARE(analysis.charts[1].places, 6 + letter.hits);
+    }
+
+    // A stop ends the pace: no step comes after it and no run is finished.
+    void stopEndsThePace() {
+        BoardHost host;
+        NBackExercise nback(host, host);
+        nback.Draw(3);
+        nback.Pace().Tick();
+        nback.StopOwnTimers();
+        nback.Abandon();
+        QVERIFY(!nback.Pace().Running());
+        QVERIFY(!nback.Judge(KeyPress(Qt::Key_A)));
+        QVERIFY(host.logged.isEmpty());
+        QCOMPARE(host.finished, 0);
+    }
+};
+
+QTEST_MAIN(TestNBackExercise)
+#include "tst_nbackexercise.moc"
