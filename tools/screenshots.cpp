@@ -21,6 +21,7 @@
 #include "data/Settings.h"
 #include "data/StatsStore.h"
 #include "data/UserFiles.h"
+#include "exercises/NBackExercise.h"
 #include "help/HelpViewer.h"
 #include "history/HistoryDb.h"
 #include "progress/DailyGoal.h"
@@ -30,6 +31,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QDateTime>
 #include <QDir>
 #include <QRandomGenerator>
@@ -148,7 +150,7 @@ void PlayedNBack(TMainForm& form) {
             continue;
         int cell = -1;
         for (int i = 0; i < board.LinesList().size(); ++i)
-            if (board.Mark(i) == 50)
+            if (board.Mark(i) == NBackExercise::FilledMark)
                 cell = i;
         if (cell < 0)
             continue;

@@ -88,7 +88,7 @@ inline constexpr FontDefault Large12{12, 0x000000, 0};
 inline constexpr FontDefault NumbersLarge{22, 0xFFFFFF, 0};
 inline constexpr FontDefault NumbersSmall{10, 0x00FFFF, FontRecord::Bold};
 inline constexpr FontDefault Target{14, 0x0000FF, 0, "TIMES NEW ROMAN"};
-inline constexpr FontDefault NBackLetter{28, 0xFFFFFF, FontRecord::Bold};
+inline constexpr FontDefault NBackLetter{40, 0xFFFFFF, FontRecord::Bold};
 } // namespace DefaultFont
 
 // An exercise's look in the exercise table: its defaults, what it keeps in oxel.ini, which

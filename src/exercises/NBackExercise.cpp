@@ -65,9 +65,7 @@ void NBackExercise::AddPageControls(QWidget* page, QVBoxLayout* layout) {
     next_ = new QLabel(page);
     next_->setObjectName(QStringLiteral("NBackNextP"));
     next_->setAlignment(Qt::AlignCenter);
-    QFont font = next_->font();
-    font.setBold(true);
-    next_->setFont(font);
+    next_->setWordWrap(true);
     layout->addWidget(next_);
 }
 
@@ -78,8 +76,11 @@ void NBackExercise::Localize() {
 }
 
 void NBackExercise::ShowNext() {
-    if (next_)
-        next_->setText(nextN_ ? T(Tx::NBackNext).arg(*nextN_) : QString());
+    if (!next_)
+        return;
+    // The page is narrow: the line may wrap, but never inside the mode's name ("3-назад").
+    QString text = nextN_ ? T(Tx::NBackNext).arg(*nextN_) : QString();
+    next_->setText(text.replace(QLatin1Char('-'), QChar(0x2011)));
 }
 
 void NBackExercise::Draw(int mode) {

@@ -35,7 +35,8 @@ void NBackPace::Schedule(Step step, int trial, double dueMs, double nowMs) {
     dueMs_ = dueMs;
     // The timer counts whole milliseconds: rounded, a step lands within half a millisecond
     // of its due time before the event loop's own delay.
-    timer_.start(int(std::max(0L, std::lround(dueMs - nowMs))));
+    const double lead = step == Step::Show ? leadMs_ : 0;
+    timer_.start(int(std::max(0L, std::lround(dueMs - lead - nowMs))));
 }
 
 void NBackPace::Tick() {
@@ -53,10 +54,12 @@ void NBackPace::Tick() {
         return;
     // Taken after the step's handler, so a shown cell stays for its whole time once painted.
     const double now = ProgramClock().MonotonicFineMs();
-    if (step == Step::Show)
+    if (step == Step::Show) {
+        leadMs_ = std::clamp(leadMs_ + (now - dueMs_) / 2, 0.0, MaxLeadMs);
         Schedule(Step::Hide, trial, HideMs(now, OnsetMs(trial + 1)), now);
-    else if (trial + 1 < trials_)
+    } else if (trial + 1 < trials_) {
         Schedule(Step::Show, trial + 1, OnsetMs(trial + 1), now);
-    else
+    } else {
         Schedule(Step::End, trial, OnsetMs(trials_), now);
+    }
 }

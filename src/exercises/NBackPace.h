@@ -8,11 +8,15 @@
 // start + i x 3000 ms is due, so a late step does not move the ones after it; its cell goes
 // 500 ms after it was shown (never after the next onset), and the block ends when the last
 // trial's time is over. No trial is skipped: a step whose time has passed comes at once.
+// The timer and the painting of a shown cell take time of their own: the pace learns how late
+// its shows end and starts the next ones that much earlier (half the lateness at a time, at
+// most MaxLeadMs), so that the cell is on the screen when it is due.
 class NBackPace : public QObject {
     Q_OBJECT
 public:
     static constexpr int TrialMs = 3000;
     static constexpr int ShownMs = 500;
+    static constexpr double MaxLeadMs = 20;
 
     // Show: trial i's onset (the trial before it is over). Hide: its cell goes. End: the
     // last trial's time is over; the pace has stopped.
@@ -31,6 +35,8 @@ public:
     double DueMs() const { return dueMs_; }
     // The timer that waits for the next step (precise, single shot).
     const QTimer& Timer() const { return timer_; }
+    // How much earlier than due a show is started now.
+    double LeadMs() const { return leadMs_; }
 
     // The step as the timer delivers it.
     void Tick();
@@ -49,6 +55,7 @@ private:
     Step step_ = Step::Show;
     int trial_ = 0;
     double dueMs_ = 0;
+    double leadMs_ = 0;
     // Counts starts and stops, so a step that restarted or stopped the pace schedules nothing.
     quint64 generation_ = 0;
 };

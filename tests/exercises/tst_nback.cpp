@@ -146,8 +146,9 @@ private slots:
         QTest::addColumn<QList<int>>("intervals");
         QTest::newRow("on time") << 0 << 0 << QList<double>{1000, 1500, 4000, 4500, 7000}
                                  << QList<int>{0, 500, 2500, 500, 2500};
+        // The first show ended 10 ms late: the next starts 5 ms early.
         QTest::newRow("late") << 7 << 3 << QList<double>{1000, 1510, 4000, 4510, 7000}
-                              << QList<int>{0, 500, 2483, 500, 2483};
+                              << QList<int>{0, 500, 2478, 500, 2483};
         QTest::newRow("very late") << 2800 << 0 << QList<double>{1000, 4000, 4000, 7000, 7000}
                                    << QList<int>{0, 200, 0, 200, 0};
     }

@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(host.score, percent);
         QCOMPARE(host.timerText, QStringLiteral("%1%").arg(percent));
         const std::optional<int> next = NBackNextN(percent, 2);
-        QCOMPARE(nback.NextLine()->text(),
+        QCOMPARE(nback.NextLine()->text().replace(QChar(0x2011), QLatin1Char('-')),
                  next ? QStringLiteral("Дальше: %1-назад").arg(*next) : QString());
 
         // Misses are the wrong presses without a reaction time.
