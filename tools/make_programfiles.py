@@ -197,7 +197,8 @@ LIST_MODES = [[5, 6, 7, 8, 9], [5, 7, 9], [1, 2, 3, 4], [2, 3], [1, 2, 3], [1, 2
 
 
 def check_lessons(lines):
-    """Ten lessons of 2 to 6 valid steps that together use all eight exercises."""
+    """Ten lessons of 2 to 6 valid steps that together use the eight exercises they were
+    written for (the dual n-back came after them)."""
     lessons = []
     for line in lines:
         if not line:
