@@ -127,25 +127,25 @@ private slots:
         QVERIFY(!watch.Notice->isVisible());
     }
 
-    // The flows' signals reach the notices through the main window.
+    // The end of a series and the ladder's verdict reach the waiting notices through the
+    // main window (when they wait is the planner's, tested on its own).
     void noticesWaitForTheSeriesAndTheLadder() {
         Window win(4242, User);
         PracticeWatch& watch = win.form->Practice();
-        const auto stored = [&](RunKind kind, qint64 id, const char* result) {
-            watch.RunEnded(kind, true);
+        const auto store = [&](qint64 id, const char* result) {
             watch.RunStored(practice::Run(id, "shulte", 5, QDateTime::currentDateTime(), result,
                                           true, 60000, User));
-            return watch.Notice->isVisible();
         };
-        QVERIFY(!stored(RunKind::Single, 1, "30.0"));
-        QVERIFY(!stored(RunKind::Series, 2, "28.0"));
-        win.form->Series().OnSeriesOver();
-        QVERIFY(watch.Notice->isVisible());
-        QVERIFY(watch.Notice->Lines().value(0).contains("28.0 (прежний: 30.0"));
-        watch.Notice->hide();
-        QVERIFY(!stored(RunKind::Ladder, 3, "27.0"));
-        win.form->Ladder().OnStepJudged();
-        QVERIFY(watch.Notice->isVisible());
+        store(1, "30.0");
+        for (const RunKind kind : {RunKind::Series, RunKind::Ladder}) {
+            watch.Notice->hide();
+            watch.RunEnded(kind, true);
+            store(int(kind) + 1, kind == RunKind::Series ? "28.0" : "27.0");
+            QVERIFY(!watch.Notice->isVisible());
+            kind == RunKind::Series ? win.form->Series().OnSeriesOver()
+                                    : win.form->Ladder().OnStepJudged();
+            QVERIFY(watch.Notice->isVisible());
+        }
     }
 };
 

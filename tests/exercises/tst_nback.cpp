@@ -105,7 +105,6 @@ private slots:
         QTest::newRow("79%") << NBackTally{40, 10, 0} << NBackTally{39, 11, 0} << 3 << "79%" << 0;
         QTest::newRow("80%") << NBackTally{40, 5, 5} << NBackTally{40, 10, 0} << 3 << "80%" << 4;
         QTest::newRow("79.5%") << NBackTally{159, 41, 0} << NBackTally{} << 2 << "80%" << 3;
-        QTest::newRow("83%") << NBackTally{5, 1, 0} << NBackTally{5, 1, 0} << 2 << "83%" << 3;
         QTest::newRow("top") << NBackTally{6, 0, 0} << NBackTally{6, 0, 0} << 5 << "100%" << 0;
         QTest::newRow("bottom") << NBackTally{0, 6, 3} << NBackTally{0, 6, 0} << 1 << "0%" << 0;
     }

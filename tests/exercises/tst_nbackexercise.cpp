@@ -89,8 +89,8 @@ private slots:
             QCOMPARE(host.board.Line(shown.cell), QString(shown.letter));
             QCOMPARE(host.timerText, QStringLiteral("%1/22").arg(trial + 1));
             if (trial == 0) {
-                QVERIFY(!nback.Judge(KeyPress(Qt::Key_A)));
-                QVERIFY(!nback.Judge(KeyPress(Qt::Key_D))); // the second place answer
+                nback.Judge(KeyPress(Qt::Key_A));
+                nback.Judge(KeyPress(Qt::Key_D)); // a second place answer: not counted
                 ++expectedLogged;
             }
             if (shown.placeMatch) {
@@ -157,7 +157,7 @@ private slots:
         nback.StopOwnTimers();
         nback.Abandon();
         QVERIFY(!nback.Pace().Running());
-        QVERIFY(!nback.Judge(KeyPress(Qt::Key_A)));
+        nback.Judge(KeyPress(Qt::Key_A));
         QVERIFY(host.logged.isEmpty());
         QCOMPARE(host.finished, 0);
     }

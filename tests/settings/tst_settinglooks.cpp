@@ -2,6 +2,7 @@
 #include "app/CaptionPanel.h"
 #include "data/ExerciseInfo.h"
 #include "exercises/JordanoPanel.h"
+#include "exercises/NBackExercise.h"
 #include "exercises/NumbersExercise.h"
 #include "exercises/TargetShape.h"
 #include "settings/SettingFields.h"
@@ -153,8 +154,8 @@ private slots:
         // number board in the grid colour, the same one there), its corner in the grid colour.
         const QImage shot = board.grab().toImage();
         const QRect cell = board.CellRect(0);
-        // The n-back's trial may have filled that cell (mark 50) in its cell colour.
-        const TColor inside = board.Mark(0) == 50 ? board.GPColor() : bg;
+        // The n-back's trial may have filled that cell in its cell colour.
+        const TColor inside = board.Mark(0) == NBackExercise::FilledMark ? board.GPColor() : bg;
         QCOMPARE(shot.pixelColor(cell.topLeft() + QPoint(3, 3)), ColorToQColor(inside));
         QCOMPARE(shot.pixelColor(cell.topLeft()), ColorToQColor(grid));
     }
